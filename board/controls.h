@@ -1,0 +1,81 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "board/card.h"
+
+namespace tumblehand {
+
+/// Colours as 0xRRGGBB.
+using Rgb = std::uint32_t;
+
+namespace colors {
+inline constexpr Rgb Black = 0x000000;
+inline constexpr Rgb White = 0xFFFFFF;
+inline constexpr Rgb Blue = 0x0000FF;
+inline constexpr Rgb Red = 0xFF0000;
+inline constexpr Rgb Yellow = 0xFFFF00;
+inline constexpr Rgb Green = 0x00C000;
+inline constexpr Rgb Purple = 0xC000C0;
+inline constexpr Rgb Orange = 0xFF8000;
+inline constexpr Rgb RankGreen = 0x008000;  ///< rank texts on the cards
+}  // namespace colors
+
+/// A caption-only control. Positions and sizes are twips relative to its container.
+struct Label {
+    std::string Caption;
+    std::string Tag;
+    bool Visible = true;
+    Rgb ForeColor = colors::Black;
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+};
+
+/// A picture control; it shows one face (faces are compared by value, which stands in
+/// for comparing the shared picture objects).
+struct Picture {
+    CardFace Face = CardFace::Empty;
+    bool Visible = true;
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+};
+
+/// A menu item whose caption the game changes (Chusi).
+struct MenuItem {
+    std::string Caption;
+};
+
+/// A window timer. It fires nothing by itself: the timer schedule reads it. Switching
+/// it on from off, or giving it a different interval, starts a fresh count; the
+/// schedule notices that through generation().
+class Timer {
+public:
+    explicit Timer(int interval = 0) : interval_(interval) {}
+
+    bool Enabled() const { return enabled_; }
+    void setEnabled(bool on) {
+        if (on && !enabled_) ++generation_;
+        enabled_ = on;
+    }
+
+    int Interval() const { return interval_; }
+    void setInterval(int ms) {
+        if (ms != interval_) ++generation_;
+        interval_ = ms;
+    }
+
+    /// Bumped by every restart of the count.
+    std::uint32_t generation() const { return generation_; }
+
+private:
+    bool enabled_ = false;
+    int interval_;
+    std::uint32_t generation_ = 0;
+};
+
+}  // namespace tumblehand

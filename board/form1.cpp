@@ -1,0 +1,96 @@
+#include "board/form1.h"
+
+namespace tumblehand {
+
+namespace {
+
+Label makeLabel(int left, int top, int width, int height, std::string caption, Rgb color,
+                bool visible = true) {
+    Label label;
+    label.Left = left;
+    label.Top = top;
+    label.Width = width;
+    label.Height = height;
+    label.Caption = std::move(caption);
+    label.ForeColor = color;
+    label.Visible = visible;
+    return label;
+}
+
+Picture makePicture(int left, int top, int width, int height, CardFace face) {
+    Picture picture;
+    picture.Left = left;
+    picture.Top = top;
+    picture.Width = width;
+    picture.Height = height;
+    picture.Face = face;
+    return picture;
+}
+
+}  // namespace
+
+// The window as it is at design time, before Form_Load.
+Form1::Form1(Platform& platform)
+    : Timer1(1010), Timer2(50), Timer3(100), platform_(platform) {
+    // Inside the NEXT frame (2760, 960): card 1 above card 0.
+    NextCard[1] = makePicture(120, 240, 480, 480, CardFace::Back);
+    NextNum[1] = makeLabel(120, 360, 495, 255, "", colors::Black);
+    NextCard[0] = makePicture(120, 840, 480, 480, CardFace::Back);
+    NextNum[0] = makeLabel(120, 960, 495, 255, "", colors::Black);
+    // The NOW frame lies outside the client area, at 3720, 960.
+    NowCard[1] = makePicture(120, 240, 480, 480, CardFace::Back);
+    NowNum[1] = makeLabel(120, 360, 495, 255, "", colors::Black);
+    NowCard[0] = makePicture(120, 840, 480, 480, CardFace::Back);
+    NowNum[0] = makeLabel(120, 960, 495, 255, "", colors::Black);
+
+    MoveCard = makePicture(2640, 0, 480, 480, CardFace::Back);
+    MoveNum = makeLabel(1080, 120, 495, 255, "", colors::RankGreen);
+    ura1[0] = makePicture(2880, 240, 480, 480, CardFace::Back);
+    ura1[1] = makePicture(2760, 120, 480, 480, CardFace::Back);
+    ura1[2] = makePicture(2640, 0, 480, 480, CardFace::Back);
+    for (int i = 0; i < 4; ++i) {
+        Gara[static_cast<std::size_t>(i)] = makePicture(120 + 480 * i, 5760, 480, 480, garaFace(i));
+    }
+    Gara[4] = makePicture(2880, 4200, 480, 480, CardFace::Joker);
+    Gara[5] = makePicture(2880, 3600, 480, 480, CardFace::Pig);
+
+    YakuL = makeLabel(120, 0, 2415, 240, "", colors::Blue);
+    ComboS = makeLabel(0, 240, 630, 195, "combo", colors::Purple, false);
+    Gscore = makeLabel(1200, 240, 360, 240, "10", colors::Orange, false);
+    TotalS = makeLabel(0, 0, 600, 195, "total", colors::Green, false);
+    Start = makeLabel(2640, 2520, 855, 255, "START", colors::White);
+    StopL = makeLabel(2640, 2880, 855, 255, "STOP", colors::White);
+    Ending = makeLabel(2640, 3240, 855, 255, "END", colors::White);
+    Label4 = makeLabel(2880, 3720, 495, 240, "", colors::Red);
+    Label3 = makeLabel(2880, 4320, 495, 240, "", colors::Red);
+    Label5 = makeLabel(2760, 4800, 585, 225, "LV1", colors::Black);
+    Label1 = makeLabel(120, 5400, 975, 255, "SCORE", colors::Black);
+    Label2 = makeLabel(540, 5400, 135, 240, "", colors::Yellow);
+    Score = makeLabel(1200, 5400, 180, 285, "0", colors::Black);
+    Chusi.Caption = "中断(&D)";
+}
+
+void Form1::Form_Load() {
+    platform_.seedFromClock();
+    for (int i = 0; i < Board::Cells; ++i) {
+        Num(i).ForeColor = MoveNum.ForeColor;
+        Num(i).Caption.clear();
+    }
+    NextNum[0].ForeColor = MoveNum.ForeColor;
+    NextNum[1].ForeColor = MoveNum.ForeColor;
+    YakuL.Caption.clear();
+}
+
+void Form1::Cleanen() {
+    for (std::uint8_t cell : state.FallingPair) board.clear(cell);
+}
+
+void Form1::Appear() {
+    for (std::size_t k = 0; k < 2; ++k) {
+        const int cell = state.FallingPair[k];
+        Mas(cell).Face = NowCard[k].Face;
+        Num(cell).Caption = NowNum[k].Caption;
+    }
+}
+
+}  // namespace tumblehand

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tumblehand {
+
+/// Everything the game asks of the world outside the core: randomness, dialogs, the
+/// program's folder, audio and the main window. The window implements it with Qt;
+/// tests and the simulator with a scripted fake.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    /// Seeds the random generator from the clock (once, at Form_Load).
+    virtual void seedFromClock() = 0;
+    /// The next uniform random number in [0, 1), single precision.
+    virtual float random() = 0;
+
+    /// A message box with an OK button, no icon; waits for OK.
+    virtual void messageBox(std::string_view text, std::string_view title) = 0;
+    /// A Yes/No question with the question icon; true for Yes.
+    virtual bool askYesNo(std::string_view text, std::string_view title) = 0;
+    /// A text-input box; the default text is preselected. Cancel answers empty.
+    virtual std::string inputBox(std::string_view prompt, std::string_view title,
+                                 std::string_view defaultText) = 0;
+
+    /// The folder of the program's executable, as the platform reports it.
+    virtual std::string programFolder() = 0;
+
+    /// Stops the cue that is playing, if any, and plays the WAV file from its start
+    /// without waiting. A missing or broken file plays nothing.
+    virtual void playWav(const std::string& path) = 0;
+
+    /// Closes the main window, which closes the secondary windows and ends the program.
+    virtual void closeMainWindow() = 0;
+    /// Shows the hand-table window (modeless), creating it the first time.
+    virtual void showHandTable() = 0;
+    /// Shows the records window (modeless). The model (Form3) exists already.
+    virtual void showRecords() = 0;
+};
+
+}  // namespace tumblehand

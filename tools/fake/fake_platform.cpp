@@ -1,0 +1,51 @@
+#include "tools/fake/fake_platform.h"
+
+namespace tumblehand {
+
+FakePlatform::FakePlatform(std::string folderPath, std::uint32_t seed)
+    : folder(std::move(folderPath)), generator_(seed) {}
+
+float FakePlatform::nextSeeded() {
+    // 24 random bits make every float of the form k / 2^24, all below 1.
+    return static_cast<float>(generator_() >> 8) * (1.0f / 16777216.0f);
+}
+
+float FakePlatform::random() {
+    if (randomQueue.empty()) return nextSeeded();
+    const float value = randomQueue.front();
+    randomQueue.pop_front();
+    return value;
+}
+
+void FakePlatform::messageBox(std::string_view text, std::string_view title) {
+    events.push_back({PlatformEvent::Kind::MsgBox, std::string(text), std::string(title), {}});
+}
+
+bool FakePlatform::askYesNo(std::string_view text, std::string_view title) {
+    events.push_back({PlatformEvent::Kind::Question, std::string(text), std::string(title), {}});
+    if (confirmations.empty()) throw NoAnswer{"a question with no queued answer: " + std::string(text)};
+    const bool yes = confirmations.front();
+    confirmations.pop_front();
+    return yes;
+}
+
+std::string FakePlatform::inputBox(std::string_view prompt, std::string_view title,
+                                   std::string_view defaultText) {
+    events.push_back({PlatformEvent::Kind::InputBox, std::string(prompt), std::string(title),
+                      std::string(defaultText)});
+    if (answers.empty()) throw NoAnswer{"an input box with no queued answer: " + std::string(prompt)};
+    std::string answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+void FakePlatform::playWav(const std::string& path) {
+    events.push_back({PlatformEvent::Kind::PlayCue, path, {}, {}});
+}
+
+void FakePlatform::closeMainWindow() {
+    closed = true;
+    events.push_back({PlatformEvent::Kind::Close, {}, {}, {}});
+}
+
+}  // namespace tumblehand

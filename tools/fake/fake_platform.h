@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "shell/platform.h"
+
+namespace tumblehand {
+
+/// One thing the core asked of the platform that a player would notice.
+struct PlatformEvent {
+    enum class Kind { PlayCue, MsgBox, Question, InputBox, Close };
+    Kind kind;
+    std::string text;         ///< MsgBox and Question text, InputBox prompt, PlayCue path
+    std::string title;        ///< MsgBox, Question and InputBox title
+    std::string defaultText;  ///< InputBox default
+};
+
+/// A scripted platform for tests and the simulator: random numbers come from a queue,
+/// then from a seeded generator; answers to questions and input boxes come from
+/// queues; every dialog, cue and close is recorded.
+class FakePlatform : public Platform {
+public:
+    explicit FakePlatform(std::string folder = "/nonexistent", std::uint32_t seed = 1);
+
+    void seedFromClock() override {}
+    float random() override;
+    void messageBox(std::string_view text, std::string_view title) override;
+    bool askYesNo(std::string_view text, std::string_view title) override;
+    std::string inputBox(std::string_view prompt, std::string_view title,
+                         std::string_view defaultText) override;
+    std::string programFolder() override { return folder; }
+    void playWav(const std::string& path) override;
+    void closeMainWindow() override;
+    void showHandTable() override { ++handTableShown; }
+    void showRecords() override { ++recordsShown; }
+
+    /// Thrown when an input box or question finds no queued answer.
+    struct NoAnswer {
+        std::string what;
+    };
+
+    std::string folder;
+    std::deque<float> randomQueue;
+    std::deque<std::string> answers;
+    std::deque<bool> confirmations;
+    std::vector<PlatformEvent> events;
+    int handTableShown = 0;
+    int recordsShown = 0;
+    bool closed = false;
+
+    /// A float in [0, 1) from the generator's raw bits, the same on every standard library.
+    float nextSeeded();
+
+private:
+    std::mt19937 generator_;
+};
+
+}  // namespace tumblehand
