@@ -12,6 +12,5 @@ void Form1::AllChecker() {}
 void Form1::Erace(int) {}
 void Form1::PigEracer(int) {}
 void Form1::Timer3_Timer() {}
-void Form1::Timer2_Timer() {}
-void Form1::ComboCheck() {}
+void Form1::PlayCue(const std::string&) {}
 }  // namespace tumblehand

@@ -8,4 +8,6 @@ void Form1::StopL_Click() {}
 void Form1::Timer1_Timer() {}
 void Form1::Form_KeyDown(int) {}
 void Form1::Fall() {}
+void Form1::Timer2_Timer() {}
+void Form1::ComboCheck() {}
 }  // namespace tumblehand

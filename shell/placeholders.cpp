@@ -5,7 +5,6 @@
 
 namespace tumblehand {
 std::string Form1::MyPath() { return platform().programFolder() + "/"; }
-void Form1::PlayCue(const std::string&) {}
 void Form1::GAMEOVER() {}
 void Form1::Kaisi_Click() {}
 void Form1::Chusi_Click() {}
