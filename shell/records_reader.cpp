@@ -53,18 +53,20 @@ std::vector<Field> splitFields(std::string_view line) {
     }
 }
 
-// Lines split at LF, a CR before it dropped; a UTF-8 byte order mark is skipped.
+// Lines split at LF, a CR before it dropped; a UTF-8 byte order mark is skipped. The
+// line end of the last line is optional.
 std::vector<std::string_view> splitLines(std::string_view text) {
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     std::vector<std::string_view> lines;
-    while (true) {
+    while (!text.empty()) {
         const std::size_t lf = text.find('\n');
         std::string_view line = text.substr(0, lf);
         if (line.ends_with('\r')) line.remove_suffix(1);
         lines.push_back(line);
-        if (lf == std::string_view::npos) return lines;
+        if (lf == std::string_view::npos) break;
         text.remove_prefix(lf + 1);
     }
+    return lines;
 }
 
 // The value of a whole decimal number, saturating far beyond any field's range.
