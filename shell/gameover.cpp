@@ -8,12 +8,12 @@ namespace tumblehand {
 namespace {
 
 constexpr std::string_view Title = "Tumblehand";
-constexpr std::string_view CrLf = "\r\n";
-constexpr std::string_view AskName = "名前を入力してください";
+constexpr std::string_view RecordTitle = "Tumblehand(最高記録)";
 
 // Asks until the answer leaves a name that can be stored; the default stays the same.
-std::string askName(Form1& form, const std::string& prompt, std::string_view title,
+std::string askName(Form1& form, const std::string& firstLine, std::string_view title,
                     const std::string& defaultName) {
+    const std::string prompt = firstLine + "\r\n" + "名前を入力してください";
     while (true) {
         std::string name = storableText(form.platform().inputBox(prompt, title, defaultName));
         if (!name.empty()) return name;
@@ -48,10 +48,8 @@ void Form1::GAMEOVER() {
 
     const std::size_t place = topTenPlace(records, leadingNumber(Score.Caption));
     if (place < records.scores.size()) {
-        const std::string name =
-            askName(*this, decimal(static_cast<std::int64_t>(place) + 1) + "位" +
-                               std::string(CrLf) + std::string(AskName),
-                    "Tumblehand(ハイスコア)", records.names[place]);
+        const std::string name = askName(*this, decimal(static_cast<std::int64_t>(place) + 1) + "位",
+                                         "Tumblehand(ハイスコア)", records.names[place]);
         for (std::size_t j = records.scores.size() - 1; j > place; --j) {
             records.scores[j] = records.scores[j - 1];
             records.names[j] = records.names[j - 1];
@@ -63,17 +61,13 @@ void Form1::GAMEOVER() {
     // Another copy of the game may have written a higher best meanwhile: it is kept,
     // with its holder, rather than lowered.
     if (records.bestPoints < state.BestPoints) {
-        records.pointsHolder = askName(*this,
-                                       "最高記録" + decimal(state.BestPoints) + "points" +
-                                           std::string(CrLf) + std::string(AskName),
-                                       "Tumblehand(最高記録)", records.pointsHolder);
+        records.pointsHolder = askName(*this, "最高記録" + decimal(state.BestPoints) + "points",
+                                       RecordTitle, records.pointsHolder);
         records.bestPoints = state.BestPoints;
     }
     if (records.bestCombo < state.BestCombo) {
-        records.comboHolder = askName(*this,
-                                      "最高記録" + decimal(state.BestCombo) + "combo" +
-                                          std::string(CrLf) + std::string(AskName),
-                                      "Tumblehand(最高記録)", records.comboHolder);
+        records.comboHolder = askName(*this, "最高記録" + decimal(state.BestCombo) + "combo",
+                                      RecordTitle, records.comboHolder);
         records.bestCombo = state.BestCombo;
     }
 
