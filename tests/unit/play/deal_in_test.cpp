@@ -1,5 +1,4 @@
 #include "play/key_codes.h"
-#include "play/speed_rule.h"
 #include "play_fixture.h"
 
 namespace tumblehand {
@@ -135,16 +134,6 @@ TEST_F(DealIn, GravityAndLevelFollowThePairs) {
         EXPECT_EQ(form.Timer1.Interval(), row.interval);
         EXPECT_EQ(form.state.Level, row.level);
         EXPECT_EQ(form.Label5.Caption, row.label);
-    }
-}
-
-TEST(SpeedRule, IntervalAndLevel) {
-    struct Row { std::int16_t before, after; std::int32_t level; };
-    const Row table[] = {{1010, 1000, 1}, {911, 901, 1}, {910, 900, 2}, {810, 800, 3},
-                         {210, 200, 9},   {110, 100, 10}, {100, 100, 10}, {50, 100, 10}};
-    for (const Row& row : table) {
-        EXPECT_EQ(nextGravityInterval(row.before), row.after) << row.before;
-        EXPECT_EQ(levelForInterval(row.after), row.level) << row.after;
     }
 }
 

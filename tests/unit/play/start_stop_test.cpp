@@ -57,8 +57,7 @@ TEST_F(PlayTest, StartResetsTheGameAndDealsTheFirstPair) {
     EXPECT_EQ(form.state.BestCombo, 0);  // no records file yet reads as zeros
     EXPECT_EQ(form.state.BestPoints, 0);
     EXPECT_EQ(form.state.GravityInterval, 1010);
-    EXPECT_EQ(form.state.DealPhase, 0);
-    EXPECT_EQ(form.state.DealTick, 0);
+    EXPECT_EQ(form.state.DealPhase + form.state.DealTick, 0);
     EXPECT_EQ(form.state.Level, 1);
     EXPECT_EQ(form.Label5.Caption, "LV1");
     EXPECT_EQ(form.Score.Caption, "0");
@@ -67,10 +66,8 @@ TEST_F(PlayTest, StartResetsTheGameAndDealsTheFirstPair) {
     EXPECT_EQ(form.MoveCard.Left, 2640);
     EXPECT_EQ(form.MoveCard.Width, 480);
     EXPECT_EQ(cardsOnBoard(), 0);
-    EXPECT_FALSE(form.Timer1.Enabled());
-    EXPECT_FALSE(form.Timer3.Enabled());
-    EXPECT_TRUE(form.Timer2.Enabled());
-    EXPECT_TRUE(form.state.HideNext);
+    EXPECT_FALSE(form.Timer1.Enabled() || form.Timer3.Enabled());
+    EXPECT_TRUE(form.Timer2.Enabled() && form.state.HideNext);
 }
 
 TEST_F(PlayTest, StartDealsBeforeEmptyingTheBoard) {
