@@ -1,5 +1,10 @@
 #include "play_fixture.h"
 
+#include <filesystem>
+#include <fstream>
+
+#include <unistd.h>
+
 namespace tumblehand {
 namespace {
 
@@ -68,6 +73,21 @@ TEST_F(PlayTest, StartResetsTheGameAndDealsTheFirstPair) {
     EXPECT_EQ(cardsOnBoard(), 0);
     EXPECT_FALSE(form.Timer1.Enabled() || form.Timer3.Enabled());
     EXPECT_TRUE(form.Timer2.Enabled() && form.state.HideNext);
+}
+
+TEST(StartRecords, ReadsBestComboAndPointsFromTheRecordsFile) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / ("tumblehand-play-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    std::ofstream(folder / "data.dat", std::ios::binary)
+        << "7,\"AB\",900,\"CD\"\r\n0,0,0,0,0,0,0,0,0,0\r\n\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
+    FakePlatform platform(folder.string());
+    Form1 form{platform};
+    form.Form_Load();
+    form.Start_Click();
+    fs::remove_all(folder);
+    EXPECT_EQ(form.state.BestCombo, 7);
+    EXPECT_EQ(form.state.BestPoints, 900);
 }
 
 TEST_F(PlayTest, StartDealsBeforeEmptyingTheBoard) {
