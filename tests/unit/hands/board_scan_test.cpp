@@ -101,6 +101,32 @@ TEST(BoardScan, NamesScoresAndCuesEachRow) {
     }
 }
 
+struct FlagsCase {
+    const char* row;
+    const char* flags;  // hand flags 0..9, "1" True, "0" False
+};
+
+const FlagsCase FlagsCases[] = {
+    // Four of a kind is never also a full house, even when all five cards agree.
+    {"AS AH AD AC AS", "1010001010"},
+    {"AS AH AD KC KS", "1010010000"},
+    {"AS AH JK JK KD", "1010001000"},
+    {"10H JH QH KH JK", "1001100101"},
+    {"JK JK JK JK JK", "1011101111"},
+};
+
+TEST(BoardScan, LeavesTheFlagsOfEveryHandTheRowForms) {
+    for (const FlagsCase& c : FlagsCases) {
+        SCOPED_TRACE(c.row);
+        Table table;
+        table.setBottomRows(c.row);
+        table.form.AllChecker();
+        std::string flags;
+        for (std::int16_t flag : table.form.state.HandFlags) flags += flag == True16 ? '1' : '0';
+        EXPECT_EQ(flags, c.flags);
+    }
+}
+
 TEST(BoardScan, ARowNotFullBringsTheNextPair) {
     Table table;
     table.setBottomRows("2S 2H . 9C KS");
@@ -125,16 +151,18 @@ TEST(BoardScan, TheRowInPlayLiesAboveTheDeadRows) {
         "2S . . . .\n"
         "3S 3H 5D 9C KS\n"
         "P4 P4 P4 P4 P4\n"
-        "P2 P2 P2 P2 P2");
+        "P2 P2 . P2 P2");
     Form1& form = table.form;
     form.Num(45).Tag = "2";
     form.Num(46).Tag = "x";  // a dead row's tags are never rewritten
+    form.Num(47).Tag = "y";  // nor anything after the first counted pig
     form.AllChecker();
     EXPECT_EQ(form.state.ResolvedRowFirst, 35);
     EXPECT_EQ(form.state.ResolvedRowLast, 39);
     EXPECT_EQ(form.state.ResolvedHand, 0);
     EXPECT_EQ(form.Num(40).Tag, "4");
     EXPECT_EQ(form.Num(46).Tag, "x");
+    EXPECT_EQ(form.Num(47).Tag, "y");
     EXPECT_EQ(form.Num(30).Tag, "2");
 }
 

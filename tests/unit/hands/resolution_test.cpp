@@ -319,6 +319,20 @@ TEST(Timer3, APlainDeadRowLeavesTheRowsBelowAlone) {
     EXPECT_TRUE(form.Timer2.Enabled());
 }
 
+TEST(Timer3, TheLastRowDeadLeavesTheNextPairToComeIn) {
+    Table table;
+    Form1& form = table.form;
+    std::string rows = "2S 5H 9D JC KH\n";
+    for (int r = 1; r < 10; ++r) rows += "P3 P3 P3 P3 P3\n";
+    table.setBottomRows(rows);
+    form.AllChecker();
+    table.runBlink();
+    EXPECT_EQ(table.row(0), "P1 P1 P1 P1 P1");
+    EXPECT_EQ(form.state.ResolvedRowFirst, 50);
+    EXPECT_FALSE(form.Timer3.Enabled());
+    EXPECT_TRUE(form.Timer2.Enabled());  // its entry then finds the top taken
+}
+
 TEST(Timer3, AChainScoresEachLinkTimesItsCombo) {
     Table table;
     Form1& form = table.form;
