@@ -105,27 +105,5 @@ TEST(Evaluators, NeverSetAFlagBackToTrue) {
     for (std::int16_t flag : table.form.state.HandFlags) EXPECT_EQ(flag, False16);
 }
 
-TEST(Evaluators, CClearResetsTheScratch) {
-    Table table;
-    table.form.state.CellMarks[7] = True16;
-    table.form.state.MatchTally = 9;
-    table.form.state.FlushFace = CardFace::Heart;
-    table.form.CClear();
-    for (std::int16_t m : table.form.state.CellMarks) EXPECT_EQ(m, 0);
-    EXPECT_EQ(table.form.state.MatchTally, 0);
-    EXPECT_EQ(table.form.state.FlushFace, CardFace::Empty);
-}
-
-TEST(Evaluators, FlushMarksTheWildCards) {
-    Table table;
-    table.setBottomRows("2H JK 5H JK 9H");
-    table.form.AllChecker();
-    table.form.Flush(4);
-    const auto& marks = table.form.state.CellMarks;
-    EXPECT_EQ((std::array{marks[45], marks[46], marks[47], marks[48], marks[49]}),
-              (std::array<std::int16_t, 5>{0, -1, 0, -1, 0}));
-    EXPECT_EQ(table.form.state.FlushFace, CardFace::Heart);
-}
-
 }  // namespace
 }  // namespace tumblehand
