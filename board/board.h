@@ -16,10 +16,12 @@ public:
 
     Board();
 
-    Picture& Mas(int i) { return mas_[static_cast<std::size_t>(i)]; }
-    const Picture& Mas(int i) const { return mas_[static_cast<std::size_t>(i)]; }
-    Label& Num(int i) { return num_[static_cast<std::size_t>(i)]; }
-    const Label& Num(int i) const { return num_[static_cast<std::size_t>(i)]; }
+    // Checked: a cell number outside 0..49 (only a corrupted state can make one) throws
+    // std::out_of_range instead of reaching into the memory beside the well.
+    Picture& Mas(int i) { return mas_.at(static_cast<std::size_t>(i)); }
+    const Picture& Mas(int i) const { return mas_.at(static_cast<std::size_t>(i)); }
+    Label& Num(int i) { return num_.at(static_cast<std::size_t>(i)); }
+    const Label& Num(int i) const { return num_.at(static_cast<std::size_t>(i)); }
 
     /// A cell is empty exactly when its picture is empty; the rank text is not looked at.
     bool isEmpty(int i) const { return Mas(i).Face == CardFace::Empty; }
