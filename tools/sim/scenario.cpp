@@ -8,6 +8,25 @@
 
 namespace tumblehand::sim {
 
+namespace {
+
+// Prompts hold CR LF; a report stays on its line.
+std::string oneLine(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\n') {
+            out += "\\n";
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
 std::vector<std::string> readLines(std::istream& in) {
     std::vector<std::string> lines;
     std::string line;
@@ -37,7 +56,7 @@ ExitCode runScenario(const std::vector<std::string>& lines, Session& session, st
             err << "line " << (error.line ? error.line : lineNumber) << ": " << error.message << '\n';
             return ScenarioFailed;
         } catch (const FakePlatform::NoAnswer& stop) {
-            err << "line " << lineNumber << ": the run stops at " << stop.what << '\n';
+            err << "line " << lineNumber << ": the run stops at " << oneLine(stop.what) << '\n';
             return ScenarioFailed;
         } catch (const std::exception& error) {
             err << "line " << lineNumber << ": the game failed: " << error.what() << '\n';
