@@ -61,6 +61,9 @@ ExitCode runScenario(const std::vector<std::string>& lines, Session& session, st
         } catch (const std::exception& error) {
             err << "line " << lineNumber << ": the game failed: " << error.what() << '\n';
             return ScenarioFailed;
+        } catch (...) {
+            err << "line " << lineNumber << ": the game failed\n";
+            return ScenarioFailed;
         }
     }
     return failed > 0 ? ExpectFailed : Passed;
