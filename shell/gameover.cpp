@@ -41,6 +41,12 @@ void Form1::GAMEOVER() {
     MoveNum.Caption.clear();
     MoveCard.Face = CardFace::Back;
     MoveCard.Left = 2640;
+    // A finished game is not suspended: a "↓" left from a pause would otherwise switch
+    // gravity on over a pair that no longer falls at the next press.
+    if (StopL.Caption == "↓") {
+        StopL.Caption = "STOP";
+        Chusi.Caption = "中断";
+    }
 
     const std::string path = MyPath() + "data.dat";
     const RecordsRead read = readRecordsFile(path);

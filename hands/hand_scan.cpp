@@ -1,0 +1,31 @@
+#include "hands/hand_scan.h"
+
+#include <algorithm>
+
+#include "board/numbers.h"
+
+namespace tumblehand {
+
+RowSpan resolvedRow(const GameState& state) {
+    // The row is always a board row in play; clamping keeps a stray value from
+    // reaching past the board.
+    const int first = std::min<int>(state.ResolvedRowFirst, Board::Cells);
+    const int last = std::min<int>(state.ResolvedRowLast, Board::Cells - 1);
+    return {first, last};
+}
+
+std::int32_t cellValue(const Form1& form, int cell) {
+    return leadingNumber(form.board.Num(cell).Tag);
+}
+
+const std::string& cellValueText(const Form1& form, int cell) {
+    return form.board.Num(cell).Tag;
+}
+
+void clearHandFlag(GameState& state, int handIndex) {
+    if (handIndex >= 0 && handIndex < static_cast<int>(state.HandFlags.size())) {
+        state.HandFlags[static_cast<std::size_t>(handIndex)] = False16;
+    }
+}
+
+}  // namespace tumblehand

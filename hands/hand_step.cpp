@@ -1,0 +1,108 @@
+#include "board/form1.h"
+#include "board/numbers.h"
+#include "hands/award.h"
+#include "hands/hand_table.h"
+#include "hands/joker_keep.h"
+#include "hands/rates.h"
+#include "hands/resolution.h"
+
+namespace tumblehand {
+
+namespace {
+
+using namespace hand;
+
+constexpr std::int16_t BaseWeight = 2;
+
+// A counter text read as a number (its leading number, so a stray text never stops
+// play) and written back lowered.
+std::string lowered(const std::string& counter, std::int32_t by) {
+    return decimal(sum32(leadingNumber(counter), -by));
+}
+
+// The row directly under the resolved row, whatever its cells hold.
+void rowBelowEffect(Form1& form, int handIndex) {
+    const int first = form.state.ResolvedRowFirst;
+    if (first >= Board::Cells - Board::Columns) return;  // the bottom row has nothing below
+    for (int i = first + Board::Columns; i <= first + 2 * Board::Columns - 1; ++i) {
+        Label& num = form.Num(i);
+        if (handIndex <= ThreeOfAKind) {
+            const std::int32_t by = handIndex + 1;
+            num.Caption = lowered(num.Caption, by);
+            num.Tag = lowered(num.Tag, by);
+        } else {
+            num.Caption = decimal(0);
+            num.Tag = decimal(0);
+        }
+        form.PigEracer(i);
+    }
+}
+
+// Every counted pig on the board; dealt pig cards are passed over.
+void wholeBoardEffect(Form1& form, int handIndex) {
+    // Int(Level / 2 + 0.5), which is floor((Level + 1) / 2).
+    const std::int64_t level = form.state.Level;
+    const std::int64_t half = level + 1 >= 0 ? (level + 1) / 2 : -((-(level + 1) + 1) / 2);
+    const auto flushAmount = static_cast<std::int32_t>(half);
+    for (int i = 0; i < Board::Cells; ++i) {
+        if (form.board.isCountedPig(i)) {
+            Label& num = form.Num(i);
+            if (handIndex == Flush) {
+                num.Caption = lowered(num.Caption, flushAmount);
+                num.Tag = lowered(num.Tag, flushAmount);
+            } else {
+                num.Caption = decimal(0);
+                num.Tag = decimal(0);
+            }
+        }
+        form.PigEracer(i);
+    }
+}
+
+}  // namespace
+
+void applyHandStep(Form1& form, int handIndex) {
+    GameState& state = form.state;
+    const HandInfo& hand = HandTable[static_cast<std::size_t>(handIndex)];
+
+    if (handIndex >= Straight) state.PigWeight = BaseWeight;
+    if (handIndex == RoyalStraightFlush) showTwoJokersNext(form);
+    awardPoints(form, product32({state.ComboCount, hand.points, state.ScoreMultiplier}));
+    if (handIndex == Straight) setJokerKeep(form);
+    if (handIndex == ThreeOfAKind) {
+        state.ScoreMultiplier = limitMultiplier(roundHalfEven(static_cast<std::int64_t>(state.ScoreMultiplier) * 3, 2));
+    }
+
+    form.Erace(hand.cardsErased);
+
+    switch (handIndex) {
+        case FullHouse:
+            state.ScoreMultiplier = limitMultiplier(static_cast<std::int64_t>(state.ScoreMultiplier) * 5);
+            break;
+        case FourOfAKind:
+            showTwoJokersNext(form);
+            state.JokerWeight = limitWeight(static_cast<std::int64_t>(state.JokerWeight) * 2);
+            state.ScoreMultiplier = limitMultiplier(static_cast<std::int64_t>(state.ScoreMultiplier) * 2);
+            break;
+        case FiveOfAKind:
+            showTwoJokersNext(form);
+            setJokerKeep(form);
+            state.JokerWeight = limitWeight(static_cast<std::int64_t>(state.JokerWeight) * 5);
+            break;
+        case RoyalStraightFlush:
+            state.ScoreMultiplier = limitMultiplier(static_cast<std::int64_t>(state.ScoreMultiplier) * 3);
+            state.JokerWeight = limitWeight(static_cast<std::int64_t>(state.JokerWeight) * 5);
+            break;
+        default:
+            break;
+    }
+
+    // The new multiplier already counts for the pigs removed here.
+    if (handIndex == Flush || handIndex == StraightFlush || handIndex == RoyalStraightFlush) {
+        wholeBoardEffect(form, handIndex);
+    } else {
+        rowBelowEffect(form, handIndex);
+    }
+}
+
+}  // namespace tumblehand

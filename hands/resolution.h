@@ -1,0 +1,14 @@
+#pragma once
+
+#include "board/form1.h"
+
+namespace tumblehand {
+
+/// The tenth tick's result for a hand (index 0..9): points, erasing, rates, pigs.
+void applyHandStep(Form1& form, int handIndex);
+
+/// The tenth tick's result for a full row without a hand: rates, the pig special,
+/// and the row turned into a dead row of counted pigs.
+void applyNoHandStep(Form1& form);
+
+}  // namespace tumblehand

@@ -1,0 +1,35 @@
+#include "board/form1.h"
+#include "hands/hand_table.h"
+#include "hands/resolution.h"
+
+namespace tumblehand {
+
+namespace {
+constexpr std::uint8_t BlinkTicks = 10;
+}  // namespace
+
+void Form1::Timer3_Timer() {
+    YakuL.Visible = !YakuL.Visible;
+    Gscore.Visible = !Gscore.Visible;
+    ++state.BlinkTick;
+    if (state.BlinkTick < BlinkTicks) return;
+
+    Gscore.Visible = false;
+    Timer3.setEnabled(false);
+    state.BlinkTick = 0;
+    Timer2.setEnabled(true);
+    YakuL.Visible = false;
+
+    // Without a row on the board there is nothing to apply.
+    if (state.ResolvedRowFirst + Board::Columns <= Board::Cells) {
+        if (state.ResolvedHand < HandCount) {
+            applyHandStep(*this, state.ResolvedHand);
+        } else {
+            applyNoHandStep(*this);
+        }
+    }
+    Fall();
+    AllChecker();
+}
+
+}  // namespace tumblehand

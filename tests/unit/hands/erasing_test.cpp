@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "tests/unit/hands/hands_support.h"
+
+namespace tumblehand {
+namespace {
+
+using testing::column;
+using testing::RandomPick;
+using testing::Table;
+using testing::WeakestPick;
+
+struct EraseCase {
+    const char* name;
+    const char* row;
+    bool jokerKeep;
+    int burn;
+    std::vector<float> randoms;
+    const char* after;
+};
+
+const EraseCase Cases[] = {
+    {"the weakest is the 2 of clubs", "5C 2C 9H KS 2D", false, 1, {WeakestPick}, "5C . 9H KS 2D"},
+    {"the leftmost of equal cards", "7D 3S 9H 3S KS", false, 1, {WeakestPick}, "7D . 9H 3S KS"},
+    {"the pig card beats the joker to its left", "5C JK 9H PG KS", false, 1, {WeakestPick}, "5C JK 9H . KS"},
+    {"the rightmost of joker and pig", "5C PG 9H JK KS", false, 1, {WeakestPick}, "5C PG 9H . KS"},
+    {"the pig card under the marker", "5C JK 9H PG KS", true, 1, {WeakestPick}, "5C JK 9H . KS"},
+    {"the joker without the marker", "5C JK 9H QS KS", false, 1, {WeakestPick}, "5C . 9H QS KS"},
+    {"the 5 of clubs with the marker", "5C JK 9H QS KS", true, 1, {WeakestPick}, ". JK 9H QS KS"},
+    {"a random cell", "5C 2C 9H KS 2D", false, 1, {RandomPick, column(3)}, "5C 2C 9H . 2D"},
+    {"a random joker under the marker", "5C JK 9H KS 2D", true, 1, {RandomPick, column(1)}, "5C . 9H KS 2D"},
+    {"a random draw on an empty cell draws again", "5C 2C 9H KS 2D", false, 2,
+     {RandomPick, column(2), RandomPick, column(2), column(2), column(0)}, ". 2C . KS 2D"},
+    {"two weakest picks", "5C 2C 9H KS 2D", false, 2, {WeakestPick, WeakestPick}, "5C . 9H KS ."},
+    {"three picks, mixed", "AS 2C 9H KS 2D", false, 3, {WeakestPick, RandomPick, column(0), WeakestPick},
+     ". . 9H KS ."},
+    {"five weakest picks clear the row", "AS 2C 9H KS 2D", false, 5, {WeakestPick, WeakestPick, WeakestPick,
+     WeakestPick, WeakestPick}, ". . . . ."},
+    {"five jokers under the marker: only random picks erase", "JK JK JK JK JK", true, 5,
+     {WeakestPick, RandomPick, column(0), WeakestPick, WeakestPick, RandomPick, column(2)}, ". JK . JK JK"},
+    {"five jokers without the marker go right to left", "JK JK JK JK JK", false, 3,
+     {WeakestPick, WeakestPick, WeakestPick}, "JK JK . . ."},
+};
+
+TEST(Erace, PicksByCoinToss) {
+    for (const EraseCase& c : Cases) {
+        SCOPED_TRACE(c.name);
+        Table table;
+        table.setBottomRows(std::string("AH AH AH AH AH ") + c.row);  // a row above stays put
+        Form1& form = table.form;
+        form.state.ResolvedRowFirst = 45;
+        form.state.ResolvedRowLast = 49;
+        form.Label3.Tag = c.jokerKeep ? "!" : "";
+        for (float r : c.randoms) table.queueRandom(r);
+
+        form.Erace(c.burn);
+
+        EXPECT_EQ(table.row(45), c.after);
+        EXPECT_EQ(table.row(40), "AH AH AH AH AH");
+        EXPECT_TRUE(table.platform.randomQueue.empty()) << "random numbers left over";
+        for (int i = 45; i < 50; ++i) {
+            if (form.board.isEmpty(i)) {
+                EXPECT_EQ(form.Num(i).Tag, "0") << "cell " << i;
+            }
+        }
+        EXPECT_EQ(form.Label3.Tag, c.jokerKeep ? "!" : "");
+    }
+}
+
+TEST(Erace, AnEmptiedRowNeverSpinsForever) {
+    Table table;
+    table.setBottomRows(". . . . .");
+    table.form.state.ResolvedRowFirst = 45;
+    table.form.state.ResolvedRowLast = 49;
+    table.queueRandom(RandomPick, 3);
+    table.form.Erace(3);  // random picks on an empty row erase nothing
+    EXPECT_EQ(table.row(45), ". . . . .");
+}
+
+struct PigCase {
+    const char* name;
+    const char* card;
+    const char* tag;
+    std::int32_t level;
+    std::int32_t combo;
+    std::int32_t multiplier;
+    bool removed;
+    const char* score;
+    const char* total;
+};
+
+const PigCase PigCases[] = {
+    {"a counter run out", "P0", "0", 3, 2, 1, true, "1120", "120"},
+    {"a counter below zero", "P-2", "-2", 99, 3, 32, true, "191080", "190080"},
+    {"the tag decides, not the caption", "P5", "0", 1, 1, 1, true, "1020", "20"},
+    {"a counter of 1", "P1", "1", 3, 2, 1, false, "1000", "total"},
+    {"a pig card", "PG", "15", 3, 2, 1, false, "1000", "total"},
+    {"another face with tag 0", "KS", "0", 3, 2, 1, false, "1000", "total"},
+    {"a joker with tag 0", "JK", "0", 3, 2, 1, false, "1000", "total"},
+};
+
+TEST(PigEracer, RemovesRunOutPigsWithTheirPoints) {
+    for (const PigCase& c : PigCases) {
+        SCOPED_TRACE(c.name);
+        Table table;
+        Form1& form = table.form;
+        table.setBottomRows(std::string(c.card) + " . . . .");
+        form.Num(45).Tag = c.tag;
+        form.state.Level = c.level;
+        form.state.ComboCount = c.combo;
+        form.state.ScoreMultiplier = c.multiplier;
+        form.Score.Caption = "1000";
+        form.TotalS.Caption = "total";
+
+        form.PigEracer(45);
+
+        EXPECT_EQ(form.board.isEmpty(45), c.removed);
+        if (c.removed) {
+            EXPECT_EQ(form.Num(45).Caption, "");
+        }
+        EXPECT_EQ(form.Num(45).Tag, c.tag);
+        EXPECT_EQ(form.Score.Caption, c.score);
+        EXPECT_EQ(form.TotalS.Caption, c.total);
+    }
+}
+
+TEST(PigEracer, PointsSaturateInsteadOfWrapping) {
+    Table table;
+    Form1& form = table.form;
+    table.setBottomRows("P0 . . . .");
+    form.Num(45).Tag = "0";
+    form.state.Level = 99;
+    form.state.ComboCount = 40000;
+    form.state.ScoreMultiplier = 32;
+    form.Score.Caption = "2000000000";
+    form.TotalS.Caption = "5p";
+    form.PigEracer(45);
+    EXPECT_EQ(form.Score.Caption, "2147483647");
+    EXPECT_EQ(form.TotalS.Caption, "2147483647");
+}
+
+}  // namespace
+}  // namespace tumblehand
