@@ -46,22 +46,10 @@ constexpr double RowHeight = 255;
 constexpr double LineHeight = 240;
 constexpr double EffectLeft = 4320;
 
-// Draws text from left, squeezed sideways if it would run past right.
-void drawFitted(QPainter& painter, const TwipsScale& s, double left, double top, double right,
-                const QString& text, const QFont& font, const QColor& color) {
-    const QRectF rect = s.rect(left, top, right - left, LineHeight);
-    const double width = QFontMetricsF(font).horizontalAdvance(text);
-    if (width <= rect.width() || width <= 0) {
-        drawPlainText(painter, rect, Qt::AlignLeft | Qt::AlignVCenter, text, font, color);
-        return;
-    }
-    painter.save();
-    const double squeeze = rect.width() / width;
-    painter.translate(rect.left(), 0);
-    painter.scale(squeeze, 1);
-    drawPlainText(painter, QRectF(0, rect.top(), width, rect.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                  text, font, color);
-    painter.restore();
+void drawEffectLine(QPainter& painter, const TwipsScale& s, double top, const QString& text,
+                    const QFont& font) {
+    drawPlainTextFitted(painter, s.rect(EffectLeft, top, HandTableWindow::AreaWidth - EffectLeft - 30, LineHeight),
+                        Qt::AlignLeft | Qt::AlignVCenter, text, font, Qt::black);
 }
 
 }  // namespace
@@ -101,20 +89,18 @@ void HandTableWindow::paintEvent(QPaintEvent*) {
     for (const HandRow& row : Rows) {
         const QString hand = QString::fromUtf8(row.hand);
         const bool pigRow = hand == QStringLiteral("ブタ");
-        drawPlainText(painter, s.rect(0, row.top, 2640, RowHeight), centred, hand, handFont,
-                      pigRow ? PigRed : HandBlue);
+        drawPlainTextFitted(painter, s.rect(60, row.top, 2520, RowHeight), centred, hand, handFont,
+                            pigRow ? PigRed : HandBlue);
         drawPlainText(painter, s.rect(2760, row.top, 600, RowHeight), Qt::AlignLeft | Qt::AlignVCenter,
                       QString::fromUtf8(row.points), cellFont, Qt::black);
         drawPlainText(painter, s.rect(3375, row.top, 825, RowHeight), centred,
                       QString::fromUtf8(row.cards), cellFont, Qt::black);
         if (row.effectSecondLine) {
-            drawFitted(painter, s, EffectLeft, row.top - 120, AreaWidth, QString::fromUtf8(row.effect),
-                       cellFont, Qt::black);
-            drawFitted(painter, s, EffectLeft, row.top - 120 + LineHeight, AreaWidth,
-                       QString::fromUtf8(row.effectSecondLine), cellFont, Qt::black);
+            drawEffectLine(painter, s, row.top - 120, QString::fromUtf8(row.effect), cellFont);
+            drawEffectLine(painter, s, row.top - 120 + LineHeight, QString::fromUtf8(row.effectSecondLine),
+                           cellFont);
         } else {
-            drawFitted(painter, s, EffectLeft, row.top, AreaWidth, QString::fromUtf8(row.effect), cellFont,
-                       Qt::black);
+            drawEffectLine(painter, s, row.top, QString::fromUtf8(row.effect), cellFont);
         }
     }
 

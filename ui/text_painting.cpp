@@ -1,5 +1,6 @@
 #include "ui/text_painting.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include <algorithm>
@@ -28,6 +29,20 @@ void drawPlainText(QPainter& painter, const QRectF& rect, Qt::Alignment alignmen
     }
     painter.setPen(color);
     painter.drawText(rect, flags, text);
+}
+
+void drawPlainTextFitted(QPainter& painter, const QRectF& rect, Qt::Alignment alignment,
+                         const QString& text, const QFont& font, const QColor& color) {
+    const double width = QFontMetricsF(font).horizontalAdvance(text);
+    if (width <= rect.width() || width <= 0 || rect.width() <= 0) {
+        drawPlainText(painter, rect, alignment, text, font, color);
+        return;
+    }
+    painter.save();
+    painter.translate(rect.left(), 0);
+    painter.scale(rect.width() / width, 1);
+    drawPlainText(painter, QRectF(0, rect.top(), width, rect.height()), alignment, text, font, color);
+    painter.restore();
 }
 
 }  // namespace tumblehand::ui

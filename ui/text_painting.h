@@ -22,4 +22,8 @@ QString toQString(const std::string& text);
 void drawPlainText(QPainter& painter, const QRectF& rect, Qt::Alignment alignment,
                    const QString& text, const QFont& font, const QColor& color);
 
+/// Like drawPlainText, but text wider than rect is squeezed sideways to fit it.
+void drawPlainTextFitted(QPainter& painter, const QRectF& rect, Qt::Alignment alignment,
+                         const QString& text, const QFont& font, const QColor& color);
+
 }  // namespace tumblehand::ui
