@@ -4,12 +4,10 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QInputDialog>
-#include <QLineEdit>
 #include <QAudioDevice>
 #include <QMediaDevices>
 #include <QMessageBox>
 #include <QSoundEffect>
-#include <QTimer>
 #include <QUrl>
 
 #include "ui/hand_table_window.h"
@@ -82,10 +80,7 @@ std::string QtPlatform::inputBox(std::string_view prompt, std::string_view title
     dialog.setLabelText(promptText(prompt));
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setTextValue(fromUtf8(defaultText));
-    // The default answer is selected, so typing replaces it.
-    QTimer::singleShot(0, &dialog, [&dialog] {
-        if (auto* edit = dialog.findChild<QLineEdit*>()) edit->selectAll();
-    });
+    // QInputDialog selects the default answer itself, so typing replaces it.
     if (dialog.exec() != QDialog::Accepted) return {};
     return dialog.textValue().toStdString();
 }

@@ -8,6 +8,7 @@
 #include <random>
 
 #include "shell/platform.h"
+#include "ui/main_window.h"
 #include "ui/modal_time.h"
 
 class QSoundEffect;
@@ -15,7 +16,6 @@ class QWidget;
 
 namespace tumblehand::ui {
 
-class MainWindow;
 
 /// The platform of the real game: Qt dialogs, Qt Multimedia for the cues, the
 /// executable's folder, and a clock-seeded generator.
