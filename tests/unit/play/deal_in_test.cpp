@@ -1,0 +1,139 @@
+#include "play/key_codes.h"
+#include "play_fixture.h"
+
+namespace tumblehand {
+namespace {
+
+// A random number that deals the card code (weights 2 and 2: 56 codes).
+float pick(int code) { return (static_cast<float>(code) - 0.5f) / 56.0f; }
+
+struct DealIn : PlayTest {
+    void SetUp() override {
+        PlayTest::SetUp();
+        form.Start_Click();
+        platform.randomQueue = {pick(1), pick(26)};  // ace of spades, king of hearts
+    }
+};
+
+struct Geometry {
+    int tick;
+    int cardLeft, cardWidth, numLeft, numWidth;
+};
+
+TEST_F(DealIn, SlidesTurnsAndDropsEachCardIn18Ticks) {
+    const Geometry table[] = {
+        {1, 2520, 480, 1080, 480},  {6, 1920, 480, 1080, 480},  {13, 1080, 480, 1080, 480},
+        {14, 1195, 250, 1080, 480}, {15, 1310, 20, 1080, 480},  {16, 1195, 250, 1195, 250},
+        {17, 1080, 480, 1080, 480}, {19, 2520, 480, 1080, 480}, {31, 1080, 480, 1080, 480},
+        {32, 1195, 250, 1080, 480}, {34, 1195, 250, 1195, 250}, {35, 1080, 480, 1080, 480}};
+    int done = 0;
+    for (const Geometry& g : table) {
+        ticks(g.tick - done);
+        done = g.tick;
+        SCOPED_TRACE(g.tick);
+        EXPECT_EQ(form.MoveCard.Left, g.cardLeft);
+        EXPECT_EQ(form.MoveCard.Width, g.cardWidth);
+        EXPECT_EQ(form.MoveNum.Left, g.numLeft);
+        EXPECT_EQ(form.MoveNum.Width, g.numWidth);
+        const bool faceUp = g.tick % 18 >= 16;
+        const CardFace face = g.tick < 18 ? CardFace::Spade : CardFace::Heart;
+        EXPECT_EQ(form.MoveCard.Face, faceUp ? face : CardFace::Back);
+        EXPECT_EQ(form.MoveNum.Caption, faceUp ? (g.tick < 18 ? "A" : "K") : "");
+    }
+}
+
+TEST_F(DealIn, PlacesThePairVerticallyAndHandsOverToGravity) {
+    ticks(18);
+    EXPECT_EQ(form.Mas(2).Face, CardFace::Spade);
+    EXPECT_EQ(form.state.DealPhase, 1);
+    EXPECT_EQ(form.MoveCard.Left, 2640);
+    EXPECT_EQ(form.MoveCard.Face, CardFace::Back);
+    EXPECT_FALSE(form.Timer1.Enabled());
+    ticks(18);
+    EXPECT_EQ(boardText(form).substr(0, 40), ".   .   KH  .   .  \n.   .   AS  .   .  \n");
+    EXPECT_EQ(form.state.FallingPair[0], 7);
+    EXPECT_EQ(form.state.FallingPair[1], 2);
+    EXPECT_EQ(form.state.PairOrientation, 2);
+    EXPECT_EQ(form.state.DealPhase, 0);
+    EXPECT_EQ(form.state.DealTick, 0);
+    EXPECT_TRUE(form.Timer1.Enabled());
+    EXPECT_FALSE(form.Timer2.Enabled());
+    EXPECT_EQ(form.Timer1.Interval(), 1000);
+    EXPECT_EQ(form.NextCard[0].Face, CardFace::Back);
+}
+
+TEST_F(DealIn, ShiftedFirstCardTakesItsColumn) {
+    ticks(18);
+    form.Form_KeyDown(vk::Right);
+    ticks(18);
+    EXPECT_EQ(form.state.FallingPair[0], 8);
+    EXPECT_EQ(form.state.FallingPair[1], 3);
+    EXPECT_EQ(form.Mas(3).Face, CardFace::Heart);
+    EXPECT_EQ(form.Mas(8).Face, CardFace::Spade);
+}
+
+TEST_F(DealIn, APairShownInNextEntersAsShown) {
+    platform.randomQueue.clear();
+    form.NextCard = {Picture{CardFace::Joker}, Picture{CardFace::Joker}};
+    form.NextNum[0].Caption = form.NextNum[1].Caption = "";
+    ticks(36);
+    EXPECT_FALSE(form.state.NowDealt);
+    EXPECT_EQ(form.Mas(2).Face, CardFace::Joker);
+    EXPECT_EQ(form.Mas(7).Face, CardFace::Joker);
+    EXPECT_EQ(form.NowCard[0].Face, CardFace::Joker);
+    EXPECT_EQ(form.NowCard[1].Face, CardFace::Joker);
+    EXPECT_EQ(form.NextCard[0].Face, CardFace::Back);
+}
+
+struct GameOverCase {
+    const char* name;
+    const char* board;
+    int shiftLeft;  // top-row shifts of the first card
+    int ticks;
+};
+
+struct GameOver : DealIn, ::testing::WithParamInterface<GameOverCase> {};
+
+TEST_P(GameOver, ABlockedEntryCellPlacesNothingAndStartsNoGravity) {
+    const GameOverCase& c = GetParam();
+    setBoard(c.board);
+    ticks(18);
+    for (int i = 0; i < c.shiftLeft; ++i) form.Form_KeyDown(vk::Left);
+    const std::string before = boardText(form);
+    ticks(c.ticks - 18);
+    EXPECT_EQ(boardText(form), before);
+    EXPECT_FALSE(form.Timer1.Enabled());
+    EXPECT_EQ(form.state.GravityInterval, 1010);
+}
+
+INSTANTIATE_TEST_SUITE_P(Entry, GameOver, ::testing::Values(
+    GameOverCase{"FirstCardColumn2Full",
+                 ". . 2C . .\n. . 3C . .\n. . 4C . .\n. . 5C . .\n. . 6C . .\n"
+                 ". . 7C . .\n. . 8C . .\n. . 9C . .\n. . 10C . .\n. . JC . .\n", 0, 18},
+    GameOverCase{"SecondCardOverOccupiedRow",
+                 ". . . . .\n2C . . . .\n3C . . . .\n4C . . . .\n5C . . . .\n"
+                 "6C . . . .\n7C . . . .\n8C . . . .\n9C . . . .\n10C . . . .\n", 2, 36}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DealIn, GravityAndLevelFollowThePairs) {
+    struct Row { int pairs; int interval; int level; const char* label; };
+    const Row table[] = {{1, 1000, 1, "LV1"},  {9, 920, 1, "LV1"},   {10, 910, 1, "LV1"},
+                         {11, 900, 2, "LV2"},  {90, 110, 9, "LV9"},  {91, 100, 10, "LV10"},
+                         {95, 100, 10, "LV10"}};
+    int done = 0;
+    for (const Row& row : table) {
+        for (; done < row.pairs; ++done) {
+            if (done == row.pairs - 1) form.state.Level = 99;  // a pig special is replaced
+            ticks(36);
+            for (int i = 0; i < Board::Cells; ++i) form.board.clear(i);
+        }
+        SCOPED_TRACE(row.pairs);
+        EXPECT_EQ(form.state.GravityInterval, row.interval);
+        EXPECT_EQ(form.Timer1.Interval(), row.interval);
+        EXPECT_EQ(form.state.Level, row.level);
+        EXPECT_EQ(form.Label5.Caption, row.label);
+    }
+}
+
+}  // namespace
+}  // namespace tumblehand

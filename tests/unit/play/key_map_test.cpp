@@ -1,0 +1,92 @@
+#include "play/key_codes.h"
+#include "play_fixture.h"
+
+namespace tumblehand {
+namespace {
+
+enum class Phase { Falling, Paused, Resolving, Entering, Idle };
+enum class Effect { None, BoardChanged, PauseToggled, NewGame, Question };
+
+struct KeyCase {
+    const char* name;
+    Phase phase;
+    int key;
+    Effect effect;
+};
+
+struct KeyMaps : PlayTest, ::testing::WithParamInterface<KeyCase> {
+    void enter(Phase phase) {
+        form.Score.Caption = "77";
+        form.StopL.Caption = phase == Phase::Paused || phase == Phase::Entering ? "↓" : "STOP";
+        if (phase == Phase::Entering) {
+            putCard(form, 2, *parseCardToken("QD"));
+            form.state.FallingPair[0] = 2;
+            form.state.DealPhase = 1;
+            form.Timer2.setEnabled(true);
+            return;
+        }
+        putPair(27, 22);
+        form.Timer1.setEnabled(phase == Phase::Falling);
+        form.Timer3.setEnabled(phase == Phase::Resolving);
+    }
+
+    Effect observe(const std::string& boardBefore, const std::string& stopBefore) const {
+        if (form.Score.Caption == "0") return Effect::NewGame;
+        if (!platform.events.empty()) return Effect::Question;
+        if (form.StopL.Caption != stopBefore) return Effect::PauseToggled;
+        if (boardText(form) != boardBefore) return Effect::BoardChanged;
+        return Effect::None;
+    }
+};
+
+TEST_P(KeyMaps, DependOnGravityAndTheDealPhase) {
+    const KeyCase& c = GetParam();
+    enter(c.phase);
+    platform.confirmations.push_back(false);
+    const std::string board = boardText(form);
+    const std::string stop = form.StopL.Caption;
+    form.Form_KeyDown(c.key);
+    EXPECT_EQ(observe(board, stop), c.effect);
+    EXPECT_FALSE(platform.closed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, KeyMaps, ::testing::Values(
+    KeyCase{"FallingLeft", Phase::Falling, vk::Left, Effect::BoardChanged},
+    KeyCase{"FallingSpaceTurns", Phase::Falling, vk::Space, Effect::BoardChanged},
+    KeyCase{"FallingSTurns", Phase::Falling, vk::S, Effect::BoardChanged},
+    KeyCase{"FallingDown", Phase::Falling, vk::Down, Effect::BoardChanged},
+    KeyCase{"FallingF1", Phase::Falling, vk::F1, Effect::PauseToggled},
+    KeyCase{"FallingF2", Phase::Falling, vk::F2, Effect::NewGame},
+    KeyCase{"FallingEsc", Phase::Falling, vk::Escape, Effect::Question},
+    KeyCase{"FallingOtherKey", Phase::Falling, 65, Effect::None},
+    KeyCase{"PausedLeft", Phase::Paused, vk::Left, Effect::None},
+    KeyCase{"PausedDown", Phase::Paused, vk::Down, Effect::None},
+    KeyCase{"PausedEsc", Phase::Paused, vk::Escape, Effect::None},
+    KeyCase{"PausedF1", Phase::Paused, vk::F1, Effect::PauseToggled},
+    KeyCase{"PausedF2", Phase::Paused, vk::F2, Effect::NewGame},
+    KeyCase{"ResolvingUp", Phase::Resolving, vk::Up, Effect::None},
+    KeyCase{"ResolvingEsc", Phase::Resolving, vk::Escape, Effect::None},
+    KeyCase{"ResolvingF2", Phase::Resolving, vk::F2, Effect::NewGame},
+    KeyCase{"EnteringLeftShifts", Phase::Entering, vk::Left, Effect::BoardChanged},
+    KeyCase{"EnteringDown", Phase::Entering, vk::Down, Effect::None},
+    KeyCase{"EnteringEsc", Phase::Entering, vk::Escape, Effect::None},
+    KeyCase{"EnteringF1", Phase::Entering, vk::F1, Effect::None},
+    KeyCase{"EnteringF2", Phase::Entering, vk::F2, Effect::None},
+    KeyCase{"IdleF2", Phase::Idle, vk::F2, Effect::NewGame},
+    KeyCase{"IdleRight", Phase::Idle, vk::Right, Effect::None}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PlayTest, EscYesClosesTheWindowWithTheQuitQuestion) {
+    putPair(27, 22);
+    form.Timer1.setEnabled(true);
+    platform.confirmations.push_back(true);
+    form.Form_KeyDown(vk::Escape);
+    ASSERT_EQ(platform.events.size(), 2u);
+    EXPECT_EQ(platform.events[0].kind, PlatformEvent::Kind::Question);
+    EXPECT_EQ(platform.events[0].text, "本当に終了しますか？");
+    EXPECT_EQ(platform.events[0].title, "Tumblehand");
+    EXPECT_TRUE(platform.closed);
+}
+
+}  // namespace
+}  // namespace tumblehand

@@ -1,0 +1,117 @@
+#include "board/numbers.h"
+#include "play_fixture.h"
+
+namespace tumblehand {
+namespace {
+
+constexpr std::int32_t NoRecord = 1000000;
+
+struct PopupCase {
+    const char* name;
+    std::int32_t total;      // the chain total TotalS holds when the deal-in starts
+    std::int32_t combo;      // ComboCount
+    const char* lastHand;    // YakuL
+    std::int32_t bestPoints;
+    std::uint8_t bestCombo;
+    const char* totalShown;  // raw text for the first card ("" = hidden)
+    const char* totalRated;  // rating for the second card ("" = hidden)
+    const char* comboShown;
+    const char* comboRated;
+};
+
+struct Popups : PlayTest, ::testing::WithParamInterface<PopupCase> {};
+
+void expectPopup(const Label& popup, const std::string& text, Rgb color, bool record) {
+    EXPECT_EQ(popup.Visible, !text.empty());
+    if (text.empty()) return;
+    EXPECT_EQ(popup.Caption, text);
+    EXPECT_EQ(popup.ForeColor, record ? colors::Red : color);
+    EXPECT_EQ(popup.Left, -600);
+}
+
+TEST_P(Popups, ShowTheChainThenRateIt) {
+    const PopupCase& c = GetParam();
+    form.Start_Click();
+    form.TotalS.Caption = c.total ? decimal(c.total) : "";
+    form.state.ComboCount = c.combo;
+    form.YakuL.Caption = c.lastHand;
+    form.state.BestPoints = c.bestPoints;
+    form.state.BestCombo = c.bestCombo;
+
+    ticks(1);
+    expectPopup(form.TotalS, c.totalShown, colors::Green, false);
+    expectPopup(form.ComboS, c.comboShown, colors::Purple, false);
+    EXPECT_EQ(form.YakuL.Caption, "");
+    EXPECT_EQ(form.state.ComboCount, 0);
+
+    ticks(18);
+    const bool pointsRecord = std::string(c.totalRated) == "new record!";
+    const bool comboRecord = std::string(c.comboRated) == "new record!";
+    expectPopup(form.TotalS, c.totalRated, colors::Green, pointsRecord);
+    expectPopup(form.ComboS, c.comboRated, colors::Purple, comboRecord);
+    EXPECT_EQ(form.state.BestPoints, pointsRecord ? c.total : c.bestPoints);
+    if (!comboRecord) {
+        EXPECT_EQ(form.state.BestCombo, c.bestCombo);
+    }
+
+    ticks(17);
+    EXPECT_FALSE(form.TotalS.Visible);
+    EXPECT_FALSE(form.ComboS.Visible);
+    EXPECT_EQ(form.TotalS.Caption, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Ratings, Popups, ::testing::Values(
+    PopupCase{"Total999", 999, 0, "", NoRecord, 0, "999p", "", "", ""},
+    PopupCase{"Total999FirstRecord", 999, 0, "", 0, 0, "999p", "new record!", "", ""},
+    PopupCase{"Total1000", 1000, 0, "", NoRecord, 0, "1000p", "good!", "", ""},
+    PopupCase{"Total9999", 9999, 0, "", NoRecord, 0, "9999p", "good!", "", ""},
+    PopupCase{"Total10000", 10000, 0, "", NoRecord, 0, "10000p", "great!", "", ""},
+    PopupCase{"Total19999", 19999, 0, "", NoRecord, 0, "19999p", "great!", "", ""},
+    PopupCase{"Total20000", 20000, 0, "", NoRecord, 0, "20000p", "wonderful!", "", ""},
+    PopupCase{"Total50000", 50000, 0, "", NoRecord, 0, "50000p", "wonderful!", "", ""},
+    PopupCase{"Total50001", 50001, 0, "", NoRecord, 0, "50001p", "excellent!", "", ""},
+    PopupCase{"TotalEqualToRecord", 5000, 0, "", 5000, 0, "5000p", "good!", "", ""},
+    PopupCase{"NoTotal", 0, 0, "", 0, 0, "", "", "", ""},
+    PopupCase{"OneCombo", 0, 1, "", 0, 0, "", "", "", ""},
+    PopupCase{"TwoComboHidden", 0, 2, "", 0, 9, "", "", "2combo", ""},
+    PopupCase{"TwoComboRecord", 0, 2, "", 0, 1, "", "", "2combo", "new record!"},
+    PopupCase{"ThreeCombo", 0, 3, "", 0, 20, "", "", "3combo", "good!"},
+    PopupCase{"SixCombo", 0, 6, "", 0, 20, "", "", "6combo", "great!"},
+    PopupCase{"NineCombo", 0, 9, "", 0, 20, "", "", "9combo", "wonderful!"},
+    PopupCase{"TenCombo", 0, 10, "", 0, 20, "", "", "10combo", "excellent!"},
+    PopupCase{"PigRowCountsOneLess", 0, 3, "ぶ　た", 0, 9, "", "", "2combo", ""},
+    PopupCase{"PigRowAfterOneHand", 0, 2, "ぶ　た", 0, 0, "", "", "", ""},
+    PopupCase{"OtherHandCountsAll", 0, 3, "ぶた", 0, 9, "", "", "3combo", "good!"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PlayTest, ComboRecordRaisesBestComboAndSaturatesAtAByte) {
+    struct Row { std::int32_t combo; std::uint8_t best; std::uint8_t after; };
+    for (const Row& row : {Row{7, 6, 7}, Row{300, 200, 255}}) {
+        form.Start_Click();
+        form.state.ComboCount = row.combo;
+        form.state.BestCombo = row.best;
+        ticks(19);
+        EXPECT_EQ(form.ComboS.Caption, "new record!");
+        EXPECT_EQ(form.state.BestCombo, row.after);
+    }
+}
+
+TEST_F(PlayTest, NewGameDropsTheOldGamesPopups) {
+    form.Start_Click();
+    form.TotalS.Caption = "1234";
+    form.state.ComboCount = 5;
+    ticks(1);
+    ASSERT_EQ(form.ComboS.Caption, "5combo");
+    ASSERT_TRUE(form.TotalS.Visible);
+    form.Form_KeyDown(113);  // F2 while the first card comes in
+    EXPECT_FALSE(form.ComboS.Visible);
+    EXPECT_FALSE(form.TotalS.Visible);
+    EXPECT_EQ(form.ComboS.Caption, "");
+    ticks(36);
+    EXPECT_EQ(form.state.BestCombo, 0);
+    EXPECT_EQ(form.state.BestPoints, 0);
+    EXPECT_FALSE(form.ComboS.Visible);
+}
+
+}  // namespace
+}  // namespace tumblehand
