@@ -1,14 +1,13 @@
 #include "ui/board_view.h"
-
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QPainter>
-
 #include "board/form1.h"
 #include "ui/fonts.h"
 #include "ui/key_map.h"
 #include "ui/text_painting.h"
 #include "ui/twips_scale.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
 
 namespace tumblehand::ui {
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "ui/face_cache.h"
+
 #include <QPointF>
 #include <QWidget>
 
 #include <optional>
-
-#include "ui/face_cache.h"
 
 namespace tumblehand {
 class Form1;

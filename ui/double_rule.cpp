@@ -1,10 +1,9 @@
 #include "ui/double_rule.h"
+#include "ui/twips_scale.h"
 
 #include <QPainter>
 
 #include <algorithm>
-
-#include "ui/twips_scale.h"
 
 namespace tumblehand::ui {
 

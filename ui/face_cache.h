@@ -1,13 +1,13 @@
 #pragma once
 
+#include "board/card.h"
+
 #include <QHash>
 #include <QPixmap>
 #include <QSize>
 
 #include <array>
 #include <memory>
-
-#include "board/card.h"
 
 class QPainter;
 class QRectF;

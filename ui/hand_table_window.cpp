@@ -1,13 +1,12 @@
 #include "ui/hand_table_window.h"
-
-#include <QPainter>
-
-#include <array>
-
 #include "ui/double_rule.h"
 #include "ui/fonts.h"
 #include "ui/text_painting.h"
 #include "ui/twips_scale.h"
+
+#include <QPainter>
+
+#include <array>
 
 namespace tumblehand::ui {
 

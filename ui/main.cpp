@@ -1,11 +1,11 @@
+#include "board/form1.h"
+#include "ui/main_window.h"
+#include "ui/qt_platform.h"
+
 #include <QApplication>
 
 #include <cstdio>
 #include <cstdlib>
-
-#include "board/form1.h"
-#include "ui/main_window.h"
-#include "ui/qt_platform.h"
 
 namespace {
 

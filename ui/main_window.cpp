@@ -1,10 +1,4 @@
 #include "ui/main_window.h"
-
-#include <QAction>
-#include <QCloseEvent>
-#include <QIcon>
-#include <QMenuBar>
-
 #include "board/form1.h"
 #include "ui/board_view.h"
 #include "ui/face_cache.h"
@@ -13,6 +7,11 @@
 #include "ui/model_snapshot.h"
 #include "ui/records_window.h"
 #include "ui/text_painting.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QMenuBar>
 
 namespace tumblehand::ui {
 

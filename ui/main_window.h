@@ -1,15 +1,15 @@
 #pragma once
 
+#include "play/timer_schedule.h"
+#include "ui/hand_table_window.h"
+#include "ui/records_window.h"
+
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
 
 #include <string>
-
-#include "play/timer_schedule.h"
-#include "ui/hand_table_window.h"
-#include "ui/records_window.h"
 
 namespace tumblehand {
 class Form1;

@@ -1,5 +1,4 @@
 #include "ui/model_snapshot.h"
-
 #include "board/form1.h"
 
 namespace tumblehand::ui {

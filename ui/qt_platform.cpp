@@ -1,4 +1,7 @@
 #include "ui/qt_platform.h"
+#include "ui/hand_table_window.h"
+#include "ui/main_window.h"
+#include "ui/records_window.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -9,10 +12,6 @@
 #include <QMessageBox>
 #include <QSoundEffect>
 #include <QUrl>
-
-#include "ui/hand_table_window.h"
-#include "ui/main_window.h"
-#include "ui/records_window.h"
 
 namespace tumblehand::ui {
 

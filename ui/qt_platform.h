@@ -1,15 +1,15 @@
 #pragma once
 
+#include "shell/platform.h"
+#include "ui/main_window.h"
+#include "ui/modal_time.h"
+
 #include <QHash>
 #include <QPointer>
 #include <QString>
 
 #include <cstdint>
 #include <random>
-
-#include "shell/platform.h"
-#include "ui/main_window.h"
-#include "ui/modal_time.h"
 
 class QSoundEffect;
 class QWidget;

@@ -1,14 +1,13 @@
 #include "ui/records_window.h"
-
-#include <QPainter>
-
-#include <array>
-
 #include "board/form1.h"
 #include "ui/double_rule.h"
 #include "ui/fonts.h"
 #include "ui/text_painting.h"
 #include "ui/twips_scale.h"
+
+#include <QPainter>
+
+#include <array>
 
 namespace tumblehand::ui {
 

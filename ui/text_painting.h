@@ -1,13 +1,13 @@
 #pragma once
 
+#include "board/controls.h"
+
 #include <QColor>
 #include <QFont>
 #include <QRectF>
 #include <QString>
 
 #include <string>
-
-#include "board/controls.h"
 
 class QPainter;
 

@@ -1,11 +1,5 @@
 // Keys, clicks, menu commands and the deck drag reach Form1 once each, and nothing
 // reaches it while a dialog holds the game still.
-#include <QAction>
-#include <QTemporaryDir>
-#include <QtTest>
-
-#include <memory>
-
 #include "board/form1.h"
 #include "tests/window/window_platform.h"
 #include "ui/board_view.h"
@@ -13,6 +7,12 @@
 #include "ui/main_window.h"
 #include "ui/records_window.h"
 #include "ui/twips_scale.h"
+
+#include <QAction>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
 
 using namespace tumblehand;
 

@@ -1,5 +1,7 @@
 // The Qt platform: its dialogs look and answer as the game expects, its random numbers
 // stay in [0, 1), and a cue that cannot play is silent.
+#include "ui/qt_platform.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QInputDialog>
@@ -10,8 +12,6 @@
 #include <QtTest>
 
 #include <functional>
-
-#include "ui/qt_platform.h"
 
 using namespace tumblehand;
 

@@ -1,16 +1,16 @@
 // The board view, hand table and records window draw the model where the layout puts
 // it, at any window size, and draw every caption as plain text.
+#include "board/form1.h"
+#include "tests/window/window_platform.h"
+#include "ui/board_view.h"
+#include "ui/records_window.h"
+
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <algorithm>
 #include <cmath>
-
-#include "board/form1.h"
-#include "tests/window/window_platform.h"
-#include "ui/board_view.h"
-#include "ui/records_window.h"
 
 using namespace tumblehand;
 

@@ -1,9 +1,8 @@
 #include "tests/window/window_platform.h"
+#include "ui/main_window.h"
 
 #include <QEventLoop>
 #include <QTimer>
-
-#include "ui/main_window.h"
 
 namespace tumblehand::test {
 

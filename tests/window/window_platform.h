@@ -1,5 +1,8 @@
 #pragma once
 
+#include "shell/platform.h"
+#include "ui/modal_time.h"
+
 #include <QString>
 
 #include <deque>
@@ -7,9 +10,6 @@
 #include <random>
 #include <string>
 #include <vector>
-
-#include "shell/platform.h"
-#include "ui/modal_time.h"
 
 namespace tumblehand::ui {
 class MainWindow;
