@@ -7,8 +7,11 @@
 
 namespace tumblehand {
 
-/// The records window's model: its labels, which show the records file.
+/// The records window's model: its labels, which show the records file. Positions are
+/// twips in the window's client area (4380 x 5835).
 struct Form3 {
+    /// The window as designed: names "Label", numbers "0", places 1 to 3 in red,
+    /// orange and yellow.
     Form3();
 
     std::array<Label, 10> Label1;  ///< names of places 1..10
@@ -17,6 +20,12 @@ struct Form3 {
     Label Maxcombon;               ///< best combo + "combo"
     Label MaxpointsP;              ///< best-points holder
     Label Maxpointsn;              ///< best points + "p"
+
+    // Fixed texts, never changed by the game.
+    Label Label2;                  ///< heading "High Score"
+    Label Label3;                  ///< heading "Max Combo"
+    Label Label6;                  ///< heading "Max Points"
+    std::array<Label, 10> Label4;  ///< place numbers "1".."10"
 
     /// Reads the records file at path into the labels.
     void Form_Load(const std::string& recordsPath);

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "shell/records.h"
 
 namespace tumblehand {
+
+/// A records file is a few hundred bytes; anything beyond this is not one and is not read.
+inline constexpr std::size_t MaxRecordsFileBytes = 64 * 1024;
 
 /// How a read of the records file went.
 enum class RecordsStatus {
@@ -21,12 +25,32 @@ struct RecordsRead {
 };
 
 /// Reads data.dat at path. Never throws; whatever it cannot read gets its default.
+/// Line 1: best combo, its holder, best points, its holder; line 2: ten scores; line 3:
+/// ten names. A quoted field is the text between the quotes, an unquoted one the text
+/// up to the next comma or line end; lines end in CR LF or LF; the text is UTF-8.
+/// Numbers that do not fit their field are clamped, and texts are read as
+/// storableText() would keep them; either makes the read Malformed.
 RecordsRead readRecordsFile(const std::string& path);
+
+/// The file's text for these records: three lines ended by CR LF, names and quoted
+/// scores between double quotes (as storableText() keeps them), numbers bare.
+std::string recordsFileText(const Records& records);
+
+/// The outcome of saving the records.
+struct RecordsSave {
+    std::string error;       ///< empty on success, else what failed and where, for the player
+    std::string backupPath;  ///< where the file that was replaced was kept, if it was
+};
 
 /// Writes the records atomically (temporary file in the same folder, flush, rename).
 /// If the file at path was not read as Ok and exists, it is first kept as a backup
-/// (path + ".bak", or a numbered copy). Returns an empty string on success, or a
-/// message for the player saying what failed and where.
+/// (path + ".bak", or the first free path + ".bak1", ".bak2" ...); if that fails,
+/// nothing is written.
+RecordsSave saveRecordsFile(const std::string& path, const Records& records,
+                            RecordsStatus statusOfExisting);
+
+/// saveRecordsFile, returning only its error: empty on success, or a message for the
+/// player saying what failed and where.
 std::string writeRecordsFile(const std::string& path, const Records& records,
                              RecordsStatus statusOfExisting);
 

@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <random>
+
+#include "shell/records_file.h"
+#include "tests/unit/shell/temp_folder.h"
+
+namespace tumblehand {
+namespace {
+
+Records table(const std::string& name, std::int32_t points) {
+    Records records;
+    records.bestPoints = points;
+    records.pointsHolder = name;
+    for (std::size_t i = 0; i < 10; ++i) {
+        records.scores[i] = {std::to_string(points - static_cast<std::int32_t>(i)), i % 2 == 0};
+        records.names[i] = name + std::string(200, 'x');
+    }
+    return records;
+}
+
+// A writer process saves two tables in turn until it is killed at a random moment;
+// whenever it dies, data.dat must hold one of the two tables, complete.
+TEST(RecordsCrashSafety, AKilledWriterLeavesTheOldOrTheNewTable) {
+    TempFolder folder;
+    const std::string path = folder.file("data.dat");
+    const Records old = table("old", 1000);
+    const Records fresh = table("new", 2000);
+    ASSERT_EQ(writeRecordsFile(path, old, RecordsStatus::Missing), "");
+
+    std::mt19937 generator(2024);
+    int sawOld = 0;
+    int sawNew = 0;
+    for (int round = 0; round < 300; ++round) {
+        const pid_t writer = ::fork();
+        ASSERT_GE(writer, 0);
+        if (writer == 0) {
+            for (int save = 0; save < 100000; ++save) {
+                saveRecordsFile(path, save % 2 == 0 ? fresh : old, RecordsStatus::Ok);
+            }
+            ::_exit(0);
+        }
+        // The delay only picks the moment of the kill; nothing depends on its length.
+        ::usleep(static_cast<useconds_t>(generator() % 12000));
+        ::kill(writer, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(::waitpid(writer, &status, 0), writer);
+
+        const RecordsRead read = readRecordsFile(path);
+        ASSERT_EQ(read.status, RecordsStatus::Ok) << "round " << round;
+        ASSERT_TRUE(read.records == old || read.records == fresh) << "round " << round;
+        ++(read.records == old ? sawOld : sawNew);
+    }
+    RecordProperty("old", sawOld);
+    RecordProperty("new", sawNew);
+    EXPECT_FALSE(folder.exists("data.dat.bak")) << "a clean file is never backed up";
+}
+
+}  // namespace
+}  // namespace tumblehand
