@@ -384,15 +384,14 @@ def session(program, fast, args, workdir, results):
             return
 
         if not fast:
-            paints_before = 0
             if hook:
                 hook.take()
             cpu, xcpu = cpu_percent(proc.pid, x.proc.pid, args.idle)
             results.setdefault("idle_cpu", []).append(cpu)
             results.setdefault("idle_xcpu", []).append(xcpu)
-            if hook:
-                paints_before = sum(1 for _, w in hook.take() if w and w[0] == "paint")
-                results.setdefault("idle_paints", []).append(paints_before)
+            if hook and results.get("startup_hook_ms"):
+                paints = sum(1 for _, w in hook.take() if w and w[0] == "paint")
+                results.setdefault("idle_paints", []).append(paints)
             rss, _ = memory_kib(proc.pid)
             results.setdefault("rss_idle_mib", []).append(rss / 1024)
 
