@@ -458,8 +458,10 @@ def collect_paints(lines, results, tag):
 
 
 def drift_session(program, args, workdir, results):
-    """A long level-1 game of our program: the lateness of each gravity tick over the
-    first and the last ten seconds shows whether ticks drift."""
+    """A long level-1 game of our program, with the pair moved about so that the well
+    does not fill: how late each timer tick runs after its due time, over the first
+    and the last ten seconds, shows whether ticks drift; and within every fall, the
+    time from its first to its last gravity tick against the intervals in between."""
     home = tempfile.mkdtemp(prefix="home-", dir=workdir)
     program.prepare(home, False)
     x = XServer(home)
@@ -481,17 +483,32 @@ def drift_session(program, args, workdir, results):
         window = main_window(x, proc.pid)
         program.start_game(x, window)
         start = now_ns()
+        # Left and right in an uneven pattern spread the pairs over the columns.
+        moves = (["Left", "Left", "Right", "Left", "Right", "Right", "Right", "Left", "Left"]
+                 * int(args.drift))[: int(args.drift * 1000 / 600)]
+        player = x.xdotool("key", "--delay", "600", *moves, wait=False)
         time.sleep(args.drift)
+        player.wait()
         lines = hook.take()
-        late = [(t, float(w[4]) / 1000) for t, w in lines
-                if w and w[0] == "tick" and len(w) >= 5 and w[1] == "1"]
-        if not late:
+        ticks = [(t, int(w[1]), int(w[2]), int(w[3]), float(w[4]) / 1000) for t, w in lines
+                 if w and w[0] == "tick" and len(w) >= 5]
+        if not ticks:
             return
-        first = [v for t, v in late if t - start < 10e9]
-        last = [v for t, v in late if t - start > (args.drift - 10) * 1e9]
+        first = [late for t, _, _, _, late in ticks if t - start < 10e9]
+        last = [late for t, _, _, _, late in ticks if t - start > (args.drift - 10) * 1e9]
         results["drift_first10_ms"] = [statistics.median(first)] if first else []
         results["drift_last10_ms"] = [statistics.median(last)] if last else []
-        results["drift_ticks"] = [len(late)]
+        results["drift_ticks"] = [len(ticks)]
+        # Runs of gravity ticks with nothing between them: accumulated error per run.
+        run, accumulated = [], []
+        for _, timer, ns, interval, _ in ticks + [(0, 0, 0, 0, 0.0)]:
+            if timer == 1 and (not run or run[-1][1] == interval):
+                run.append((ns, interval))
+                continue
+            if len(run) >= 3:
+                accumulated.append(abs((run[-1][0] - run[0][0]) / 1e6 - (len(run) - 1) * run[0][1]))
+            run = [(ns, interval)] if timer == 1 else []
+        results["drift_fall_error_ms"] = accumulated
     finally:
         stop(proc)
         x.stop()
@@ -574,10 +591,14 @@ def report(all_results, args):
         print(f"Gravity tick lateness after its due time (ms), {len(late)} ticks: "
               f"median {statistics.median(late):.3f}, p99 {percentile(late, 0.99):.3f}")
     if r.get("drift_first10_ms"):
-        print(f"Drift over {args.drift}s ({r['drift_ticks'][0]} ticks): median lateness "
-              f"{r['drift_first10_ms'][0]:.3f} ms in the first 10 s, "
-              f"{r['drift_last10_ms'][0] if r.get('drift_last10_ms') else float('nan'):.3f} ms "
+        last10 = r["drift_last10_ms"][0] if r.get("drift_last10_ms") else float("nan")
+        print(f"Drift over {args.drift:.0f}s ({r['drift_ticks'][0]} ticks of all timers): median "
+              f"lateness {r['drift_first10_ms'][0]:.3f} ms in the first 10 s, {last10:.3f} ms "
               f"in the last 10 s")
+    falls = r.get("drift_fall_error_ms", [])
+    if falls:
+        print(f"Accumulated error from first to last gravity tick of a fall (ms), {len(falls)} "
+              f"falls: median {statistics.median(falls):.3f}, max {max(falls):.3f}")
     for tag in ("slow", "fast"):
         shares = r.get(f"paint_share_{tag}", [])
         if shares:
