@@ -28,7 +28,7 @@ struct Position {
 void ClockOverhead(benchmark::State& state) {
     timedLoop(state, [] {}, [] {});
 }
-BENCHMARK(ClockOverhead)->UseManualTime();
+BENCHMARK(ClockOverhead)->UseManualTime()->Apply(fixedIterations);
 
 // The scan and the full set of hand tests on a well that is almost full.
 void AllChecker_NearlyFullWell(benchmark::State& state) {
@@ -39,7 +39,7 @@ void AllChecker_NearlyFullWell(benchmark::State& state) {
         benchmark::DoNotOptimize(p.form.state.ResolvedHand);
     }
 }
-BENCHMARK(AllChecker_NearlyFullWell);
+BENCHMARK(AllChecker_NearlyFullWell)->Apply(fixedIterations);
 
 // The valuation pass stops at the dead rows; the row in play above them is full.
 void AllChecker_DeadRows(benchmark::State& state) {
@@ -50,7 +50,7 @@ void AllChecker_DeadRows(benchmark::State& state) {
         benchmark::DoNotOptimize(p.form.state.ResolvedHand);
     }
 }
-BENCHMARK(AllChecker_DeadRows);
+BENCHMARK(AllChecker_DeadRows)->Apply(fixedIterations);
 
 // A row in play that is not full: the scan, then the hand-over to the deal-in.
 void AllChecker_RowNotFull(benchmark::State& state) {
@@ -60,7 +60,7 @@ void AllChecker_RowNotFull(benchmark::State& state) {
         benchmark::DoNotOptimize(p.form.state.ResolvedRowFirst);
     }
 }
-BENCHMARK(AllChecker_RowNotFull);
+BENCHMARK(AllChecker_RowNotFull)->Apply(fixedIterations);
 
 // A lone card in the top row falls nine rows.
 void Fall_SingleCardOverEmptyColumn(benchmark::State& state) {
@@ -68,7 +68,7 @@ void Fall_SingleCardOverEmptyColumn(benchmark::State& state) {
     const FormSnapshot start(p.form);
     timedLoop(state, [&] { start.restore(p.form); }, [&] { p.form.Fall(); });
 }
-BENCHMARK(Fall_SingleCardOverEmptyColumn)->UseManualTime();
+BENCHMARK(Fall_SingleCardOverEmptyColumn)->UseManualTime()->Apply(fixedIterations);
 
 // Forty-five cards drop one row together.
 void Fall_FullWellDropsOneRow(benchmark::State& state) {
@@ -76,7 +76,7 @@ void Fall_FullWellDropsOneRow(benchmark::State& state) {
     const FormSnapshot start(p.form);
     timedLoop(state, [&] { start.restore(p.form); }, [&] { p.form.Fall(); });
 }
-BENCHMARK(Fall_FullWellDropsOneRow)->UseManualTime();
+BENCHMARK(Fall_FullWellDropsOneRow)->UseManualTime()->Apply(fixedIterations);
 
 // Fall on a settled board: the common case after a landing.
 void Fall_Settled(benchmark::State& state) {
@@ -86,7 +86,7 @@ void Fall_Settled(benchmark::State& state) {
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(Fall_Settled);
+BENCHMARK(Fall_Settled)->Apply(fixedIterations);
 
 // Almost every card of the deck is on the board: the deal draws until it finds one
 // that is not.
@@ -98,7 +98,7 @@ void Nexter_NearlyFullBoard(benchmark::State& state) {
         benchmark::DoNotOptimize(p.form.state.NextCodes);
     }
 }
-BENCHMARK(Nexter_NearlyFullBoard);
+BENCHMARK(Nexter_NearlyFullBoard)->Apply(fixedIterations);
 
 void Nexter_MidGame(benchmark::State& state) {
     Position p(MidGameWell);
@@ -108,7 +108,7 @@ void Nexter_MidGame(benchmark::State& state) {
         benchmark::DoNotOptimize(p.form.state.NextCodes);
     }
 }
-BENCHMARK(Nexter_MidGame);
+BENCHMARK(Nexter_MidGame)->Apply(fixedIterations);
 
 // The tenth blink tick of a royal straight flush: points, erasing, every counted
 // pig set to 0 and removed with its bonus, settling and the next scan.
@@ -119,7 +119,7 @@ void Timer3_TenthTick_RoyalWithPigs(benchmark::State& state) {
     const FormSnapshot start(p.form);
     timedLoop(state, [&] { start.restore(p.form); }, [&] { p.form.Timer3_Timer(); });
 }
-BENCHMARK(Timer3_TenthTick_RoyalWithPigs)->UseManualTime();
+BENCHMARK(Timer3_TenthTick_RoyalWithPigs)->UseManualTime()->Apply(fixedIterations);
 
 // One of the nine plain blink ticks.
 void Timer3_BlinkTick(benchmark::State& state) {
@@ -131,7 +131,7 @@ void Timer3_BlinkTick(benchmark::State& state) {
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(Timer3_BlinkTick);
+BENCHMARK(Timer3_BlinkTick)->Apply(fixedIterations);
 
 // A pair slides in card by card and is placed: the 36 ticks of one deal-in (the
 // time of one tick is a 36th of it).
@@ -145,7 +145,7 @@ void Timer2_FullDealIn(benchmark::State& state) {
                   for (int tick = 0; tick < 36; ++tick) p.form.Timer2_Timer();
               });
 }
-BENCHMARK(Timer2_FullDealIn)->UseManualTime();
+BENCHMARK(Timer2_FullDealIn)->UseManualTime()->Apply(fixedIterations);
 
 // A gravity tick that moves the pair one row down.
 void Timer1_SteadyTick(benchmark::State& state) {
@@ -159,7 +159,7 @@ void Timer1_SteadyTick(benchmark::State& state) {
     const FormSnapshot start(p.form);
     timedLoop(state, [&] { start.restore(p.form); }, [&] { p.form.Timer1_Timer(); });
 }
-BENCHMARK(Timer1_SteadyTick)->UseManualTime();
+BENCHMARK(Timer1_SteadyTick)->UseManualTime()->Apply(fixedIterations);
 
 }  // namespace
 

@@ -11,24 +11,54 @@
 
 #include "alloc_counter.h"
 #include "headless_game.h"
+#include "timed.h"
 
 namespace tumblehand::bench {
 
 namespace {
 
-// The records file of the bench games lives in a fresh folder that is removed at exit.
-const std::string& recordsFolder() {
-    static const std::string folder = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tumblehand-bench-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) std::abort();
-        std::atexit([] { std::filesystem::remove_all(recordsFolder()); });
-        return pattern + "/";
-    }();
-    return folder;
+// The records file of the bench games lives in a fresh folder that is removed at
+// exit: on the disk (where game over's durable write waits for the device), or in
+// memory (/dev/shm), which leaves the game's own work.
+std::string makeFolder(const std::filesystem::path& parent) {
+    std::string pattern = (parent / "tumblehand-bench-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) std::abort();
+    return pattern + "/";
 }
 
+// Made on first use, removed at exit.
+class RecordsFolders {
+public:
+    const std::string& disk() {
+        if (disk_.empty()) disk_ = makeFolder(std::filesystem::temp_directory_path());
+        return disk_;
+    }
+    const std::string& memory() {
+        if (memory_.empty()) {
+            memory_ = std::filesystem::is_directory("/dev/shm") ? makeFolder("/dev/shm") : disk();
+        }
+        return memory_;
+    }
+    ~RecordsFolders() {
+        if (!disk_.empty()) std::filesystem::remove_all(disk_);
+        if (!memory_.empty()) std::filesystem::remove_all(memory_);
+    }
+
+private:
+    std::string disk_;
+    std::string memory_;
+};
+
+RecordsFolders& folders() {
+    static RecordsFolders instance;
+    return instance;
+}
+
+const std::string& recordsFolder() { return folders().disk(); }
+
+// Argument 0: the records file on the disk; 1: in memory.
 void HeadlessGames(benchmark::State& state) {
-    HeadlessGame game(recordsFolder(), 7);
+    HeadlessGame game(state.range(0) == 0 ? folders().disk() : folders().memory(), 7);
     std::int64_t pairs = 0;
     std::int64_t ticks = 0;
     std::int64_t unfinished = 0;
@@ -44,7 +74,7 @@ void HeadlessGames(benchmark::State& state) {
     state.counters["ticks_per_game"] = static_cast<double>(ticks) / games;
     state.counters["unfinished"] = static_cast<double>(unfinished);
 }
-BENCHMARK(HeadlessGames)->Unit(benchmark::kMicrosecond);
+BENCHMARK(HeadlessGames)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->Apply(fixedIterations);
 
 double percentile(std::vector<double>& values, double p) {
     if (values.empty()) return 0.0;
@@ -75,7 +105,7 @@ void HandlerTimesInGames(benchmark::State& state) {
         state.counters[name + "_max_ns"] = percentile(times[k], 1.0);
     }
 }
-BENCHMARK(HandlerTimesInGames)->Unit(benchmark::kMillisecond)->Iterations(200);
+BENCHMARK(HandlerTimesInGames)->Unit(benchmark::kMillisecond)->Iterations(200)->Apply(fixedIterations);
 
 // Heap allocations in the steady ticks of whole games, after one game has warmed up
 // the captions: a gravity tick that only moves the pair, every deal-in tick that does
@@ -109,7 +139,7 @@ void AllocationsInSteadyTicks(benchmark::State& state) {
     state.counters["dealin_allocs_per_tick"] = perTick(dealIn);
     state.counters["dealin_allocs_max"] = static_cast<double>(worst[dealIn]);
 }
-BENCHMARK(AllocationsInSteadyTicks)->Unit(benchmark::kMillisecond)->Iterations(50);
+BENCHMARK(AllocationsInSteadyTicks)->Unit(benchmark::kMillisecond)->Iterations(50)->Apply(fixedIterations);
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <cstdlib>
 
 namespace tumblehand::bench {
 
@@ -18,6 +19,14 @@ void timedLoop(benchmark::State& state, Setup&& setup, Body&& body) {
         body();
         const auto stop = Clock::now();
         state.SetIterationTime(std::chrono::duration<double>(stop - start).count());
+    }
+}
+
+/// With TUMBLEHAND_BENCH_ITERATIONS=n every benchmark runs exactly n iterations, once:
+/// bench/instructions.sh counts instructions per call that way.
+inline void fixedIterations(benchmark::internal::Benchmark* b) {
+    if (const char* n = std::getenv("TUMBLEHAND_BENCH_ITERATIONS")) {
+        b->Iterations(std::atoll(n));
     }
 }
 
