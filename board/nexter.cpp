@@ -1,10 +1,13 @@
 #include "board/form1.h"
 
+#include <algorithm>
+
 namespace tumblehand {
 
 namespace {
 
 constexpr int StandardCodes = 52;
+constexpr int MaxCodes = 255;  // a code is one byte
 
 // The code a card on the board blocks from being dealt: rank + 13 × suit, with
 // specials counting as suit 0. A rank text that is no rank (a counted pig's "1",
@@ -37,8 +40,12 @@ void Form1::Nexter() {
         return;
     }
 
-    // W stays within a byte: the weights are capped at 10 in play and 100 after a boost.
-    const int codes = StandardCodes + state.PigWeight + state.JokerWeight;
+    // A weight is a number of codes: never below none, and W stays within a byte (in
+    // play the weights are 2..10, or 100 after a boost). With W at least 52 both draws
+    // always end, since the board can hold at most 50 of the standard cards.
+    const int pigCodes = std::clamp<int>(state.PigWeight, 0, MaxCodes - StandardCodes);
+    const int jokerCodes = std::clamp<int>(state.JokerWeight, 0, MaxCodes - StandardCodes - pigCodes);
+    const int codes = StandardCodes + pigCodes + jokerCodes;
     auto draw = [&] {
         const int code = static_cast<int>(platform().random() * static_cast<float>(codes)) + 1;
         return code > codes ? codes : code;  // a float product can round up to W itself
@@ -51,7 +58,7 @@ void Form1::Nexter() {
             NextCard[k].Face = garaFace(state.DrawSuit);
             NextNum[k].Caption = std::string(RankTexts[static_cast<std::size_t>(code - 13 * state.DrawSuit)]);
         } else {
-            NextCard[k].Face = code <= StandardCodes + state.PigWeight ? CardFace::Pig : CardFace::Joker;
+            NextCard[k].Face = code <= StandardCodes + pigCodes ? CardFace::Pig : CardFace::Joker;
             NextNum[k].Caption.clear();
         }
     };

@@ -3,6 +3,9 @@
 #include "hands/hand_scan.h"
 #include "hands/hand_table.h"
 
+#include <array>
+#include <charconv>
+
 namespace tumblehand {
 
 namespace {
@@ -10,11 +13,24 @@ namespace {
 constexpr std::int32_t FirstPigValue = 15;
 
 std::int32_t rankTextValue(const std::string& rank) {
-    if (rank == "A") return 14;  // the ace is high only
-    if (rank == "J") return 11;
-    if (rank == "Q") return 12;
-    if (rank == "K") return 13;
+    if (rank.size() == 1) {
+        switch (rank[0]) {
+            case 'A': return 14;  // the ace is high only
+            case 'J': return 11;
+            case 'Q': return 12;
+            case 'K': return 13;
+            default: break;
+        }
+    }
     return leadingNumber(rank);
+}
+
+// The same text as decimal(value), written into the tag's own buffer: the scan
+// rewrites fifty tags every time the well comes to rest.
+void writeDecimal(std::string& text, std::int32_t value) {
+    std::array<char, 12> digits{};
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+    text.assign(digits.data(), end);
 }
 
 // Writes every cell's CellValue into its tag, down to the first counted pig: the
@@ -28,7 +44,7 @@ void valuationPass(Form1& form) {
             value = nextPigValue;
             nextPigValue += 2;  // every pig card its own odd value, so no two ever match
         }
-        form.Num(i).Tag = decimal(value);
+        writeDecimal(form.Num(i).Tag, value);
     }
 }
 
@@ -97,8 +113,10 @@ void fiveOfAKindTest(Form1& form, RowSpan row) {
     form.CClear();
     for (int i = row.first; i <= row.last; ++i) {
         for (int j = row.first; j <= row.last; ++j) {
-            if (cellValue(form, j) != 0 && cellValue(form, i) != 0 &&
-                cellValueText(form, i) != cellValueText(form, j)) {
+            const std::int32_t vi = cellValue(form, i);
+            const std::int32_t vj = cellValue(form, j);
+            // Different values always come from different texts: the cheap test goes first.
+            if (vj != 0 && vi != 0 && (vi != vj || cellValueText(form, i) != cellValueText(form, j))) {
                 flag(form.state, 8) = False16;
                 break;
             }

@@ -14,10 +14,6 @@ RowSpan resolvedRow(const GameState& state) {
     return {first, last};
 }
 
-std::int32_t cellValue(const Form1& form, int cell) {
-    return leadingNumber(form.board.Num(cell).Tag);
-}
-
 const std::string& cellValueText(const Form1& form, int cell) {
     return form.board.Num(cell).Tag;
 }

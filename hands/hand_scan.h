@@ -1,8 +1,10 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "board/form1.h"
+#include "board/numbers.h"
 
 namespace tumblehand {
 
@@ -14,7 +16,23 @@ struct RowSpan {
 RowSpan resolvedRow(const GameState& state);
 
 /// The CellValue the last board scan wrote into the cell's tag, read as a number.
-std::int32_t cellValue(const Form1& form, int cell);
+inline std::int32_t cellValue(const Form1& form, int cell) {
+    const std::string& tag = form.board.Num(cell).Tag;
+    // The scan writes one or two digits: read those directly, the hand tests ask often.
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (tag.size() == 1 && digit(tag[0])) return tag[0] - '0';
+    if (tag.size() == 2 && digit(tag[0]) && digit(tag[1])) return (tag[0] - '0') * 10 + (tag[1] - '0');
+    return leadingNumber(tag);
+}
+
+/// The CellValue of every cell of the row, indexed by cell number (cells outside the
+/// row are left unset): the hand tests compare every card with every other.
+using RowValues = std::array<std::int32_t, Board::Cells>;
+inline RowValues rowValues(const Form1& form, RowSpan row) {
+    RowValues values;
+    for (int i = row.first; i <= row.last; ++i) values[static_cast<std::size_t>(i)] = cellValue(form, i);
+    return values;
+}
 
 /// The cell's value as the decimal text the board scan wrote.
 const std::string& cellValueText(const Form1& form, int cell);

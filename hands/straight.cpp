@@ -6,10 +6,11 @@ namespace tumblehand {
 void Form1::Straight(int Ycard) {
     CClear();
     const RowSpan row = resolvedRow(state);
+    const RowValues values = rowValues(*this, row);
     for (int i = row.first; i <= row.last; ++i) {
         for (int j = row.first; j <= row.last; ++j) {
-            const std::int64_t vi = cellValue(*this, i);
-            const std::int64_t vj = cellValue(*this, j);
+            const std::int64_t vi = values[static_cast<std::size_t>(i)];
+            const std::int64_t vj = values[static_cast<std::size_t>(j)];
             if (vi == 0 || vj == 0) continue;  // jokers fill any gap
             const std::int64_t d = vi - vj;
             // The face comparison is what tells a cell from itself, so two equal

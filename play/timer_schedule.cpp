@@ -4,21 +4,20 @@
 
 namespace tumblehand {
 
-TimerSchedule::TimerSchedule(Form1& form) : form_(form) {}
+TimerSchedule::TimerSchedule(Form1& form)
+    : TimerSchedule({&form.Timer1, &form.Timer2, &form.Timer3},
+                    {[&form] { form.Timer1_Timer(); }, [&form] { form.Timer2_Timer(); },
+                     [&form] { form.Timer3_Timer(); }}) {}
 
-Timer& TimerSchedule::timer(std::size_t index) {
-    switch (index) {
-        case 0: return form_.Timer1;
-        case 1: return form_.Timer2;
-        default: return form_.Timer3;
-    }
-}
+TimerSchedule::TimerSchedule(std::array<Timer*, 3> timers, std::array<Handler, 3> handlers)
+    : timers_(timers), handlers_(std::move(handlers)) {}
 
 void TimerSchedule::sync(std::int64_t now) {
     for (std::size_t i = 0; i < slots_.size(); ++i) {
-        const Timer& t = timer(i);
+        const Timer& t = *timers_[i];
         Slot& slot = slots_[i];
-        if (!t.Enabled()) {
+        // An interval of 0 stops a window timer; it would also never let time move on.
+        if (!t.Enabled() || t.Interval() <= 0) {
             slot.scheduled = false;
         } else if (!slot.scheduled || slot.generation != t.generation()) {
             slot.scheduled = true;
@@ -46,14 +45,14 @@ bool TimerSchedule::fireNext(std::int64_t now) {
     if (!next) return false;
 
     Slot& slot = slots_[*next];
-    const std::int64_t firedAt = slot.due;
-    // The next tick is counted from the due time, not from when it ran, so a late
-    // tick does not shift the ones after it; a tick more than one interval late
-    // restarts the count rather than firing a burst.
-    const std::int64_t following = firedAt + slot.interval;
-    slot.due = following > now ? following : now + slot.interval;
-    fire(*next);
-    // Handlers run at their due time: what they switch on counts from then.
+    // The next tick is counted from the due time, not from when it ran, so a slightly
+    // late tick does not shift the ones after it. A tick more than one interval late
+    // counts as run now: firing the missed ones would be a burst.
+    const bool late = slot.due + slot.interval <= now;
+    const std::int64_t firedAt = late ? now : slot.due;
+    slot.due = firedAt + slot.interval;
+    if (handlers_[*next]) handlers_[*next]();
+    // What the handler switched on counts from the moment it ran.
     sync(firedAt);
     return true;
 }
@@ -64,16 +63,17 @@ int TimerSchedule::advanceTo(std::int64_t now) {
     return fired;
 }
 
-void TimerSchedule::postpone(std::int64_t ms) {
-    for (Slot& slot : slots_) slot.due += ms;
+int TimerSchedule::runUntil(std::int64_t end) {
+    int fired = 0;
+    for (auto due = nextDue(); due && *due <= end; due = nextDue()) {
+        fireNext(*due);
+        ++fired;
+    }
+    return fired;
 }
 
-void TimerSchedule::fire(std::size_t index) {
-    switch (index) {
-        case 0: form_.Timer1_Timer(); break;
-        case 1: form_.Timer2_Timer(); break;
-        default: form_.Timer3_Timer(); break;
-    }
+void TimerSchedule::postpone(std::int64_t ms) {
+    for (Slot& slot : slots_) slot.due += ms;
 }
 
 }  // namespace tumblehand

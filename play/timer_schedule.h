@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 namespace tumblehand {
@@ -16,20 +17,32 @@ class Timer;
 /// An enabled timer is due Interval ms after it was enabled or re-timed. The earliest
 /// due timer fires first, ties in the order Timer1, Timer2, Timer3. After each
 /// handler, and after every key or click (call sync), the schedule re-reads all three.
+/// A timer whose interval is 0 or less never fires, as a window timer does not.
 class TimerSchedule {
 public:
+    using Handler = std::function<void()>;
+
+    /// Drives Form1's Timer1..Timer3 with their tick procedures.
     explicit TimerSchedule(Form1& form);
+    /// Drives any three timers with the given handlers (index 0 is Timer1).
+    TimerSchedule(std::array<Timer*, 3> timers, std::array<Handler, 3> handlers);
 
     /// Re-reads the timers at time now: a timer switched on, or given a new interval,
     /// since the last look starts a fresh count from now; a timer switched off is dropped.
     void sync(std::int64_t now);
 
-    /// Fires every timer that is due at or before now, in order, each at its due time.
+    /// For a real clock: fires every timer that is due at or before now, in order.
+    /// A tick on time runs at its due time; a tick more than one interval late runs
+    /// once, as if at now, and restarts its count, so a stall brings no burst of ticks.
     /// Returns the number of handlers run.
     int advanceTo(std::int64_t now);
 
-    /// Fires the single earliest timer if it is due at or before now. Returns false if
-    /// none was due.
+    /// For virtual time: fires every tick due at or before end, each at its own due
+    /// time, so that nothing is ever late. Returns the number of handlers run.
+    int runUntil(std::int64_t end);
+
+    /// Fires the single earliest timer if it is due at or before now (real-clock rule
+    /// of advanceTo). Returns false if none was due.
     bool fireNext(std::int64_t now);
 
     /// The time the next timer is due, or nothing while all are off.
@@ -47,10 +60,8 @@ private:
         std::int64_t due = 0;
     };
 
-    Timer& timer(std::size_t index);
-    void fire(std::size_t index);
-
-    Form1& form_;
+    std::array<Timer*, 3> timers_;
+    std::array<Handler, 3> handlers_;
     std::array<Slot, 3> slots_{};
 };
 

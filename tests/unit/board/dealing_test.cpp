@@ -125,5 +125,18 @@ TEST_F(Dealing, BoostedWeightsGive252CodesWithinAByte) {
     EXPECT_EQ(form.NextCard[0].Face, CardFace::Pig);
 }
 
+TEST_F(Dealing, WeightsOutsideAnyGameStillDealWithinAByte) {
+    // Weights never leave 2..10 or 100 in play; a stray value must not hang the draw.
+    struct Case { std::int16_t pig; std::int16_t joker; int codes; };
+    for (const Case c : {Case{-52, -52, 52}, Case{-1, 3, 55}, Case{300, 300, 255}}) {
+        form.state.PigWeight = c.pig;
+        form.state.JokerWeight = c.joker;
+        platform.randomQueue = {0.99999994f, 0.0f};
+        form.Nexter();
+        EXPECT_EQ(form.state.NextCodes[0], c.codes) << c.pig << " " << c.joker;
+        EXPECT_EQ(form.state.NextCodes[1], 1);
+    }
+}
+
 }  // namespace
 }  // namespace tumblehand

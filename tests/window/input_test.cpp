@@ -1,0 +1,218 @@
+// Keys, clicks, menu commands and the deck drag reach Form1 once each, and nothing
+// reaches it while a dialog holds the game still.
+#include "board/form1.h"
+#include "tests/window/window_platform.h"
+#include "ui/board_view.h"
+#include "ui/hand_table_window.h"
+#include "ui/main_window.h"
+#include "ui/records_window.h"
+#include "ui/twips_scale.h"
+
+#include <QAction>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using namespace tumblehand;
+
+namespace {
+
+// The game's procedures are written by other parts of the program; until they exist
+// these tests have nothing to observe.
+bool playProceduresPresent() {
+    test::WindowPlatform platform("/nonexistent");
+    Form1 form{platform};
+    form.Form_Load();
+    form.Start_Click();
+    return form.Timer2.Enabled();
+}
+
+bool menuProceduresPresent() {
+    test::WindowPlatform platform("/nonexistent");
+    Form1 form{platform};
+    form.YakuHyou_Click();
+    return platform.handTableRequests == 1;
+}
+
+struct Game {
+    QTemporaryDir folder;
+    test::WindowPlatform platform{folder.path().toStdString()};
+    Form1 form{platform};
+    ui::MainWindow window{form, platform.modalTime()};
+
+    Game() {
+        platform.attach(window);
+        window.load();
+        window.show();
+        QApplication::setActiveWindow(&window);
+        window.boardView()->setFocus();
+    }
+
+    ui::BoardView* view() { return window.boardView(); }
+
+    QPoint at(double x, double y) { return view()->scale().point(x, y).toPoint(); }
+
+    // Runs the deal-in by hand, tick by tick, so that the test does not wait on the clock.
+    void tickDealInUntil(int phase) {
+        for (int n = 0; n < 40 && form.state.DealPhase != phase && form.Timer2.Enabled(); ++n) {
+            form.Timer2_Timer();
+        }
+    }
+    void bringPairIn() {
+        for (int n = 0; n < 80 && !form.Timer1.Enabled(); ++n) form.Timer2_Timer();
+    }
+};
+
+}  // namespace
+
+class InputTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        if (!playProceduresPresent()) QSKIP("the play procedures are not in this build yet");
+    }
+
+    void f2AndArrowsReachTheModel() {
+        Game game;
+        QTest::keyClick(game.view(), Qt::Key_F2);
+        QVERIFY(game.form.Timer2.Enabled());
+
+        game.tickDealInUntil(1);
+        QCOMPARE(game.form.state.DealPhase, 1);
+        QCOMPARE(game.form.state.FallingPair[0], 2);
+        const CardFace first = game.form.Mas(2).Face;
+        QTest::keyClick(game.view(), Qt::Key_Left);
+        QCOMPARE(game.form.state.FallingPair[0], 1);
+        QCOMPARE(game.form.Mas(1).Face, first);
+        QVERIFY(game.form.board.isEmpty(2));
+
+        game.bringPairIn();
+        QVERIFY(game.form.Timer1.Enabled());
+        QCOMPARE(game.form.state.FallingPair[1], 1);
+        QTest::keyClick(game.view(), Qt::Key_C);
+        QCOMPARE(game.form.state.FallingPair[1], 2);
+        // A held key repeats.
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(game.view(), &repeat);
+        QCOMPARE(game.form.state.FallingPair[1], 3);
+    }
+
+    void buttonsAndTheDeckDragReachTheModel() {
+        if (!menuProceduresPresent()) QSKIP("the menu procedures are not in this build yet");
+        Game game;
+        QTest::mouseClick(game.view(), Qt::LeftButton, {}, game.at(2640 + 427, 2520 + 127));
+        QVERIFY(game.form.Timer2.Enabled());
+
+        // Off the drop targets nothing is armed; on the pig rate the pig boost is.
+        const QPoint deck = game.at(2800, 400);  // the middle card's uncovered edge
+        QTest::mousePress(game.view(), Qt::LeftButton, {}, deck);
+        QTest::mouseMove(game.view(), game.at(1300, 3000));
+        QTest::mouseRelease(game.view(), Qt::LeftButton, {}, game.at(1300, 3000));
+        QVERIFY(!game.form.state.PigBoost);
+        QTest::mousePress(game.view(), Qt::LeftButton, {}, deck);
+        QTest::mouseMove(game.view(), game.at(3100, 3840));
+        QTest::mouseRelease(game.view(), Qt::LeftButton, {}, game.at(3100, 3840));
+        QVERIFY(game.form.state.PigBoost);
+        QVERIFY(!game.form.state.JokerBoost);
+
+        // END closes the window.
+        QTest::mouseClick(game.view(), Qt::LeftButton, {}, game.at(2640 + 427, 3240 + 127));
+        QCOMPARE(game.platform.closeRequests, 1);
+        QVERIFY(!game.window.isVisible());
+    }
+
+    void eachMenuShortcutRunsItsCommandOnce() {
+        if (!menuProceduresPresent()) QSKIP("the menu procedures are not in this build yet");
+        Game game;
+        QTest::keyClick(game.view(), Qt::Key_F2);
+        game.bringPairIn();
+        QVERIFY(game.form.Timer1.Enabled());
+
+        // Run twice, F1 would pause and resume at once.
+        QTest::keyClick(game.view(), Qt::Key_F1);
+        QCOMPARE(game.form.StopL.Caption, std::string("↓"));
+        QVERIFY(!game.form.Timer1.Enabled());
+        QCOMPARE(game.window.menuAction("Chusi")->text(), QStringLiteral("再開"));
+        QTest::keyClick(game.view(), Qt::Key_F1);
+        QCOMPARE(game.form.StopL.Caption, std::string("STOP"));
+        QVERIFY(game.form.Timer1.Enabled());
+        QCOMPARE(game.window.menuAction("Chusi")->text(), QStringLiteral("中断"));
+
+        // The hand table and the records open without pausing the game.
+        QTest::keyClick(game.view(), Qt::Key_F3);
+        QCOMPARE(game.platform.handTableRequests, 1);
+        QVERIFY(game.window.handTableWindow() && game.window.handTableWindow()->isVisible());
+        QTest::keyClick(game.view(), Qt::Key_F4);
+        QCOMPARE(game.platform.recordsRequests, 1);
+        QVERIFY(game.window.recordsWindow() && game.window.recordsWindow()->isVisible());
+        QVERIFY(game.form.Timer1.Enabled());
+        QCOMPARE(game.form.StopL.Caption, std::string("STOP"));
+
+        // F2 starts afresh: the falling pair is gone and a deal-in runs.
+        QTest::keyClick(game.view(), Qt::Key_F2);
+        QVERIFY(!game.form.Timer1.Enabled());
+        QVERIFY(game.form.Timer2.Enabled());
+
+        // Ctrl+Q closes everything.
+        QTest::keyClick(game.view(), Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(game.platform.closeRequests, 1);
+        QVERIFY(!game.window.isVisible());
+        QVERIFY(!game.window.handTableWindow()->isVisible());
+        QVERIFY(!game.window.recordsWindow()->isVisible());
+    }
+
+    void nothingReachesTheGameWhileADialogIsOpen() {
+        Game game;
+        QTest::keyClick(game.view(), Qt::Key_F2);
+        game.bringPairIn();
+        QTest::keyClick(game.view(), Qt::Key_Up);  // the schedule learns of Timer1 here
+        const auto pair = game.form.state.FallingPair;
+        const std::optional<std::int64_t> dueBefore = game.window.schedule().nextDue();
+        QVERIFY(dueBefore.has_value());
+        const qint64 modalBefore = game.platform.modalTime().totalMs();
+
+        // The question stays open longer than a gravity step, while the player presses
+        // keys and clicks START behind it.
+        std::array<std::uint8_t, 2> pairInside{};
+        bool timer2Inside = true;
+        game.platform.holdDialogMs = game.form.Timer1.Interval() + 400;
+        game.platform.duringDialog = [&] {
+            QTest::keyClick(game.view(), Qt::Key_Left);
+            QTest::mouseClick(game.view(), Qt::LeftButton, {}, game.at(2640 + 427, 2520 + 127));
+            QTest::qWait(game.form.Timer1.Interval() / 2 + 100);
+            pairInside = game.form.state.FallingPair;
+            timer2Inside = game.form.Timer2.Enabled();
+        };
+        game.platform.confirmations.push_back(false);
+        QTest::keyClick(game.view(), Qt::Key_Escape);
+
+        QCOMPARE(game.platform.dialogs.back(), std::string("本当に終了しますか？"));
+        QCOMPARE(pairInside, pair);
+        QVERIFY(!timer2Inside);
+        QCOMPARE(game.form.state.FallingPair, pair);
+        QVERIFY(game.form.Timer1.Enabled());
+        QVERIFY(game.window.isVisible());
+        // The game goes on where it was: its next step is later by the time the question
+        // was open, so no burst of missed steps follows.
+        const qint64 held = game.platform.modalTime().totalMs() - modalBefore;
+        QVERIFY(held > game.form.Timer1.Interval());
+        QCOMPARE(*game.window.schedule().nextDue(), *dueBefore + held);
+    }
+
+    void aKeyThatChangesNothingRepaintsNothing() {
+        Game game;
+        const int before = game.window.repaintRequests();
+        QTest::keyClick(game.view(), Qt::Key_Left);  // no game: ignored
+        QTest::keyClick(game.view(), Qt::Key_Space);
+        QCOMPARE(game.window.repaintRequests(), before);
+        QTest::keyClick(game.view(), Qt::Key_F2);
+        game.form.Timer2_Timer();  // the sliding card moves
+        QTest::keyClick(game.view(), Qt::Key_Left);
+        QVERIFY(game.window.repaintRequests() > before);
+    }
+};
+
+QTEST_MAIN(InputTest)
+#include "input_test.moc"

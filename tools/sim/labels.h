@@ -1,0 +1,17 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "board/form1.h"
+
+namespace tumblehand::sim {
+
+/// The labels a scenario can set and the dump shows, by name.
+inline constexpr std::array<std::string_view, 11> LabelNames = {
+    "YakuL", "Gscore", "ComboS", "TotalS", "Score", "Label2", "Label3", "Label4", "Label5", "StopL", "MoveNum"};
+
+/// The label of that name, or null.
+Label* findLabel(Form1& form, std::string_view name);
+
+}  // namespace tumblehand::sim

@@ -1,0 +1,60 @@
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+
+#include "tools/sim/options.h"
+#include "tools/sim/scenario.h"
+#include "tools/sim/temp_folder.h"
+
+using namespace tumblehand::sim;
+
+int main(int argc, char** argv) {
+    std::string error;
+    const Options options = parseOptions(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!error.empty()) {
+        std::cerr << "tumblehand-sim: " << error << "\n(see tumblehand-sim --help)\n";
+        return ScenarioFailed;
+    }
+    if (options.help) {
+        std::cout << helpText();
+        return Passed;
+    }
+
+    std::vector<std::string> lines;
+    if (options.file && *options.file != "-") {
+        std::ifstream file(*options.file, std::ios::binary);
+        if (!file) {
+            std::cerr << "tumblehand-sim: cannot read " << *options.file << '\n';
+            return ScenarioFailed;
+        }
+        lines = readLines(file);
+    } else {
+        lines = readLines(std::cin);
+    }
+
+    std::unique_ptr<TempFolder> temporary;
+    std::string folder;
+    if (options.folder) {
+        folder = *options.folder;
+        // MyPath adds its own separator.
+        while (folder.size() > 1 && folder.ends_with('/')) folder.pop_back();
+        std::error_code ignored;
+        if (!std::filesystem::is_directory(folder, ignored)) {
+            std::cerr << "tumblehand-sim: not a folder: " << folder << '\n';
+            return ScenarioFailed;
+        }
+    } else {
+        temporary = std::make_unique<TempFolder>();
+        if (temporary->path().empty()) {
+            std::cerr << "tumblehand-sim: cannot create a temporary folder\n";
+            return ScenarioFailed;
+        }
+        folder = temporary->path();
+    }
+
+    Session session(folder, options.seed);
+    const ExitCode code = runScenario(lines, session, std::cout, std::cerr);
+    std::cout.flush();
+    return code;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tumblehand::sim {
+
+/// The command line of tumblehand-sim.
+struct Options {
+    std::optional<std::string> folder;  ///< --folder DIR; default a fresh temporary folder
+    std::uint32_t seed = 1;             ///< --seed N
+    std::optional<std::string> file;    ///< the scenario; standard input if none or "-"
+    bool help = false;
+};
+
+/// Parses the arguments after the program name. Returns an error message in error
+/// when they are not a valid command line.
+Options parseOptions(const std::vector<std::string>& args, std::string& error);
+
+/// The --help text: usage, the commands and the procedures.
+std::string helpText();
+
+}  // namespace tumblehand::sim

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "tools/sim/session.h"
+
+namespace tumblehand::sim {
+
+/// Exit codes of the runner.
+enum ExitCode : int { Passed = 0, ExpectFailed = 1, ScenarioFailed = 2 };
+
+/// A mistake in the scenario itself, reported with its line number.
+struct ScenarioError {
+    std::string message;
+    int line = 0;  ///< the line at fault when it is not the command's own line
+};
+
+/// The lines of a scenario, with any CR of a CR LF line end removed.
+std::vector<std::string> readLines(std::istream& in);
+
+/// Runs the scenario against the session: dumps go to out, mismatches and errors to
+/// err as "line N: ...". Returns Passed, ExpectFailed (after the whole scenario) or
+/// ScenarioFailed (at the first error, or an unanswered dialog).
+ExitCode runScenario(const std::vector<std::string>& lines, Session& session, std::ostream& out,
+                     std::ostream& err);
+
+}  // namespace tumblehand::sim

@@ -1,0 +1,196 @@
+#include "ui/main_window.h"
+#include "board/form1.h"
+#include "ui/board_view.h"
+#include "ui/face_cache.h"
+#include "ui/hand_table_window.h"
+#include "ui/modal_time.h"
+#include "ui/model_snapshot.h"
+#include "ui/records_window.h"
+#include "ui/text_painting.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QMenuBar>
+
+namespace tumblehand::ui {
+
+namespace {
+
+QIcon jokerIcon() {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QPixmap pixmap = FaceCache::icon(size);
+        if (!pixmap.isNull()) icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Form1& form, ModalTime& modalTime, QWidget* parent)
+    : QMainWindow(parent), form_(form), modal_(modalTime), schedule_(form) {
+    setWindowTitle(QStringLiteral("Tumblehand"));
+    setWindowIcon(jokerIcon());
+    clock_.start();
+
+    view_ = new BoardView(form_, this);
+    setCentralWidget(view_);
+    view_->setFocus();
+    buildMenus();
+
+    tick_.setSingleShot(true);
+    tick_.setTimerType(Qt::PreciseTimer);
+    connect(&tick_, &QTimer::timeout, this, &MainWindow::onTick);
+
+    connect(view_, &BoardView::keyPressed, this,
+            [this](int key) { runProcedure([this, key] { form_.Form_KeyDown(key); }); });
+    connect(view_, &BoardView::buttonClicked, this, [this](BoardView::Button button) {
+        runProcedure([this, button] {
+            switch (button) {
+                case BoardView::Button::Start: form_.Start_Click(); break;
+                case BoardView::Button::Stop: form_.StopL_Click(); break;
+                case BoardView::Button::End: form_.Ending_Click(); break;
+            }
+        });
+    });
+    connect(view_, &BoardView::deckCardDropped, this, [this](BoardView::DropTarget target) {
+        runProcedure([this, target] {
+            if (target == BoardView::DropTarget::PigRate) {
+                form_.Label4_DragDrop();
+            } else {
+                form_.Label3_DragDrop();
+            }
+        });
+    });
+    resize(sizeHint());
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus() {
+    // F1 and F2 run Chusi and Kaisi only as menu shortcuts (the board view never passes
+    // them on), so the menu's rule applies to them: they work in every state of the
+    // game, also while the second card of a pair comes in.
+    const auto command = [this](QMenu* menu, const QString& caption, const QKeySequence& key,
+                                const char* name, void (Form1::*procedure)()) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::ApplicationShortcut);
+        connect(action, &QAction::triggered, this,
+                [this, procedure] { runProcedure([this, procedure] { (form_.*procedure)(); }); });
+        return action;
+    };
+
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("メニュー(&M)"));
+    command(menu, QStringLiteral("開始(&S)"), QKeySequence(Qt::Key_F2), "Kaisi", &Form1::Kaisi_Click);
+    chusi_ = command(menu, toQString(form_.Chusi.Caption), QKeySequence(Qt::Key_F1), "Chusi",
+                     &Form1::Chusi_Click);
+    menu->addSeparator();
+    command(menu, QStringLiteral("終了(&X)"), QKeySequence(Qt::CTRL | Qt::Key_Q), "Shuryo",
+            &Form1::Shuryo_Click);
+
+    QMenu* viewer = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+    command(viewer, QStringLiteral("役表(&H)"), QKeySequence(Qt::Key_F3), "YakuHyou", &Form1::YakuHyou_Click);
+    command(viewer, QStringLiteral("成績表(&S)"), QKeySequence(Qt::Key_F4), "Seiseki", &Form1::Seiseki_Click);
+}
+
+QAction* MainWindow::menuAction(const char* name) const {
+    return findChild<QAction*>(QString::fromLatin1(name));
+}
+
+template <class Procedure>
+bool MainWindow::runProcedure(Procedure&& procedure) {
+    if (busy_ || closing_) return false;
+    const qint64 modalBefore = modal_.totalMs();
+    busy_ = true;
+    struct Release {
+        bool& busy;
+        ~Release() { busy = false; }
+    } release{busy_};
+    procedure();
+    busy_ = false;
+
+    // The game stood still while a dialog was open: move its timers on by that time.
+    const qint64 held = modal_.totalMs() - modalBefore;
+    if (held > 0) schedule_.postpone(held);
+    schedule_.sync(now());
+    refreshViews();
+    armTimer();
+    return true;
+}
+
+void MainWindow::load() {
+    runProcedure([this] { form_.Form_Load(); });
+}
+
+void MainWindow::onTick() {
+    // A tick that falls inside a running procedure waits: the timer is set again
+    // when that procedure ends.
+    runProcedure([this] { schedule_.advanceTo(now()); });
+}
+
+void MainWindow::armTimer() {
+    if (closing_) {
+        tick_.stop();
+        return;
+    }
+    const std::optional<std::int64_t> due = schedule_.nextDue();
+    if (!due) {
+        tick_.stop();
+        return;
+    }
+    const qint64 wait = std::max<qint64>(0, *due - now());
+    tick_.start(static_cast<int>(std::min<qint64>(wait, 1'000'000)));
+}
+
+void MainWindow::refreshViews() {
+    std::string snapshot = mainWindowSnapshot(form_);
+    if (snapshot != shownSnapshot_) {
+        shownSnapshot_ = std::move(snapshot);
+        ++repaintRequests_;
+        view_->update();
+    }
+    std::string records = recordsSnapshot(form_.existingForm3());
+    if (records != shownRecords_) {
+        shownRecords_ = std::move(records);
+        if (records_) records_->update();
+    }
+    const QString chusi = toQString(form_.Chusi.Caption);
+    if (chusi_->text() != chusi) chusi_->setText(chusi);
+}
+
+void MainWindow::showHandTable() {
+    if (!handTable_) {
+        handTable_ = new HandTableWindow(this);
+        handTable_->setWindowIcon(windowIcon());
+        // The game keeps the keys: play goes on behind the table.
+        handTable_->setAttribute(Qt::WA_ShowWithoutActivating);
+        handTable_->resize(handTable_->sizeHint());
+    }
+    handTable_->show();
+    handTable_->raise();
+}
+
+void MainWindow::showRecords() {
+    if (!records_) {
+        records_ = new RecordsWindow(form_, this);
+        records_->setWindowIcon(windowIcon());
+        records_->setAttribute(Qt::WA_ShowWithoutActivating);
+        records_->resize(records_->sizeHint());
+    }
+    records_->show();
+    records_->raise();
+    records_->update();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    closing_ = true;
+    tick_.stop();
+    if (handTable_) handTable_->close();
+    if (records_) records_->close();
+    event->accept();
+}
+
+}  // namespace tumblehand::ui

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "play/timer_schedule.h"
+#include "ui/hand_table_window.h"
+#include "ui/records_window.h"
+
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+
+#include <string>
+
+namespace tumblehand {
+class Form1;
+}
+
+class QAction;
+
+namespace tumblehand::ui {
+
+class BoardView;
+class ModalTime;
+
+/// The main window: the menu bar, the board view, and the one place where events reach
+/// Form1. Every key, click, menu command and timer tick runs as a procedure of Form1;
+/// while one runs (a dialog's nested event loop included) nothing else reaches Form1,
+/// and the time spent in dialogs is taken out of the timer schedule afterwards.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(Form1& form, ModalTime& modalTime, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    /// Runs Form_Load: the window is opening.
+    void load();
+
+    /// Shows the hand table, creating it the first time. It does not take the keys.
+    void showHandTable();
+    /// Shows the records window, creating it the first time. It does not take the keys.
+    void showRecords();
+
+    BoardView* boardView() const { return view_; }
+    HandTableWindow* handTableWindow() const { return handTable_; }
+    RecordsWindow* recordsWindow() const { return records_; }
+    /// The menu commands: Kaisi, Chusi, Shuryo, YakuHyou, Seiseki.
+    QAction* menuAction(const char* name) const;
+
+    /// True while a procedure of Form1 runs.
+    bool procedureRunning() const { return busy_; }
+    /// How often the model changed visibly, so the board was repainted.
+    int repaintRequests() const { return repaintRequests_; }
+    /// Milliseconds on the window's clock.
+    qint64 now() const { return clock_.elapsed(); }
+    const TimerSchedule& schedule() const { return schedule_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    /// Runs procedure if no other one runs; then takes dialog time out of the schedule,
+    /// re-reads the timers, repaints what changed and sets the next tick.
+    template <class Procedure>
+    bool runProcedure(Procedure&& procedure);
+
+    void buildMenus();
+    void onTick();
+    void refreshViews();
+    void armTimer();
+
+    Form1& form_;
+    ModalTime& modal_;
+    TimerSchedule schedule_;
+    QElapsedTimer clock_;
+    QTimer tick_;
+    BoardView* view_ = nullptr;
+    QPointer<HandTableWindow> handTable_;
+    QPointer<RecordsWindow> records_;
+    QAction* chusi_ = nullptr;
+    std::string shownSnapshot_;
+    std::string shownRecords_;
+    int repaintRequests_ = 0;
+    bool busy_ = false;
+    bool closing_ = false;
+};
+
+}  // namespace tumblehand::ui

@@ -1,0 +1,126 @@
+#include "ui/qt_platform.h"
+#include "ui/hand_table_window.h"
+#include "ui/main_window.h"
+#include "ui/records_window.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QMessageBox>
+#include <QSoundEffect>
+#include <QUrl>
+
+namespace tumblehand::ui {
+
+namespace {
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QString dialogTitle(std::string_view title) {
+    return title.empty() ? QStringLiteral("Tumblehand") : fromUtf8(title);
+}
+
+QString promptText(std::string_view prompt) {
+    QString text = fromUtf8(prompt);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+QtPlatform::QtPlatform() : generator_(1) {}
+
+QtPlatform::~QtPlatform() {
+    qDeleteAll(cues_);
+}
+
+void QtPlatform::seedFromClock() {
+    const auto now = static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch());
+    std::seed_seq seed{static_cast<std::uint32_t>(now), static_cast<std::uint32_t>(now >> 32)};
+    generator_.seed(seed);
+}
+
+float QtPlatform::random() {
+    // 24 raw bits give every float k / 2^24, always below 1, the same on every library.
+    return static_cast<float>(generator_() >> 8) * (1.0f / 16777216.0f);
+}
+
+QWidget* QtPlatform::dialogParent() const {
+    return window_.data();
+}
+
+void QtPlatform::messageBox(std::string_view text, std::string_view title) {
+    ModalTime::Scope scope(modal_);
+    QMessageBox box(QMessageBox::NoIcon, dialogTitle(title), fromUtf8(text), QMessageBox::Ok, dialogParent());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+bool QtPlatform::askYesNo(std::string_view text, std::string_view title) {
+    ModalTime::Scope scope(modal_);
+    QMessageBox box(QMessageBox::Question, dialogTitle(title), fromUtf8(text),
+                    QMessageBox::Yes | QMessageBox::No, dialogParent());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::string QtPlatform::inputBox(std::string_view prompt, std::string_view title,
+                                 std::string_view defaultText) {
+    ModalTime::Scope scope(modal_);
+    QInputDialog dialog(dialogParent());
+    dialog.setWindowTitle(dialogTitle(title));
+    dialog.setLabelText(promptText(prompt));
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setTextValue(fromUtf8(defaultText));
+    // QInputDialog selects the default answer itself, so typing replaces it.
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.textValue().toStdString();
+}
+
+std::string QtPlatform::programFolder() {
+    return QCoreApplication::applicationDirPath().toStdString();
+}
+
+void QtPlatform::playWav(const std::string& path) {
+    if (playing_) {
+        playing_->stop();
+        playing_ = nullptr;
+    }
+    if (!audioChecked_) {
+        audioChecked_ = true;
+        audioAvailable_ = !QMediaDevices::audioOutputs().isEmpty();
+    }
+    const QString file = QString::fromStdString(path);
+    if (!audioAvailable_ || !QFileInfo(file).isFile()) return;
+
+    // One effect per cue file, loaded once, so that a cue starts at once when replayed.
+    QSoundEffect*& effect = cues_[file];
+    if (!effect) {
+        effect = new QSoundEffect;
+        effect->setSource(QUrl::fromLocalFile(file));
+    }
+    if (effect->status() == QSoundEffect::Error) return;
+    playing_ = effect;
+    effect->play();
+}
+
+void QtPlatform::closeMainWindow() {
+    if (window_) window_->close();
+}
+
+void QtPlatform::showHandTable() {
+    if (window_) window_->showHandTable();
+}
+
+void QtPlatform::showRecords() {
+    if (window_) window_->showRecords();
+}
+
+}  // namespace tumblehand::ui
