@@ -58,10 +58,10 @@ sleep 2
 rss_start=$(rss)
 echo "soak: $seconds s on display $DISPLAY, program folder $work, RSS at start ${rss_start} kB"
 
-# Play keys (F2 starts a game, F1 suspends, F3/F4 open the side windows), clicks on
-# START and STOP, Return for any dialog. Esc, END and the quit menu are left out:
+# Play keys (F1 suspends, F3/F4 open the side windows, rarely F2 for a new game in the
+# middle of one), clicks on START and STOP, Return for any dialog. Esc, END and the quit menu are left out:
 # they end the program, which is not what a soak measures.
-keys=(Left Right Up Down Left Right Down Down z x c s space F1 F2 F3 F4)
+keys=(Left Right Up Down Left Right Down Down Down Down z x c s space F1 F3 F4)
 end=$((SECONDS + seconds))
 actions=0
 starts=0
@@ -84,7 +84,8 @@ while [ $SECONDS -lt $end ]; do
         r=$((RANDOM % 20))
         if [ $r -lt 16 ]; then
             xdotool key "${keys[RANDOM % ${#keys[@]}]}" 2>/dev/null || true
-            if [ $((RANDOM % 40)) -eq 0 ]; then starts=$((starts + 1)); xdotool key F2 2>/dev/null || true; fi
+            # Now and then a new game in the middle of one; a game over waits for START.
+            if [ $((RANDOM % 400)) -eq 0 ]; then starts=$((starts + 1)); xdotool key F2 2>/dev/null || true; fi
         else
             eval "$(xdotool getwindowgeometry --shell "$main_window")"
             view=$((HEIGHT - 30))
@@ -107,7 +108,14 @@ done
 status=0
 if alive; then
     rss_end=$(rss)
-    echo "soak: done, $actions actions ($starts extra F2 starts), RSS at start ${rss_start} kB, at end ${rss_end} kB"
+    echo "soak: done, $actions actions ($starts F2 restarts), RSS at start ${rss_start} kB, at end ${rss_end} kB"
+    if [ -f "$work/data.dat" ]; then
+        echo "soak: records after the soak (games ended and were entered):"
+        sed 's/^/    /' "$work/data.dat"
+    else
+        echo "soak: no game reached its game over" >&2
+        status=1
+    fi
     # Quit through the menu shortcut, so that the program ends normally and the leak
     # checker runs; a dialog left open gets its Return first.
     for _ in 1 2 3 4 5; do
@@ -133,6 +141,12 @@ fi
 if compgen -G "$work/reports/*" >/dev/null; then
     echo "soak: sanitizer reports:" >&2
     cat "$work"/reports/* >&2
+    status=1
+fi
+# Some reports go to standard error whatever the options say.
+if grep -E -q "runtime error:|ERROR: (Address|Leak|UndefinedBehavior)Sanitizer" "$work/program.log"; then
+    echo "soak: sanitizer report in the program's output:" >&2
+    grep -E -A30 "runtime error:|ERROR: (Address|Leak|UndefinedBehavior)Sanitizer" "$work/program.log" >&2
     status=1
 fi
 [ $status -eq 0 ] && echo "soak: clean (no crash, no sanitizer report)"

@@ -13,6 +13,8 @@
 #include <QIcon>
 #include <QMenuBar>
 
+#include <functional>
+
 namespace tumblehand::ui {
 
 namespace {
@@ -79,7 +81,7 @@ void MainWindow::buildMenus() {
         action->setShortcut(key);
         action->setShortcutContext(Qt::ApplicationShortcut);
         connect(action, &QAction::triggered, this,
-                [this, procedure] { runProcedure([this, procedure] { (form_.*procedure)(); }); });
+                [this, procedure] { runProcedure([this, procedure] { std::invoke(procedure, form_); }); });
         return action;
     };
 

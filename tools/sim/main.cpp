@@ -3,6 +3,7 @@
 #include <iostream>
 #include <memory>
 
+#include "tools/sim/bot.h"
 #include "tools/sim/options.h"
 #include "tools/sim/scenario.h"
 #include "tools/sim/temp_folder.h"
@@ -21,15 +22,20 @@ int main(int argc, char** argv) {
         return Passed;
     }
 
+    if (options.botGames && options.file) {
+        std::cerr << "tumblehand-sim: --bot takes no scenario file\n";
+        return ScenarioFailed;
+    }
+
     std::vector<std::string> lines;
-    if (options.file && *options.file != "-") {
+    if (!options.botGames && options.file && *options.file != "-") {
         std::ifstream file(*options.file, std::ios::binary);
         if (!file) {
             std::cerr << "tumblehand-sim: cannot read " << *options.file << '\n';
             return ScenarioFailed;
         }
         lines = readLines(file);
-    } else {
+    } else if (!options.botGames) {
         lines = readLines(std::cin);
     }
 
@@ -51,6 +57,15 @@ int main(int argc, char** argv) {
             return ScenarioFailed;
         }
         folder = temporary->path();
+    }
+
+    if (options.botGames) {
+        BotOptions bot;
+        bot.games = *options.botGames;
+        bot.seed = options.seed;
+        bot.folder = folder;
+        bot.scenarioPath = "tumblehand-bot-failure.scn";
+        return runBot(bot, std::cout, std::cerr);
     }
 
     Session session(folder, options.seed);

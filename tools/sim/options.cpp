@@ -36,6 +36,15 @@ Options parseOptions(const std::vector<std::string>& args, std::string& error) {
                 }
                 options.seed = seed;
             }
+        } else if (arg == "--bot") {
+            std::uint64_t games = 0;
+            const std::string value = i + 1 < args.size() ? args[++i] : std::string();
+            const auto [end, failure] = std::from_chars(value.data(), value.data() + value.size(), games);
+            if (value.empty() || failure != std::errc{} || end != value.data() + value.size() || games == 0) {
+                error = "--bot needs a number of games: " + value;
+                return options;
+            }
+            options.botGames = games;
         } else if (arg.starts_with("-") && arg != "-") {
             error = "unknown option: " + arg;
             return options;
@@ -52,11 +61,18 @@ Options parseOptions(const std::vector<std::string>& args, std::string& error) {
 std::string helpText() {
     std::string text =
         "usage: tumblehand-sim [--folder DIR] [--seed N] [FILE]\n"
+        "       tumblehand-sim --bot GAMES [--seed N] [--folder DIR]\n"
         "\n"
         "Runs a scenario (FILE, or standard input) against a fresh game window on a\n"
         "scripted platform and virtual time. --folder is the program folder where\n"
         "data.dat and sound/ are looked up (default: a fresh temporary folder, removed\n"
         "at exit); --seed seeds the random generator (default 1).\n"
+        "\n"
+        "--bot GAMES plays that many whole games with a seeded player (seed N), checking\n"
+        "the game's invariants after every tick, key and click, and prints a JSON summary.\n"
+        "data.dat is kept in --folder from game to game. At the first broken invariant it\n"
+        "stops with exit code 1 and writes tumblehand-bot-failure.scn, a scenario that\n"
+        "replays that game.\n"
         "\n"
         "One command per line; blank lines and lines starting with # are ignored.\n"
         "Cards: . empty, AS 10H QD 7C (ranks A 2..10 J Q K, suits S H D C), JK joker,\n"

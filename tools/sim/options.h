@@ -13,6 +13,7 @@ struct Options {
     std::uint32_t seed = 1;             ///< --seed N
     std::optional<std::string> file;    ///< the scenario; standard input if none or "-"
     bool help = false;
+    std::optional<std::uint64_t> botGames;  ///< --bot GAMES: play that many games with the bot
 };
 
 /// Parses the arguments after the program name. Returns an error message in error
