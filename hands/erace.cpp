@@ -45,8 +45,11 @@ std::int64_t cardScore(const Form1& form, int cell) {
 }
 
 std::optional<int> randomFilledCell(Form1& form, RowSpan row) {
+    // Only the five cells from the row's first can be drawn; look for a card among
+    // those, whatever ResolvedRowLast says.
+    const int drawable = std::min(row.last, row.first + Board::Columns - 1);
     bool anyFilled = false;
-    for (int i = row.first; i <= row.last; ++i) anyFilled = anyFilled || !form.board.isEmpty(i);
+    for (int i = row.first; i <= drawable; ++i) anyFilled = anyFilled || !form.board.isEmpty(i);
     if (!anyFilled) return std::nullopt;  // nothing to draw: never spin forever
     for (;;) {
         const int c = row.first + randomBelow(form.platform(), Board::Columns);
