@@ -63,10 +63,11 @@ echo "soak: $seconds s on display $DISPLAY, program folder $work, RSS at start $
 # Play keys (F1 suspends, F3/F4 open the side windows, rarely F2 for a new game in the
 # middle of one), clicks on START and STOP, Return for any dialog. Esc, END and the quit menu are left out:
 # they end the program, which is not what a soak measures.
-keys=(Left Right Left Right Left Right Up Down Down z x c s space F1 F3 F4)
+keys=(Left Right Left Right Up Down Down Down z x c s space F1 F3 F4)
 end=$((SECONDS + seconds))
 actions=0
 starts=0
+answered=0
 last_report=$SECONDS
 while [ $SECONDS -lt $end ]; do
     alive || break
@@ -80,6 +81,7 @@ while [ $SECONDS -lt $end ]; do
         # A dialog or a side window: a name for the prompt now and then, then Return.
         if [ $((RANDOM % 3)) -eq 0 ]; then xdotool type --delay 5 "soak" 2>/dev/null || true; fi
         xdotool key Return 2>/dev/null || true
+        answered=$((answered + 1))
         # Side windows do not take Return; give the focus back to the game.
         xdotool windowfocus "$main_window" 2>/dev/null || true
     else
@@ -110,7 +112,7 @@ done
 status=0
 if alive; then
     rss_end=$(rss)
-    echo "soak: done, $actions actions ($starts F2 restarts), RSS at start ${rss_start} kB, at end ${rss_end} kB"
+    echo "soak: done, $actions actions ($starts F2 restarts, $answered Returns to dialogs and side windows), RSS at start ${rss_start} kB, at end ${rss_end} kB"
     if [ -f "$work/data.dat" ]; then
         echo "soak: records after the soak (games ended and were entered):"
         sed 's/^/    /' "$work/data.dat"
