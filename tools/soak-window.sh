@@ -89,7 +89,7 @@ while [ $SECONDS -lt $end ]; do
         if [ $r -lt 16 ]; then
             xdotool key "${keys[RANDOM % ${#keys[@]}]}" 2>/dev/null || true
             # Now and then a new game in the middle of one; a game over waits for START.
-            if [ $((RANDOM % 400)) -eq 0 ]; then starts=$((starts + 1)); xdotool key F2 2>/dev/null || true; fi
+            if [ $((RANDOM % 3000)) -eq 0 ]; then starts=$((starts + 1)); xdotool key F2 2>/dev/null || true; fi
         else
             eval "$(xdotool getwindowgeometry --shell "$main_window")"
             view=$((HEIGHT - 30))

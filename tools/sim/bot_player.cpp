@@ -40,7 +40,9 @@ BotAction BotPlayer::next(const Form1& form) {
     const bool suspended = !falling && !form.Timer2.Enabled() && !form.Timer3.Enabled();
 
     if (suspended) {
-        // Keys while suspended mean nothing but F1, which resumes.
+        // Keys while suspended mean nothing but F1, which resumes, and F2, which
+        // starts a new game.
+        if (chance(0.02)) return key(vk::F2);
         if (pauseKeys_ > 0) {
             --pauseKeys_;
             return key(anyKey());
