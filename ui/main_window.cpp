@@ -40,9 +40,7 @@ MainWindow::MainWindow(Form1& form, ModalTime& modalTime, QWidget* parent)
     view_->setFocus();
     buildMenus();
 
-    tick_.setSingleShot(true);
-    tick_.setTimerType(Qt::PreciseTimer);
-    connect(&tick_, &QTimer::timeout, this, &MainWindow::onTick);
+    connect(&tick_, &PreciseAlarm::timeout, this, &MainWindow::onTick);
 
     connect(view_, &BoardView::keyPressed, this,
             [this](int key) { runProcedure([this, key] { form_.Form_KeyDown(key); }); });
@@ -159,11 +157,9 @@ void MainWindow::armTimer() {
         tick_.stop();
         return;
     }
-    // Rounded up to whole milliseconds, the only unit the timer takes, so that it never
-    // fires before the tick is due; the nanosecond clock keeps the rounding under 1 ms.
-    const qint64 waitNs = *due * 1'000'000 - nowNs();
-    const qint64 wait = waitNs <= 0 ? 0 : (waitNs + 999'999) / 1'000'000;
-    tick_.start(static_cast<int>(std::min<qint64>(wait, 1'000'000)));
+    // To the nanosecond: due is in whole milliseconds of the window's clock, and the
+    // alarm never fires early, so the tick finds itself due when it runs.
+    tick_.start(*due * 1'000'000 - nowNs());
 }
 
 void MainWindow::refreshViews() {

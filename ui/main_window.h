@@ -1,13 +1,13 @@
 #pragma once
 
 #include "play/timer_schedule.h"
+#include "ui/precise_alarm.h"
 #include "ui/hand_table_window.h"
 #include "ui/records_window.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
-#include <QTimer>
 
 #include <string>
 
@@ -76,7 +76,7 @@ private:
     ModalTime& modal_;
     TimerSchedule schedule_;
     QElapsedTimer clock_;
-    QTimer tick_;
+    PreciseAlarm tick_;
     BoardView* view_ = nullptr;
     QPointer<HandTableWindow> handTable_;
     QPointer<RecordsWindow> records_;
