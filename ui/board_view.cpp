@@ -63,8 +63,11 @@ BoardView::BoardView(const Form1& form, QWidget* parent) : QWidget(parent), form
     const LabelStyle centred{CaptionPoints, true, Qt::AlignHCenter, false};
     const LabelStyle caption{CaptionPoints, true, Qt::AlignLeft, false};
     const LabelStyle popup{PopupPoints, true, Qt::AlignLeft, false};
-    for (int i = 0; i < Board::Cells; ++i) tracker_.trackPicture(form_.board.Mas(i), WellOrigin);
-    for (int i = 0; i < Board::Cells; ++i) tracker_.trackLabel(form_.board.Num(i), rank, WellOrigin);
+    // The cells in order, so that a paint finds them by index.
+    firstMas_ = tracker_.trackPicture(form_.board.Mas(0), WellOrigin);
+    for (int i = 1; i < Board::Cells; ++i) tracker_.trackPicture(form_.board.Mas(i), WellOrigin);
+    firstNum_ = tracker_.trackLabel(form_.board.Num(0), rank, WellOrigin);
+    for (int i = 1; i < Board::Cells; ++i) tracker_.trackLabel(form_.board.Num(i), rank, WellOrigin);
     for (const Picture& card : form_.NextCard) tracker_.trackPicture(card, NextOrigin);
     for (const Label& num : form_.NextNum) tracker_.trackLabel(num, rank, NextOrigin);
     tracker_.trackPicture(form_.MoveCard, {}, true);
@@ -113,12 +116,19 @@ bool BoardView::touches(const void* control) const {
     return !area.isEmpty() && paintRegion_.intersects(coveringRect(area));
 }
 
+bool BoardView::touchesAt(std::size_t index) const {
+    const QRectF& area = tracker_.footprintAt(index);
+    return !area.isEmpty() && paintRegion_.intersects(coveringRect(area));
+}
+
 bool BoardView::touches(const QRectF& area) const {
     return paintRegion_.intersects(coveringRect(area));
 }
 
-void BoardView::drawLabel(QPainter& painter, const TwipsScale& s, const Label& label, QPointF container) {
-    if (!label.Visible || label.Caption.empty() || !touches(&label)) return;
+void BoardView::drawLabel(QPainter& painter, const TwipsScale& s, const Label& label, QPointF container,
+                          std::optional<std::size_t> index) {
+    if (!label.Visible || label.Caption.empty()) return;
+    if (!(index ? touchesAt(*index) : touches(&label))) return;
     const LabelStyle& style = tracker_.style(label);
     const QRectF rect = s.rect(container.x() + label.Left, container.y() + label.Top, label.Width,
                                label.Height);
@@ -168,9 +178,14 @@ void BoardView::paintWell(QPainter& painter, const TwipsScale& s) {
 
     painter.save();
     painter.setClipRect(inner, Qt::IntersectClip);
-    for (int i = 0; i < Board::Cells; ++i) drawPicture(painter, form_.board.Mas(i));
+    for (std::size_t i = 0; i < Board::Cells; ++i) {
+        const Picture& mas = form_.board.Mas(static_cast<int>(i));
+        if (touchesAt(firstMas_ + i)) faces_.draw(painter, mas.Face, tracker_.footprintAt(firstMas_ + i));
+    }
     // Rank texts over all pictures, so a counted pig's counter is never hidden.
-    for (int i = 0; i < Board::Cells; ++i) drawLabel(painter, s, form_.board.Num(i), WellOrigin);
+    for (std::size_t i = 0; i < Board::Cells; ++i) {
+        drawLabel(painter, s, form_.board.Num(static_cast<int>(i)), WellOrigin, firstNum_ + i);
+    }
     painter.restore();
 }
 

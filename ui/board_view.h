@@ -74,7 +74,9 @@ private:
     /// True while painting, if the control is drawn somewhere in the area being repainted.
     bool touches(const void* control) const;
     bool touches(const QRectF& area) const;
-    void drawLabel(QPainter& painter, const TwipsScale& scale, const Label& label, QPointF container = {});
+    bool touchesAt(std::size_t trackedIndex) const;
+    void drawLabel(QPainter& painter, const TwipsScale& scale, const Label& label, QPointF container = {},
+                   std::optional<std::size_t> trackedIndex = std::nullopt);
     void drawPicture(QPainter& painter, const Picture& picture);
     QRectF dragRect(const TwipsScale& scale) const;
     void updateDrag();
@@ -82,6 +84,8 @@ private:
     const Form1& form_;
     FaceCache faces_;
     RepaintTracker tracker_;
+    std::size_t firstMas_ = 0;  ///< tracked index of cell 0's picture; the others follow
+    std::size_t firstNum_ = 0;  ///< and of its rank text
     QRegion paintRegion_;  ///< the area being repainted, during a paint
     std::optional<Button> pressedButton_;
     bool dragging_ = false;

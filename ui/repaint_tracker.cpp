@@ -20,22 +20,24 @@ QRect coveringRect(const QRectF& rect, int margin) {
     return rect.toAlignedRect().adjusted(-margin, -margin, margin, margin);
 }
 
-void RepaintTracker::trackPicture(const Picture& picture, QPointF container, bool ownSize) {
+std::size_t RepaintTracker::trackPicture(const Picture& picture, QPointF container, bool ownSize) {
     Entry entry;
     entry.picture = &picture;
     entry.container = container;
     entry.ownSize = ownSize;
     index_.insert(&picture, entries_.size());
     entries_.push_back(std::move(entry));
+    return entries_.size() - 1;
 }
 
-void RepaintTracker::trackLabel(const Label& label, LabelStyle style, QPointF container) {
+std::size_t RepaintTracker::trackLabel(const Label& label, LabelStyle style, QPointF container) {
     Entry entry;
     entry.label = &label;
     entry.container = container;
     entry.style = style;
     index_.insert(&label, entries_.size());
     entries_.push_back(std::move(entry));
+    return entries_.size() - 1;
 }
 
 bool RepaintTracker::changed(const Entry& e) const {
@@ -72,7 +74,7 @@ void RepaintTracker::remember(Entry& e) const {
     e.height = l.Height;
 }
 
-QRectF RepaintTracker::footprintOf(const Entry& e, const TwipsScale& s, double ratio) const {
+QRectF RepaintTracker::footprintOf(const Entry& e, const TwipsScale& s, double ratio) {
     const double x = e.container.x();
     const double y = e.container.y();
     if (e.picture) {
@@ -92,18 +94,30 @@ QRectF RepaintTracker::footprintOf(const Entry& e, const TwipsScale& s, double r
     if (l.Caption.empty()) return area;
     // The text is not clipped to its label: it may run past either side and above and
     // below, so take its own extent, a little wider for overhangs and its shadow.
-    const QFont font = gameFont(e.style.points, e.style.bold, s.factor());
-    const QFontMetricsF metrics(font);
-    const QString text = toQString(l.Caption);
-    const double width = std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).width());
-    const double height = metrics.height();
+    const TextSize size = textSize(l.Caption, e.style, s.factor());
+    const double width = size.width;
+    const double height = size.height;
     double left = box.left();
     if (e.style.horizontal & Qt::AlignHCenter) left = box.center().x() - width / 2;
     if (e.style.horizontal & Qt::AlignRight) left = box.right() - width;
     const QRectF extent(left, box.center().y() - height / 2, width, height);
-    const double shadow = std::max(1.0, font.pixelSize() / 16.0);
+    const double shadow = std::max(1.0, height / 16.0);
     const double overhang = height / 4;
     return area.united(extent.adjusted(-overhang, -2, overhang + shadow, 2 + shadow));
+}
+
+RepaintTracker::TextSize RepaintTracker::textSize(const std::string& caption, const LabelStyle& style,
+                                                  double factor) {
+    QString key = toQString(caption);
+    key += QChar(style.bold ? u'b' : u'n');
+    key += QString::number(style.points);
+    if (const auto found = textSizes_.constFind(key); found != textSizes_.constEnd()) return *found;
+    // Scores and hand names vary without end; a few hundred sizes is plenty.
+    if (textSizes_.size() >= 512) textSizes_.clear();
+    const QFontMetricsF metrics(gameFont(style.points, style.bold, factor));
+    const TextSize size{metrics.horizontalAdvance(toQString(caption)), metrics.height()};
+    textSizes_.insert(key, size);
+    return size;
 }
 
 void RepaintTracker::look(const TwipsScale& s, double ratio) {
@@ -111,6 +125,7 @@ void RepaintTracker::look(const TwipsScale& s, double ratio) {
     factor_ = s.factor();
     origin_ = s.origin();
     ratio_ = ratio;
+    if (rescaled) textSizes_.clear();
     for (Entry& e : entries_) {
         const bool different = changed(e);
         if (!different && !rescaled) continue;

@@ -30,8 +30,9 @@ class RepaintTracker {
 public:
     /// A picture 480 twips square at its Left and Top in container (twips); with
     /// ownSize, drawn at its own Width and Height instead (a zero Height counts as 480).
-    void trackPicture(const Picture& picture, QPointF container = {}, bool ownSize = false);
-    void trackLabel(const Label& label, LabelStyle style, QPointF container = {});
+    /// Returns the control's index, in the order tracked.
+    std::size_t trackPicture(const Picture& picture, QPointF container = {}, bool ownSize = false);
+    std::size_t trackLabel(const Label& label, LabelStyle style, QPointF container = {});
 
     /// Compares every control with what it showed at the last look. The old and new
     /// footprints of every control that changed join the pending area. At a new scale
@@ -43,6 +44,7 @@ public:
 
     /// Where the control is drawn as of the last look; empty while it draws nothing.
     QRectF footprint(const void* control) const;
+    const QRectF& footprintAt(std::size_t index) const { return entries_[index].footprint; }
 
     /// The style a label was tracked with.
     const LabelStyle& style(const Label& label) const;
@@ -63,13 +65,21 @@ private:
         int left = 0, top = 0, width = 0, height = 0;
         QRectF footprint;
     };
+    struct TextSize {
+        double width = 0;
+        double height = 0;
+    };
 
     bool changed(const Entry& entry) const;
     void remember(Entry& entry) const;
-    QRectF footprintOf(const Entry& entry, const TwipsScale& scale, double ratio) const;
+    QRectF footprintOf(const Entry& entry, const TwipsScale& scale, double ratio);
+    TextSize textSize(const std::string& caption, const LabelStyle& style, double factor);
 
     std::vector<Entry> entries_;
     QHash<const void*, std::size_t> index_;
+    // Laid-out sizes of the captions seen at this scale: rank texts move from cell to
+    // cell with every step and would otherwise be shaped again each time.
+    QHash<QString, TextSize> textSizes_;
     QRegion pending_;
     double factor_ = 0;
     QPointF origin_;
