@@ -11,7 +11,8 @@ packages=(cmake ninja-build g++ pkg-config
           gstreamer1.0-plugins-base gstreamer1.0-plugins-good
           libgtest-dev libgmock-dev libbenchmark-dev fonts-noto-cjk
           clang libclang-rt-14-dev
-          xvfb xauth xdotool imagemagick x11-utils)
+          xvfb xauth xdotool imagemagick x11-utils
+          desktop-file-utils appstream)
 
 install_missing() {
     local missing=()

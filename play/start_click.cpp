@@ -1,5 +1,6 @@
 #include "board/form1.h"
 #include "shell/records_file.h"
+#include "shell/records_location.h"
 
 namespace tumblehand {
 
@@ -9,7 +10,7 @@ void Form1::Start_Click() {
     Timer3.setEnabled(false);
     state.HideNext = true;
 
-    const Records records = readRecordsFile(MyPath() + "data.dat").records;
+    const Records records = readRecordsFile(recordsPath(*this)).records;
     state.BestCombo = records.bestCombo;
     state.BestPoints = records.bestPoints;
 

@@ -2,6 +2,7 @@
 #include "board/numbers.h"
 #include "shell/record_text.h"
 #include "shell/records_file.h"
+#include "shell/records_location.h"
 
 namespace tumblehand {
 
@@ -48,7 +49,7 @@ void Form1::GAMEOVER() {
         Chusi.Caption = "中断";
     }
 
-    const std::string path = MyPath() + "data.dat";
+    const std::string path = recordsPath(*this);
     const RecordsRead read = readRecordsFile(path);
     Records records = read.records;
 

@@ -1,4 +1,5 @@
 #include "board/form1.h"
+#include "shell/records_location.h"
 
 namespace tumblehand {
 
@@ -20,7 +21,7 @@ void Form1::Seiseki_Click() {
 Form3& Form1::form3() {
     if (!form3_) {
         form3_ = std::make_unique<Form3>();
-        form3_->Form_Load(MyPath() + "data.dat");
+        form3_->Form_Load(recordsPath(*this));
     }
     return *form3_;
 }

@@ -2,6 +2,7 @@
 #include "board/form1.h"
 #include "ui/fonts.h"
 #include "ui/key_map.h"
+#include "ui/measure_hook.h"
 #include "ui/text_painting.h"
 #include "ui/twips_scale.h"
 
@@ -41,15 +42,6 @@ QRectF pictureRect(const Picture& picture, QPointF container = {}) {
     return QRectF(container.x() + picture.Left, container.y() + picture.Top, PictureSize, PictureSize);
 }
 
-void drawLabel(QPainter& painter, const TwipsScale& scale, const Label& label, double points,
-               bool bold, Qt::Alignment horizontal, QPointF container = {}) {
-    if (!label.Visible || label.Caption.empty()) return;
-    const QRectF rect = scale.rect(container.x() + label.Left, container.y() + label.Top, label.Width,
-                                   label.Height);
-    drawPlainText(painter, rect, horizontal | Qt::AlignVCenter, toQString(label.Caption),
-                  gameFont(points, bold, scale.factor()), toQColor(label.ForeColor));
-}
-
 void drawEtchedLine(QPainter& painter, QPointF from, QPointF to, double pixel) {
     painter.setPen(QPen(EtchDark, pixel));
     painter.drawLine(from, to);
@@ -57,12 +49,45 @@ void drawEtchedLine(QPainter& painter, QPointF from, QPointF to, double pixel) {
     painter.drawLine(from + QPointF(pixel, pixel), to + QPointF(pixel, pixel));
 }
 
+const QPointF WellOrigin(PlayBox.x() + PlayBoxBorder, PlayBox.y() + PlayBoxBorder);
+const QPointF NextOrigin = NextFrame.topLeft();
+
 }  // namespace
 
 BoardView::BoardView(const Form1& form, QWidget* parent) : QWidget(parent), form_(form) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(false);
+
+    const LabelStyle rank{RankPoints, true, Qt::AlignHCenter, false};
+    const LabelStyle centred{CaptionPoints, true, Qt::AlignHCenter, false};
+    const LabelStyle caption{CaptionPoints, true, Qt::AlignLeft, false};
+    const LabelStyle popup{PopupPoints, true, Qt::AlignLeft, false};
+    // The cells in order, so that a paint finds them by index.
+    firstMas_ = tracker_.trackPicture(form_.board.Mas(0), WellOrigin);
+    for (int i = 1; i < Board::Cells; ++i) tracker_.trackPicture(form_.board.Mas(i), WellOrigin);
+    firstNum_ = tracker_.trackLabel(form_.board.Num(0), rank, WellOrigin);
+    for (int i = 1; i < Board::Cells; ++i) tracker_.trackLabel(form_.board.Num(i), rank, WellOrigin);
+    for (const Picture& card : form_.NextCard) tracker_.trackPicture(card, NextOrigin);
+    for (const Label& num : form_.NextNum) tracker_.trackLabel(num, rank, NextOrigin);
+    tracker_.trackPicture(form_.MoveCard, {}, true);
+    for (const Picture& back : form_.ura1) tracker_.trackPicture(back);
+    tracker_.trackLabel(form_.MoveNum, rank);
+    tracker_.trackPicture(form_.Gara[5]);
+    tracker_.trackPicture(form_.Gara[4]);
+    tracker_.trackLabel(form_.Label4, centred);
+    tracker_.trackLabel(form_.Label3, centred);
+    for (const Label* button : {&form_.Start, &form_.StopL, &form_.Ending}) {
+        tracker_.trackLabel(*button, {CaptionPoints, true, Qt::AlignHCenter, true});
+    }
+    tracker_.trackLabel(form_.Label5, {LevelPoints, true, Qt::AlignLeft, false});
+    tracker_.trackLabel(form_.Label1, caption);
+    tracker_.trackLabel(form_.Label2, caption);
+    tracker_.trackLabel(form_.Score, {RankPoints, true, Qt::AlignLeft, false});
+    tracker_.trackLabel(form_.YakuL, centred);
+    tracker_.trackLabel(form_.Gscore, caption);
+    tracker_.trackLabel(form_.TotalS, popup);
+    tracker_.trackLabel(form_.ComboS, popup);
 }
 
 QSize BoardView::sizeHint() const {
@@ -78,12 +103,55 @@ TwipsScale BoardView::scale() const {
     return TwipsScale(QSizeF(size()), AreaWidth, AreaHeight);
 }
 
-void BoardView::paintEvent(QPaintEvent*) {
+bool BoardView::repaintChanges() {
+    tracker_.look(scale(), devicePixelRatioF());
+    const QRegion changed = tracker_.takePending().intersected(rect());
+    if (changed.isEmpty()) return false;
+    update(changed);
+    return true;
+}
+
+bool BoardView::touches(const void* control) const {
+    const QRectF area = tracker_.footprint(control);
+    return !area.isEmpty() && paintRegion_.intersects(coveringRect(area));
+}
+
+bool BoardView::touchesAt(std::size_t index) const {
+    const QRectF& area = tracker_.footprintAt(index);
+    return !area.isEmpty() && paintRegion_.intersects(coveringRect(area));
+}
+
+bool BoardView::touches(const QRectF& area) const {
+    return paintRegion_.intersects(coveringRect(area));
+}
+
+void BoardView::drawLabel(QPainter& painter, const TwipsScale& s, const Label& label, QPointF container,
+                          std::optional<std::size_t> index) {
+    if (!label.Visible || label.Caption.empty()) return;
+    if (!(index ? touchesAt(*index) : touches(&label))) return;
+    const LabelStyle& style = tracker_.style(label);
+    const QRectF rect = s.rect(container.x() + label.Left, container.y() + label.Top, label.Width,
+                               label.Height);
+    drawPlainText(painter, rect, style.horizontal | Qt::AlignVCenter, toQString(label.Caption),
+                  gameFont(style.points, style.bold, s.factor()), toQColor(label.ForeColor));
+}
+
+void BoardView::drawPicture(QPainter& painter, const Picture& picture) {
+    if (touches(&picture)) faces_.draw(painter, picture.Face, tracker_.footprint(&picture));
+}
+
+void BoardView::paintEvent(QPaintEvent* event) {
+    // Logged when the painting is done, however the function returns.
+    const measure::PaintScope measured(event->rect(), size());
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const TwipsScale s = scale();
+    // Where everything is drawn now; only what meets the repainted area is drawn, the
+    // painter clips the rest.
+    tracker_.look(s, devicePixelRatioF());
+    paintRegion_ = event->region();
 
     painter.fillRect(rect(), BarColour);
     painter.fillRect(s.area(), WindowColour);
@@ -95,11 +163,12 @@ void BoardView::paintEvent(QPaintEvent*) {
     paintButtons(painter, s);
     paintTexts(painter, s);
     paintDragOutline(painter, s);
+    paintRegion_ = QRegion();
 }
 
 void BoardView::paintWell(QPainter& painter, const TwipsScale& s) {
-    const double ratio = devicePixelRatioF();
     const QRectF outer = s.rect(PlayBox.x(), PlayBox.y(), PlayBox.width(), PlayBox.height());
+    if (!touches(outer)) return;
     const double border = s.length(PlayBoxBorder);
     // A sunken border: dark along the top and left, light along the bottom and right.
     painter.fillRect(outer, EtchLight);
@@ -107,28 +176,24 @@ void BoardView::paintWell(QPainter& painter, const TwipsScale& s) {
     const QRectF inner = outer.adjusted(border, border, -border, -border);
     painter.fillRect(inner, WellColour);
 
-    const QPointF origin(PlayBox.x() + PlayBoxBorder, PlayBox.y() + PlayBoxBorder);
     painter.save();
-    painter.setClipRect(inner);
-    for (int i = 0; i < Board::Cells; ++i) {
-        const Picture& mas = form_.board.Mas(i);
-        if (mas.Visible && mas.Face != CardFace::Empty) {
-            const QRectF r = pictureRect(mas, origin);
-            faces_.draw(painter, mas.Face, snapToDevice(s.rect(r.x(), r.y(), r.width(), r.height()), ratio));
-        }
+    painter.setClipRect(inner, Qt::IntersectClip);
+    for (std::size_t i = 0; i < Board::Cells; ++i) {
+        const Picture& mas = form_.board.Mas(static_cast<int>(i));
+        if (touchesAt(firstMas_ + i)) faces_.draw(painter, mas.Face, tracker_.footprintAt(firstMas_ + i));
     }
     // Rank texts over all pictures, so a counted pig's counter is never hidden.
-    for (int i = 0; i < Board::Cells; ++i) {
-        drawLabel(painter, s, form_.board.Num(i), RankPoints, true, Qt::AlignHCenter, origin);
+    for (std::size_t i = 0; i < Board::Cells; ++i) {
+        drawLabel(painter, s, form_.board.Num(static_cast<int>(i)), WellOrigin, firstNum_ + i);
     }
     painter.restore();
 }
 
 void BoardView::paintNextFrame(QPainter& painter, const TwipsScale& s) {
-    const double ratio = devicePixelRatioF();
     const QFont font = gameFont(FramePoints, false, s.factor());
     const QFontMetricsF metrics(font);
     const QRectF frame = s.rect(NextFrame.x(), NextFrame.y(), NextFrame.width(), NextFrame.height());
+    if (!touches(frame)) return;
     const double lineY = frame.top() + metrics.height() / 2;
     const double pixel = std::max(1.0, s.factor() * 15);
     const QRectF box(QPointF(frame.left(), lineY), QPointF(frame.right() - pixel, frame.bottom() - pixel));
@@ -144,91 +209,73 @@ void BoardView::paintNextFrame(QPainter& painter, const TwipsScale& s) {
                              metrics.horizontalAdvance(caption) + s.length(60), metrics.height());
     painter.fillRect(captionRect, WindowColour);
     painter.restore();
-    drawPlainText(painter, captionRect, Qt::AlignHCenter | Qt::AlignVCenter, caption, font, Qt::black);
+    if (touches(captionRect)) {
+        drawPlainText(painter, captionRect, Qt::AlignHCenter | Qt::AlignVCenter, caption, font, Qt::black);
+    }
 
-    const QPointF origin = NextFrame.topLeft();
-    for (std::size_t k = 0; k < 2; ++k) {
-        const Picture& card = form_.NextCard[k];
-        if (card.Visible && card.Face != CardFace::Empty) {
-            const QRectF r = pictureRect(card, origin);
-            faces_.draw(painter, card.Face, snapToDevice(s.rect(r.x(), r.y(), r.width(), r.height()), ratio));
-        }
-    }
-    for (std::size_t k = 0; k < 2; ++k) {
-        drawLabel(painter, s, form_.NextNum[k], RankPoints, true, Qt::AlignHCenter, origin);
-    }
+    for (const Picture& card : form_.NextCard) drawPicture(painter, card);
+    for (const Label& num : form_.NextNum) drawLabel(painter, s, num, NextOrigin);
 }
 
 void BoardView::paintDeck(QPainter& painter, const TwipsScale& s) {
-    const double ratio = devicePixelRatioF();
     // The sliding card comes out from under the fanned deck.
-    const Picture& moving = form_.MoveCard;
-    if (moving.Visible && moving.Face != CardFace::Empty && moving.Width > 0) {
-        const double height = moving.Height > 0 ? moving.Height : PictureSize;
-        faces_.draw(painter, moving.Face,
-                    snapToDevice(s.rect(moving.Left, moving.Top, moving.Width, height), ratio));
-    }
+    drawPicture(painter, form_.MoveCard);
     for (int k = 2; k >= 0; --k) {
-        const Picture& back = form_.ura1[static_cast<std::size_t>(k)];
         if (k == 1 && dragging_) continue;  // lifted by the pointer
-        if (back.Visible && back.Face != CardFace::Empty) {
-            const QRectF r = pictureRect(back);
-            faces_.draw(painter, back.Face, snapToDevice(s.rect(r.x(), r.y(), r.width(), r.height()), ratio));
-        }
+        drawPicture(painter, form_.ura1[static_cast<std::size_t>(k)]);
     }
-    if (dragging_) {
-        // The lifted card leaves its place bare; redraw the front card over the gap.
-        const Picture& front = form_.ura1[0];
-        const QRectF r = pictureRect(front);
-        faces_.draw(painter, front.Face, snapToDevice(s.rect(r.x(), r.y(), r.width(), r.height()), ratio));
-    }
-    drawLabel(painter, s, form_.MoveNum, RankPoints, true, Qt::AlignHCenter);
+    // The lifted card leaves its place bare; redraw the front card over the gap.
+    if (dragging_) drawPicture(painter, form_.ura1[0]);
+    drawLabel(painter, s, form_.MoveNum);
 }
 
 void BoardView::paintRates(QPainter& painter, const TwipsScale& s) {
-    const double ratio = devicePixelRatioF();
-    for (const std::size_t index : {std::size_t{5}, std::size_t{4}}) {
-        const Picture& picture = form_.Gara[index];
-        if (picture.Visible && picture.Face != CardFace::Empty) {
-            const QRectF r = pictureRect(picture);
-            faces_.draw(painter, picture.Face, snapToDevice(s.rect(r.x(), r.y(), r.width(), r.height()), ratio));
-        }
-    }
-    drawLabel(painter, s, form_.Label4, CaptionPoints, true, Qt::AlignHCenter);
-    drawLabel(painter, s, form_.Label3, CaptionPoints, true, Qt::AlignHCenter);
+    drawPicture(painter, form_.Gara[5]);
+    drawPicture(painter, form_.Gara[4]);
+    drawLabel(painter, s, form_.Label4);
+    drawLabel(painter, s, form_.Label3);
 }
 
 void BoardView::paintButtons(QPainter& painter, const TwipsScale& s) {
     for (const Label* button : {&form_.Start, &form_.StopL, &form_.Ending}) {
-        if (!button->Visible) continue;
+        if (!button->Visible || !touches(button)) continue;
         painter.fillRect(s.rect(button->Left, button->Top, button->Width, button->Height), Qt::black);
-        drawLabel(painter, s, *button, CaptionPoints, true, Qt::AlignHCenter);
+        drawLabel(painter, s, *button);
     }
 }
 
 void BoardView::paintTexts(QPainter& painter, const TwipsScale& s) {
-    drawLabel(painter, s, form_.Label5, LevelPoints, true, Qt::AlignLeft);
-    drawLabel(painter, s, form_.Label1, CaptionPoints, true, Qt::AlignLeft);
-    drawLabel(painter, s, form_.Label2, CaptionPoints, true, Qt::AlignLeft);
-    drawLabel(painter, s, form_.Score, RankPoints, true, Qt::AlignLeft);
-    drawLabel(painter, s, form_.YakuL, CaptionPoints, true, Qt::AlignHCenter);
-    drawLabel(painter, s, form_.Gscore, CaptionPoints, true, Qt::AlignLeft);
-    drawLabel(painter, s, form_.TotalS, PopupPoints, true, Qt::AlignLeft);
-    drawLabel(painter, s, form_.ComboS, PopupPoints, true, Qt::AlignLeft);
+    for (const Label* label : {&form_.Label5, &form_.Label1, &form_.Label2, &form_.Score, &form_.YakuL,
+                               &form_.Gscore, &form_.TotalS, &form_.ComboS}) {
+        drawLabel(painter, s, *label);
+    }
+}
+
+QRectF BoardView::dragRect(const TwipsScale& s) const {
+    const QPointF topLeft = dragPosition_ - dragGrip_;
+    return s.rect(topLeft.x(), topLeft.y(), PictureSize, PictureSize);
 }
 
 void BoardView::paintDragOutline(QPainter& painter, const TwipsScale& s) {
     if (!dragging_) return;
-    const QPointF topLeft = dragPosition_ - dragGrip_;
+    const QRectF area = dragRect(s);
+    if (!touches(area)) return;
     painter.save();
     painter.setOpacity(0.85);
-    faces_.draw(painter, form_.ura1[1].Face,
-                snapToDevice(s.rect(topLeft.x(), topLeft.y(), PictureSize, PictureSize), devicePixelRatioF()));
+    faces_.draw(painter, form_.ura1[1].Face, snapToDevice(area, devicePixelRatioF()));
     painter.setOpacity(1);
     painter.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(s.rect(topLeft.x(), topLeft.y(), PictureSize, PictureSize));
+    painter.drawRect(area);
     painter.restore();
+}
+
+void BoardView::updateDrag() {
+    // The lifted card, and the deck it leaves or rejoins.
+    const TwipsScale s = scale();
+    QRegion area(coveringRect(dragRect(s)));
+    for (const Picture& back : form_.ura1) area += coveringRect(tracker_.footprint(&back));
+    update(area);
 }
 
 void BoardView::keyPressEvent(QKeyEvent* event) {
@@ -272,23 +319,24 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
         dragGrip_ = twips - pictureRect(form_.ura1[1]).topLeft();
         dragPosition_ = twips;
         setCursor(Qt::ClosedHandCursor);
-        update();
+        updateDrag();
     }
 }
 
 void BoardView::mouseMoveEvent(QMouseEvent* event) {
     if (!dragging_) return;
+    const QRect before = coveringRect(dragRect(scale()));
     dragPosition_ = scale().toTwips(event->position());
-    update();
+    update(QRegion(before) + coveringRect(dragRect(scale())));
 }
 
 void BoardView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const QPointF twips = scale().toTwips(event->position());
     if (dragging_) {
+        updateDrag();
         dragging_ = false;
         unsetCursor();
-        update();
         if (const auto target = dropTargetAt(twips)) emit deckCardDropped(*target);
         return;
     }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "ui/face_cache.h"
+#include "ui/repaint_tracker.h"
 
 #include <QPointF>
+#include <QRegion>
 #include <QWidget>
 
 #include <optional>
@@ -10,6 +12,7 @@
 namespace tumblehand {
 class Form1;
 struct Label;
+struct Picture;
 }
 
 namespace tumblehand::ui {
@@ -36,6 +39,10 @@ public:
 
     /// The mapping used for the current widget size.
     TwipsScale scale() const;
+
+    /// Asks for a repaint of just the areas whose controls changed since the last call
+    /// (each one's old and new place). Returns false, asking nothing, if none changed.
+    bool repaintChanges();
 
 signals:
     /// A key the game reads, as its Windows virtual-key code; auto-repeats included.
@@ -64,8 +71,22 @@ private:
     void paintTexts(QPainter& painter, const TwipsScale& scale);
     void paintDragOutline(QPainter& painter, const TwipsScale& scale);
 
+    /// True while painting, if the control is drawn somewhere in the area being repainted.
+    bool touches(const void* control) const;
+    bool touches(const QRectF& area) const;
+    bool touchesAt(std::size_t trackedIndex) const;
+    void drawLabel(QPainter& painter, const TwipsScale& scale, const Label& label, QPointF container = {},
+                   std::optional<std::size_t> trackedIndex = std::nullopt);
+    void drawPicture(QPainter& painter, const Picture& picture);
+    QRectF dragRect(const TwipsScale& scale) const;
+    void updateDrag();
+
     const Form1& form_;
     FaceCache faces_;
+    RepaintTracker tracker_;
+    std::size_t firstMas_ = 0;  ///< tracked index of cell 0's picture; the others follow
+    std::size_t firstNum_ = 0;  ///< and of its rank text
+    QRegion paintRegion_;  ///< the area being repainted, during a paint
     std::optional<Button> pressedButton_;
     bool dragging_ = false;
     QPointF dragGrip_;      ///< where in the card (twips) it was taken

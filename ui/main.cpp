@@ -28,6 +28,8 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tumblehand"));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TUMBLEHAND_APP_ID));
 
     tumblehand::ui::QtPlatform platform;
     tumblehand::Form1 form{platform};

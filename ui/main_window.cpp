@@ -3,6 +3,7 @@
 #include "ui/board_view.h"
 #include "ui/face_cache.h"
 #include "ui/hand_table_window.h"
+#include "ui/measure_hook.h"
 #include "ui/modal_time.h"
 #include "ui/model_snapshot.h"
 #include "ui/records_window.h"
@@ -41,9 +42,7 @@ MainWindow::MainWindow(Form1& form, ModalTime& modalTime, QWidget* parent)
     view_->setFocus();
     buildMenus();
 
-    tick_.setSingleShot(true);
-    tick_.setTimerType(Qt::PreciseTimer);
-    connect(&tick_, &QTimer::timeout, this, &MainWindow::onTick);
+    connect(&tick_, &PreciseAlarm::timeout, this, &MainWindow::onTick);
 
     connect(view_, &BoardView::keyPressed, this,
             [this](int key) { runProcedure([this, key] { form_.Form_KeyDown(key); }); });
@@ -112,6 +111,8 @@ bool MainWindow::runProcedure(Procedure&& procedure) {
         ~Release() { busy = false; }
     } release{busy_};
     procedure();
+    // A new game stands at 1010 ms until its first pair has come in.
+    if (measure::startAtTopSpeed() && form_.state.GravityInterval == 1010) form_.state.GravityInterval = 110;
     busy_ = false;
 
     // The game stood still while a dialog was open: move its timers on by that time.
@@ -130,7 +131,22 @@ void MainWindow::load() {
 void MainWindow::onTick() {
     // A tick that falls inside a running procedure waits: the timer is set again
     // when that procedure ends.
-    runProcedure([this] { schedule_.advanceTo(now()); });
+    runProcedure([this] {
+        const qint64 ns = nowNs();
+        if (measure::enabled()) logTick(ns);
+        // Whole milliseconds, rounded down: the tick is due once ns reaches due × 10⁶,
+        // which is when ns / 10⁶ reaches due.
+        schedule_.advanceTo(ns / 1'000'000);
+    });
+}
+
+void MainWindow::logTick(qint64 ns) const {
+    const std::optional<std::int64_t> due = schedule_.nextDue();
+    if (!due || *due * 1'000'000 > ns) return;
+    // In play one timer runs at a time: the one switched on is the one due.
+    const Timer& timer = form_.Timer1.Enabled() ? form_.Timer1 : form_.Timer2.Enabled() ? form_.Timer2 : form_.Timer3;
+    const int number = &timer == &form_.Timer1 ? 1 : &timer == &form_.Timer2 ? 2 : 3;
+    measure::tick(number, timer.Interval(), static_cast<double>(ns - *due * 1'000'000) / 1000.0);
 }
 
 void MainWindow::armTimer() {
@@ -143,17 +159,13 @@ void MainWindow::armTimer() {
         tick_.stop();
         return;
     }
-    const qint64 wait = std::max<qint64>(0, *due - now());
-    tick_.start(static_cast<int>(std::min<qint64>(wait, 1'000'000)));
+    // To the nanosecond: due is in whole milliseconds of the window's clock, and the
+    // alarm never fires early, so the tick finds itself due when it runs.
+    tick_.start(*due * 1'000'000 - nowNs());
 }
 
 void MainWindow::refreshViews() {
-    std::string snapshot = mainWindowSnapshot(form_);
-    if (snapshot != shownSnapshot_) {
-        shownSnapshot_ = std::move(snapshot);
-        ++repaintRequests_;
-        view_->update();
-    }
+    if (view_->repaintChanges()) ++repaintRequests_;
     std::string records = recordsSnapshot(form_.existingForm3());
     if (records != shownRecords_) {
         shownRecords_ = std::move(records);

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "play/timer_schedule.h"
+#include "ui/precise_alarm.h"
 #include "ui/hand_table_window.h"
 #include "ui/records_window.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
-#include <QTimer>
 
 #include <string>
 
@@ -50,8 +50,10 @@ public:
     bool procedureRunning() const { return busy_; }
     /// How often the model changed visibly, so the board was repainted.
     int repaintRequests() const { return repaintRequests_; }
-    /// Milliseconds on the window's clock.
-    qint64 now() const { return clock_.elapsed(); }
+    /// Milliseconds on the window's clock, rounded down.
+    qint64 now() const { return nowNs() / 1'000'000; }
+    /// Nanoseconds on the window's clock.
+    qint64 nowNs() const { return clock_.nsecsElapsed(); }
     const TimerSchedule& schedule() const { return schedule_; }
 
 protected:
@@ -67,17 +69,18 @@ private:
     void onTick();
     void refreshViews();
     void armTimer();
+    /// For the measuring hook: the tick about to run and how late it is.
+    void logTick(qint64 ns) const;
 
     Form1& form_;
     ModalTime& modal_;
     TimerSchedule schedule_;
     QElapsedTimer clock_;
-    QTimer tick_;
+    PreciseAlarm tick_;
     BoardView* view_ = nullptr;
     QPointer<HandTableWindow> handTable_;
     QPointer<RecordsWindow> records_;
     QAction* chusi_ = nullptr;
-    std::string shownSnapshot_;
     std::string shownRecords_;
     int repaintRequests_ = 0;
     bool busy_ = false;

@@ -21,40 +21,7 @@ void add(std::string& out, const Label& label) {
     out += '\x1e';
 }
 
-void add(std::string& out, const Picture& picture) {
-    out += static_cast<char>('a' + static_cast<int>(picture.Face));
-    out += picture.Visible ? '1' : '0';
-    out += std::to_string(picture.Left);
-    out += ',';
-    out += std::to_string(picture.Width);
-    out += '\x1e';
-}
-
 }  // namespace
-
-std::string mainWindowSnapshot(const Form1& form) {
-    std::string out;
-    out.reserve(2048);
-    for (int i = 0; i < Board::Cells; ++i) {
-        add(out, form.board.Mas(i));
-        add(out, form.board.Num(i));
-    }
-    for (std::size_t k = 0; k < 2; ++k) {
-        add(out, form.NextCard[k]);
-        add(out, form.NextNum[k]);
-    }
-    add(out, form.MoveCard);
-    add(out, form.MoveNum);
-    for (const Picture& back : form.ura1) add(out, back);
-    add(out, form.Gara[4]);
-    add(out, form.Gara[5]);
-    for (const Label* label : {&form.YakuL, &form.ComboS, &form.Gscore, &form.TotalS, &form.Start,
-                               &form.StopL, &form.Ending, &form.Label1, &form.Label2, &form.Label3,
-                               &form.Label4, &form.Label5, &form.Score}) {
-        add(out, *label);
-    }
-    return out;
-}
 
 std::string recordsSnapshot(const Form3* form3) {
     std::string out;

@@ -3,17 +3,14 @@
 #include <string>
 
 namespace tumblehand {
-class Form1;
 struct Form3;
 }
 
 namespace tumblehand::ui {
 
-/// Everything the main window draws, as one string: equal snapshots draw equal pictures,
-/// so the window repaints only when the snapshot changes.
-std::string mainWindowSnapshot(const Form1& form);
-
-/// Everything the records window draws.
+/// Everything the records window draws, as one string: equal snapshots draw equal
+/// pictures, so the window repaints only when the snapshot changes. (The board view
+/// tracks its controls one by one: see RepaintTracker.)
 std::string recordsSnapshot(const Form3* form3);
 
 }  // namespace tumblehand::ui

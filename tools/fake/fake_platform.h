@@ -33,6 +33,7 @@ public:
     std::string inputBox(std::string_view prompt, std::string_view title,
                          std::string_view defaultText) override;
     std::string programFolder() override { return folder; }
+    std::string userDataFolder() override { return dataFolder; }
     void playWav(const std::string& path) override;
     void closeMainWindow() override;
     void showHandTable() override { ++handTableShown; }
@@ -44,6 +45,8 @@ public:
     };
 
     std::string folder;
+    /// The per-user data folder; empty (none) unless a test sets one.
+    std::string dataFolder;
     std::deque<float> randomQueue;
     std::deque<std::string> answers;
     std::deque<bool> confirmations;

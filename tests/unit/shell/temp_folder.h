@@ -36,9 +36,11 @@ public:
     }
     bool exists(const std::string& name) const { return std::filesystem::exists(file(name)); }
     /// Names of everything in the folder, sorted.
-    std::string listing() const {
+    std::string listing() const { return listingOf(path_); }
+    /// Names of everything in any folder, sorted.
+    static std::string listingOf(const std::string& folder) {
         std::set<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
             names.insert(entry.path().filename().string());
         }
         std::string result;

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+namespace tumblehand {
+
+class Form1;
+
+/// True when a file can be created in folder right now: it creates one and removes it
+/// again, which is exactly what saving the records needs.
+bool canCreateFileIn(const std::string& folder);
+
+/// The records file data.dat for a program folder (with its trailing '/'):
+/// - beside the program when that folder can be written;
+/// - otherwise in userDataFolder + "/tumblehand/", created when needed, where a
+///   data.dat shipped beside the program is copied the first time (never over one
+///   that is already there);
+/// - beside the program after all when there is no per-user folder.
+std::string recordsPathFor(const std::string& programFolder, bool programFolderWritable,
+                           const std::string& userDataFolder);
+
+/// The game's records file: recordsPathFor() for MyPath() and the platform's per-user
+/// data folder. Read at every START, by GAMEOVER and by the records window.
+std::string recordsPath(Form1& form);
+
+}  // namespace tumblehand

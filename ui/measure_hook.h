@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+
+namespace tumblehand::ui::measure {
+
+/// True when TUMBLEHAND_MEASURE is set (and not "0"): the window then prints, for
+/// tools/measure-window.sh, one line per event with the monotonic clock in
+/// nanoseconds, on stdout for "1", else appended to the file the variable names.
+/// Never set in play, never in a menu; nothing else changes.
+bool enabled();
+
+/// "first-paint <ns>" once, then "paint <ns> <x> <y> <w> <h> <widget-w> <widget-h>" for
+/// every paint, with the bounding rectangle of the repainted area.
+void painted(const QRect& rect, const QSize& widget);
+
+/// Calls painted() when it goes out of scope, so the time is that of a finished paint.
+class PaintScope {
+public:
+    PaintScope(const QRect& rect, const QSize& widget) : rect_(rect), widget_(widget) {}
+    ~PaintScope() { painted(rect_, widget_); }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+
+private:
+    QRect rect_;
+    QSize widget_;
+};
+
+/// "tick <timer> <ns> <interval-ms> <lateness-us>": a timer handler is about to run,
+/// lateness after its due time.
+void tick(int timer, int intervalMs, double latenessUs);
+
+/// With TUMBLEHAND_MEASURE_LEVEL=10 as well, a new game starts at level 10.
+bool startAtTopSpeed();
+
+}  // namespace tumblehand::ui::measure
