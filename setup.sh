@@ -45,6 +45,13 @@ case "${1:-}" in
     test)
         install_missing
         build
+        # The benchmarks are built and run briefly, without judging their times.
+        [ -f build-bench/build.ninja ] || cmake --preset bench
+        cmake --build --preset bench
+        ctest --preset bench
+        # Everything again under AddressSanitizer and UBSan, the bot, and short fuzz runs.
+        bash tools/ci-reliability.sh
+        # Last, so that the run ends with the summary of the whole suite.
         ctest --preset default
         ;;
     *)
