@@ -45,10 +45,10 @@ void PreciseAlarm::start(qint64 waitNs) {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     const qint64 at = static_cast<qint64>(now.tv_sec) * NsPerSecond + now.tv_nsec + std::max<qint64>(waitNs, 1);
-    itimerspec spec{};
-    spec.it_value.tv_sec = static_cast<time_t>(at / NsPerSecond);
-    spec.it_value.tv_nsec = static_cast<long>(at % NsPerSecond);
-    timerfd_settime(fd_, TFD_TIMER_ABSTIME, &spec, nullptr);
+    itimerspec expiry{};
+    expiry.it_value.tv_sec = static_cast<time_t>(at / NsPerSecond);
+    expiry.it_value.tv_nsec = static_cast<long>(at % NsPerSecond);
+    timerfd_settime(fd_, TFD_TIMER_ABSTIME, &expiry, nullptr);
 }
 
 void PreciseAlarm::stop() {
