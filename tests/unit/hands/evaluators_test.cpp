@@ -10,9 +10,7 @@ using testing::Table;
 enum class Test { Flush, Straight, Pair2, Pair3, Pair4, Pair5, TwoPair421, TwoPair525, TwoPair535 };
 
 struct EvaluatorCase {
-    const char* name;
-    const char* above;  // the row above the tested bottom row
-    const char* row;
+    const char *name, *above, *row;  // above: the row above the tested bottom row
     Test test;
     bool passes;
 };
@@ -86,10 +84,9 @@ TEST(Evaluators, EdgeCases) {
         ASSERT_EQ(table.form.state.ResolvedRowFirst, 45);
         table.form.state.HandFlags.fill(True16);
         run(table.form, c.test);
-        for (int k = 0; k < 10; ++k) {
-            const std::int16_t expected = k == Flag && !c.passes ? False16 : True16;
-            EXPECT_EQ(table.form.state.HandFlags[static_cast<std::size_t>(k)], expected) << "flag " << k;
-        }
+        for (int k = 0; k < 10; ++k)
+            EXPECT_EQ(table.form.state.HandFlags[static_cast<std::size_t>(k)], k == Flag && !c.passes ? False16 : True16)
+                << "flag " << k;
     }
 }
 

@@ -20,10 +20,8 @@ struct Table {
 
     Table() {
         form.Form_Load();
-        form.state.Level = 1;
-        form.state.ScoreMultiplier = 1;
-        form.state.JokerWeight = 2;
-        form.state.PigWeight = 2;
+        form.state.Level = form.state.ScoreMultiplier = 1;
+        form.state.JokerWeight = form.state.PigWeight = 2;
         form.state.ComboCount = 0;
         form.Score.Caption = "0";
     }
@@ -44,24 +42,19 @@ struct Table {
     /// The five tokens of the row starting at cell first, separated by single spaces.
     std::string row(int first) const {
         std::string text;
-        for (int i = first; i < first + 5; ++i) {
-            if (i > first) text += " ";
-            text += cardTokenOf(form.board.Mas(i).Face, form.board.Num(i).Caption);
-        }
+        for (int i = first; i < first + 5; ++i)
+            text += (i > first ? " " : "") + cardTokenOf(form.board.Mas(i).Face, form.board.Num(i).Caption);
         return text;
     }
 
     /// Queues the same random number n times.
-    void queueRandom(float value, int n = 1) {
-        for (int k = 0; k < n; ++k) platform.randomQueue.push_back(value);
-    }
+    void queueRandom(float value, int n = 1) { platform.randomQueue.insert(platform.randomQueue.end(), n, value); }
 
     /// The cue paths played so far, in order.
     std::vector<std::string> cues() const {
         std::vector<std::string> paths;
-        for (const PlatformEvent& event : platform.events) {
+        for (const PlatformEvent& event : platform.events)
             if (event.kind == PlatformEvent::Kind::PlayCue) paths.push_back(event.text);
-        }
         return paths;
     }
 
