@@ -4,58 +4,28 @@
 namespace tumblehand {
 namespace {
 
-struct MoveCase {
+constexpr int Tick = 0;  // no key: one gravity tick
+
+// Card 0 is the 5 of hearts, the pivot the 9 of spades; orientation 2 unless turned.
+struct PairCase {
     const char* name;
-    int key;
-    int card0, pivot;
-    std::vector<int> obstacles;
-    int card0After, pivotAfter;
-};
-
-struct Moves : PlayTest, ::testing::WithParamInterface<MoveCase> {};
-
-TEST_P(Moves, GoOneColumnWhenTheWayIsFree) {
-    const MoveCase& c = GetParam();
-    block(c.obstacles);
-    putPair(c.card0, c.pivot);
-    form.Timer1.setEnabled(true);
-    form.Form_KeyDown(c.key);
-    EXPECT_EQ(form.state.FallingPair[0], c.card0After);
-    EXPECT_EQ(form.state.FallingPair[1], c.pivotAfter);
-    EXPECT_EQ(form.Mas(c.card0After).Face, CardFace::Heart);
-    EXPECT_EQ(form.Mas(c.pivotAfter).Face, CardFace::Spade);
-    EXPECT_EQ(cardsOnBoard(), static_cast<int>(c.obstacles.size()) + 2);
-}
-
-INSTANTIATE_TEST_SUITE_P(Sideways, Moves, ::testing::Values(
-    MoveCase{"VerticalAtLeftWall", vk::Left, 25, 20, {}, 25, 20},
-    MoveCase{"VerticalRightFree", vk::C, 25, 20, {}, 26, 21},
-    MoveCase{"VerticalRightHalfBlocked", vk::Right, 25, 20, {26}, 25, 20},
-    MoveCase{"HorizontalLeftCardAtWall", vk::Z, 21, 20, {}, 21, 20},
-    MoveCase{"CardZeroRightOfPivotMovesLeft", vk::Left, 22, 21, {}, 21, 20},
-    MoveCase{"CardZeroRightOfPivotBlocked", vk::Left, 22, 21, {20}, 22, 21},
-    MoveCase{"CardZeroLeftOfPivotMovesLeft", vk::Left, 21, 22, {}, 20, 21},
-    MoveCase{"CardZeroLeftOfPivotMovesRight", vk::Right, 21, 22, {}, 22, 23},
-    MoveCase{"CardZeroRightOfPivotMovesRight", vk::C, 23, 22, {}, 24, 23},
-    MoveCase{"HorizontalAtRightWall", vk::Right, 24, 23, {}, 24, 23},
-    MoveCase{"DownRunsOneGravityStep", vk::X, 25, 20, {}, 30, 25}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-struct TurnCase {
-    const char* name;
-    int card0, pivot, orientation;
+    int key, card0, pivot, orientation;
     std::vector<int> obstacles;
     int card0After, pivotAfter, orientationAfter;
 };
 
-struct Turns : PlayTest, ::testing::WithParamInterface<TurnCase> {};
+struct PairMoves : PlayTest, ::testing::WithParamInterface<PairCase> {};
 
-TEST_P(Turns, FollowThePlacementTable) {
-    const TurnCase& c = GetParam();
+TEST_P(PairMoves, GoWhereTheWayIsFreeAndFollowThePlacementTable) {
+    const PairCase& c = GetParam();
     block(c.obstacles);
     putPair(c.card0, c.pivot, c.orientation);
     form.Timer1.setEnabled(true);
-    form.Form_KeyDown(vk::Up);
+    if (c.key == Tick) {
+        form.Timer1_Timer();
+    } else {
+        form.Form_KeyDown(c.key);
+    }
     EXPECT_EQ(form.state.FallingPair[0], c.card0After);
     EXPECT_EQ(form.state.FallingPair[1], c.pivotAfter);
     EXPECT_EQ(form.state.PairOrientation, c.orientationAfter);
@@ -64,29 +34,57 @@ TEST_P(Turns, FollowThePlacementTable) {
     EXPECT_EQ(cardsOnBoard(), static_cast<int>(c.obstacles.size()) + 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(Placements, Turns, ::testing::Values(
-    TurnCase{"AboveWithoutTest", 21, 22, 3, {}, 17, 22, 0},
-    TurnCase{"AboveFromTopRowDropsARow", 1, 2, 3, {}, 2, 7, 0},
-    TurnCase{"AboveFromTopRowBlockedGoesRight", 1, 2, 3, {7}, 3, 2, 1},
-    TurnCase{"Right", 17, 22, 0, {}, 23, 22, 1},
-    TurnCase{"RightKicksLeft", 17, 22, 0, {23}, 22, 21, 1},
-    TurnCase{"RightAtRightWallKicks", 19, 24, 0, {}, 24, 23, 1},
-    TurnCase{"RightAtRightWallBlockedGoesBelow", 19, 24, 0, {23}, 29, 24, 2},
-    TurnCase{"RightAtLeftWallNoKickGoesBelow", 15, 20, 0, {21}, 25, 20, 2},
-    TurnCase{"Below", 23, 22, 1, {}, 27, 22, 2},
-    TurnCase{"BelowRefusedOnBottomRow", 48, 47, 1, {}, 46, 47, 3},
-    TurnCase{"Left", 27, 22, 2, {}, 21, 22, 3},
-    TurnCase{"LeftKicksRight", 27, 22, 2, {21}, 22, 23, 3},
-    TurnCase{"LeftAtLeftWallKicks", 5, 0, 2, {}, 0, 1, 3},
-    TurnCase{"LeftAtRightWallNoKickGoesAbove", 29, 24, 2, {23}, 19, 24, 0},
-    TurnCase{"TopRightCornerGoesLeft", 9, 4, 2, {}, 3, 4, 3},
-    TurnCase{"BoxedInCyclesBack", 7, 2, 2, {1, 3, 12}, 7, 2, 2}),
+INSTANTIATE_TEST_SUITE_P(Pairs, PairMoves, ::testing::Values(
+    PairCase{"VerticalAtLeftWall", vk::Left, 25, 20, 2, {}, 25, 20, 2},
+    PairCase{"VerticalRightFree", vk::C, 25, 20, 2, {}, 26, 21, 2},
+    PairCase{"VerticalRightHalfBlocked", vk::Right, 25, 20, 2, {26}, 25, 20, 2},
+    PairCase{"HorizontalLeftCardAtWall", vk::Z, 21, 20, 2, {}, 21, 20, 2},
+    PairCase{"CardZeroRightOfPivotMovesLeft", vk::Left, 22, 21, 2, {}, 21, 20, 2},
+    PairCase{"CardZeroRightOfPivotBlocked", vk::Left, 22, 21, 2, {20}, 22, 21, 2},
+    PairCase{"CardZeroLeftOfPivotMovesLeft", vk::Left, 21, 22, 2, {}, 20, 21, 2},
+    PairCase{"CardZeroLeftOfPivotMovesRight", vk::Right, 21, 22, 2, {}, 22, 23, 2},
+    PairCase{"CardZeroRightOfPivotMovesRight", vk::C, 23, 22, 2, {}, 24, 23, 2},
+    PairCase{"HorizontalAtRightWall", vk::Right, 24, 23, 2, {}, 24, 23, 2},
+    PairCase{"DownRunsOneGravityStep", vk::X, 25, 20, 2, {}, 30, 25, 2},
+    PairCase{"AboveWithoutTest", vk::Up, 21, 22, 3, {}, 17, 22, 0},
+    PairCase{"AboveFromTopRowDropsARow", vk::Up, 1, 2, 3, {}, 2, 7, 0},
+    PairCase{"AboveFromTopRowBlockedGoesRight", vk::Up, 1, 2, 3, {7}, 3, 2, 1},
+    PairCase{"Right", vk::Up, 17, 22, 0, {}, 23, 22, 1},
+    PairCase{"RightKicksLeft", vk::Up, 17, 22, 0, {23}, 22, 21, 1},
+    PairCase{"RightAtRightWallKicks", vk::Up, 19, 24, 0, {}, 24, 23, 1},
+    PairCase{"RightAtRightWallBlockedGoesBelow", vk::Up, 19, 24, 0, {23}, 29, 24, 2},
+    PairCase{"RightAtLeftWallNoKickGoesBelow", vk::Up, 15, 20, 0, {21}, 25, 20, 2},
+    PairCase{"Below", vk::Up, 23, 22, 1, {}, 27, 22, 2},
+    PairCase{"BelowRefusedOnBottomRow", vk::Up, 48, 47, 1, {}, 46, 47, 3},
+    PairCase{"Left", vk::Up, 27, 22, 2, {}, 21, 22, 3},
+    PairCase{"LeftKicksRight", vk::Up, 27, 22, 2, {21}, 22, 23, 3},
+    PairCase{"LeftAtLeftWallKicks", vk::Up, 5, 0, 2, {}, 0, 1, 3},
+    PairCase{"LeftAtRightWallNoKickGoesAbove", vk::Up, 29, 24, 2, {23}, 19, 24, 0},
+    PairCase{"TopRightCornerGoesLeft", vk::Up, 9, 4, 2, {}, 3, 4, 3},
+    PairCase{"BoxedInCyclesBack", vk::Up, 7, 2, 2, {1, 3, 12}, 7, 2, 2},
+    PairCase{"LandingVerticalIntoRows8And9", Tick, 42, 37, 2, {}, 47, 42, 2},
+    PairCase{"LandingVerticalInBottomRowLands", Tick, 47, 42, 2, {}, 47, 42, 2},
+    PairCase{"LandingPivotInBottomRowLands", Tick, 42, 47, 2, {}, 42, 47, 2},
+    PairCase{"LandingCardZeroAboveFallsOverPartner", Tick, 12, 17, 2, {}, 17, 22, 2},
+    PairCase{"LandingCardZeroBelowOnStackLands", Tick, 22, 17, 2, {27, 32, 37, 42, 47}, 22, 17, 2},
+    PairCase{"LandingPivotBelowOnStackLands", Tick, 12, 17, 2, {22, 27, 32, 37, 42, 47}, 12, 17, 2},
+    PairCase{"LandingHorizontalBothFree", Tick, 21, 20, 2, {}, 26, 25, 2},
+    PairCase{"LandingHorizontalInBottomRowLands", Tick, 46, 45, 2, {}, 46, 45, 2}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PlayTest, HorizontalPairHalfOverAGapLandsAndTheHangingCardDrops) {
+    block({26, 31, 36, 41, 46});
+    putPair(21, 20, 1);
+    form.Timer1_Timer();
+    EXPECT_EQ(form.Mas(21).Face, CardFace::Heart);
+    EXPECT_TRUE(form.board.isEmpty(20));
+    EXPECT_EQ(form.Mas(45).Face, CardFace::Spade);
+    EXPECT_EQ(form.Num(45).Caption, "9");
+}
 
 struct ShiftCase {
     const char* name;
-    int key;
-    int from;
+    int key, from;
     std::vector<int> obstacles;
     int to;
 };
