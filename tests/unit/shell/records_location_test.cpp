@@ -1,11 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -21,179 +15,84 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// What a data.dat shipped beside the program holds: a best score over 500000, so that
-// the joker drop tells which file the records window read.
-Records shippedRecords() {
+// A table whose best score over 500000 lets the joker drop tell which file was read.
+Records table(const std::string& name, std::uint8_t combo, std::int32_t points, const std::string& best) {
     Records records;
-    records.bestCombo = 4;
-    records.comboHolder = "SHIP";
-    records.bestPoints = 700;
-    records.pointsHolder = "SHIP";
-    records.scores[0] = {"600000", true};
-    records.names[0] = "SHIP";
+    records.bestCombo = combo;
+    records.bestPoints = points;
+    records.comboHolder = records.pointsHolder = records.names[0] = name;
+    records.scores[0] = {best, true};
     return records;
 }
-
-Records playersRecords() {
-    Records records;
-    records.bestCombo = 9;
-    records.comboHolder = "ME";
-    records.bestPoints = 4321;
-    records.pointsHolder = "ME";
-    records.scores[0] = {"1200", true};
-    records.names[0] = "ME";
-    return records;
-}
-
-// A folder that the running user cannot create files in: its mode for an ordinary
-// user, the immutable flag for root (whom no mode stops). Null when neither works here.
-class ReadOnlyFolder {
-public:
-    explicit ReadOnlyFolder(const std::string& path) : path_(path) {
-        if (::geteuid() != 0) {
-            ::chmod(path.c_str(), 0555);
-        } else {
-            fd_ = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-            int flags = 0;
-            if (fd_ >= 0 && ::ioctl(fd_, FS_IOC_GETFLAGS, &flags) == 0) {
-                flags |= FS_IMMUTABLE_FL;
-                immutable_ = ::ioctl(fd_, FS_IOC_SETFLAGS, &flags) == 0;
-            }
-        }
-    }
-    ~ReadOnlyFolder() {
-        if (immutable_) {
-            int flags = 0;
-            ::ioctl(fd_, FS_IOC_GETFLAGS, &flags);
-            flags &= ~FS_IMMUTABLE_FL;
-            ::ioctl(fd_, FS_IOC_SETFLAGS, &flags);
-        }
-        if (fd_ >= 0) ::close(fd_);
-        ::chmod(path_.c_str(), 0755);
-    }
-    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
-    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
-
-    /// Whether files really cannot be made there (checked by trying, not by belief).
-    bool works() const {
-        const std::string probe = path_ + "/probe";
-        const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-        if (fd < 0) return true;
-        ::close(fd);
-        ::unlink(probe.c_str());
-        return false;
-    }
-
-private:
-    std::string path_;
-    int fd_ = -1;
-    bool immutable_ = false;
-};
+const Records Shipped = table("SHIP", 4, 700, "600000");
+const Records Players = table("ME", 9, 4321, "1200");
 
 TEST(RecordsLocation, CanCreateFileInTriesAndCleansUp) {
     TempFolder folder;
-    folder.write("file", "x");
-    struct Case { std::string folder; bool expected; };
-    const Case cases[] = {
-        {folder.path(), true},
-        {folder.path() + "/", true},
-        {folder.file("missing"), false},
-        {folder.file("file"), false},        // a file, not a folder
-        {folder.file("file/inside"), false}, // a path through a file
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(canCreateFileIn(c.folder), c.expected) << c.folder;
-    }
-    EXPECT_EQ(folder.listing(), "file ") << "the trial file is removed";
-
     TempFolder locked;
-    ReadOnlyFolder readOnly(locked.path());
-    if (!readOnly.works()) GTEST_SKIP() << "no way to make a read-only folder here";
-    EXPECT_FALSE(canCreateFileIn(locked.path()));
+    folder.write("file", "x");
+    const ReadOnlyFolder readOnly(locked.path());
+    struct Case { std::string folder; bool expected; };
+    const Case cases[] = {{folder.path(), true},           {folder.path() + "/", true},
+                          {folder.file("missing"), false}, {folder.file("file"), false},
+                          {folder.file("file/inside"), false}};
+    for (const Case& c : cases) EXPECT_EQ(canCreateFileIn(c.folder), c.expected) << c.folder;
+    EXPECT_EQ(folder.listing(), "file ") << "the trial file is removed";
+    EXPECT_EQ(canCreateFileIn(locked.path()), !readOnly.works());
 }
 
 TEST(RecordsLocation, ChoosesTheProgramFolderOrThePlayersFolder) {
-    struct Case {
-        const char* name;
-        bool writable;
-        bool userFolder;
-        bool expectBeside;
-    };
+    struct Case { const char* name; bool writable; bool userFolder; bool shipsAFolder; bool beside; };
     const Case cases[] = {
-        {"writable program folder", true, true, true},
-        {"writable, no per-user folder", true, false, true},
-        {"read-only program folder", false, true, false},
-        {"read-only, no per-user folder", false, false, true},
+        {"writable program folder", true, true, false, true},
+        {"writable, no per-user folder", true, false, false, true},
+        {"read-only program folder", false, true, false, false},
+        {"read-only, shipping a folder named data.dat", false, true, true, false},
+        {"read-only, no per-user folder", false, false, false, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TempFolder program;
         TempFolder data;
+        if (c.shipsAFolder) fs::create_directory(program.file("data.dat"));
         const std::string user = c.userFolder ? data.file("share") : std::string();
         const std::string path = recordsPathFor(program.path() + "/", c.writable, user);
-        if (c.expectBeside) {
+        if (c.beside) {
             EXPECT_EQ(path, program.file("data.dat"));
-            EXPECT_FALSE(data.exists("share")) << "no per-user folder is made when unused";
+            EXPECT_EQ(data.listing(), "") << "no per-user folder is made when unused";
         } else {
             EXPECT_EQ(path, data.file("share/tumblehand/data.dat"));
-            EXPECT_TRUE(fs::is_directory(data.file("share/tumblehand"))) << "made when needed";
-            EXPECT_FALSE(data.exists("share/tumblehand/data.dat")) << "nothing shipped, nothing made";
+            EXPECT_EQ(data.listing("share/tumblehand"), "") << "made when needed; only a file is copied";
         }
-        EXPECT_EQ(program.listing(), "") << "choosing writes nothing beside the program";
+        EXPECT_EQ(program.listing(), c.shipsAFolder ? "data.dat " : "") << "choosing writes nothing";
     }
 }
 
 TEST(RecordsLocation, ShippedRecordsAreCopiedOnceAndNeverOverThePlayers) {
     TempFolder program;
     TempFolder data;
-    const std::string shipped = recordsFileText(shippedRecords());
-    program.write("data.dat", shipped);
-    const std::string user = data.path();
-
-    const std::string path = recordsPathFor(program.path() + "/", false, user);
+    program.write("data.dat", recordsFileText(Shipped));
+    const std::string path = recordsPathFor(program.path() + "/", false, data.path());
     ASSERT_EQ(path, data.file("tumblehand/data.dat"));
-    EXPECT_EQ(data.read("tumblehand/data.dat"), shipped) << "copied byte for byte";
-    EXPECT_EQ(TempFolder::listingOf(data.file("tumblehand")), "data.dat ") << "no temporary left";
+    EXPECT_EQ(data.read("tumblehand/data.dat"), recordsFileText(Shipped)) << "copied byte for byte";
 
-    ASSERT_EQ(writeRecordsFile(path, playersRecords(), RecordsStatus::Ok), "");
-    const std::string mine = recordsFileText(playersRecords());
-    for (const char* newer : {"the same shipped file", "a newer shipped file"}) {
-        SCOPED_TRACE(newer);
-        program.write("data.dat", recordsFileText(Records{}));
-        EXPECT_EQ(recordsPathFor(program.path() + "/", false, user), path);
-        EXPECT_EQ(data.read("tumblehand/data.dat"), mine) << "the player's records stay";
-    }
-    EXPECT_EQ(TempFolder::listingOf(data.file("tumblehand")), "data.dat ");
-}
-
-TEST(RecordsLocation, OnlyAFileIsCopied) {
-    struct Case { const char* name; const char* shippedEntry; };
-    const Case cases[] = {{"nothing shipped", nullptr}, {"a folder named data.dat", "data.dat/inside"}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        TempFolder program;
-        TempFolder data;
-        if (c.shippedEntry) {
-            fs::create_directories(program.file("data.dat"));
-            program.write(c.shippedEntry, "x");
-        }
-        const std::string path = recordsPathFor(program.path() + "/", false, data.path());
-        EXPECT_EQ(path, data.file("tumblehand/data.dat"));
-        EXPECT_EQ(TempFolder::listingOf(data.file("tumblehand")), "");
-    }
+    ASSERT_EQ(writeRecordsFile(path, Players, RecordsStatus::Ok), "");
+    program.write("data.dat", recordsFileText(Records{}));  // a newer shipped file
+    EXPECT_EQ(recordsPathFor(program.path() + "/", false, data.path()), path);
+    EXPECT_EQ(data.read("tumblehand/data.dat"), recordsFileText(Players)) << "the player's records stay";
+    EXPECT_EQ(data.listing("tumblehand"), "data.dat ") << "no temporary left";
 }
 
 TEST(RecordsLocation, AFolderThatCannotBeMadeIsLeftForTheSaveToName) {
     TempFolder data;
-    data.write("share", "a file where the folder should be");
     TempFolder program;
+    data.write("share", "a file where the folder should be");
     const std::string path = recordsPathFor(program.path() + "/", false, data.file("share"));
     EXPECT_EQ(path, data.file("share/tumblehand/data.dat"));
-    const std::string error = writeRecordsFile(path, playersRecords(), RecordsStatus::Missing);
+    const std::string error = writeRecordsFile(path, Players, RecordsStatus::Missing);
     EXPECT_NE(error.find(data.file("share/tumblehand")), std::string::npos) << error;
 }
 
-// The default per-user folder follows the XDG rules.
 TEST(RecordsLocation, UserDataFolderFromTheEnvironment) {
     struct Saved {
         std::string name;
@@ -201,10 +100,7 @@ TEST(RecordsLocation, UserDataFolderFromTheEnvironment) {
         explicit Saved(std::string n) : name(std::move(n)) {
             if (const char* v = std::getenv(name.c_str())) value = v;
         }
-        ~Saved() {
-            if (value) ::setenv(name.c_str(), value->c_str(), 1);
-            else ::unsetenv(name.c_str());
-        }
+        ~Saved() { value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str()); }
     };
     const Saved dataHome("XDG_DATA_HOME");
     const Saved home("HOME");
@@ -216,9 +112,7 @@ TEST(RecordsLocation, UserDataFolderFromTheEnvironment) {
         {nullptr, "/home/p", "/home/p/.local/share"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.expected);
-        if (c.dataHome) ::setenv("XDG_DATA_HOME", c.dataHome, 1);
-        else ::unsetenv("XDG_DATA_HOME");
+        c.dataHome ? ::setenv("XDG_DATA_HOME", c.dataHome, 1) : ::unsetenv("XDG_DATA_HOME");
         ::setenv("HOME", c.home, 1);
         FakePlatform platform;
         EXPECT_EQ(platform.Platform::userDataFolder(), c.expected);
@@ -238,6 +132,8 @@ struct InstalledGame : ::testing::Test {
         platform.answers = {"ME", "ME", "ME"};
         form.emplace(platform);
         form->Form_Load();
+        form->Label3_DragDrop();  // reads the records window: a best over 500000 arms the joker
+        form->Start_Click();
     }
     void endGame(const std::string& score, std::uint8_t combo, std::int32_t points) {
         form->Score.Caption = score;
@@ -248,55 +144,42 @@ struct InstalledGame : ::testing::Test {
 };
 
 TEST_F(InstalledGame, WritableProgramFolderKeepsTheRecordsBesideTheGame) {
-    program.write("data.dat", recordsFileText(shippedRecords()));
+    program.write("data.dat", recordsFileText(Shipped));
     start(program.path());
-    form->Start_Click();
     EXPECT_EQ(form->state.BestPoints, 700);
     endGame("900000", 5, 800);
     EXPECT_EQ(readRecordsFile(program.file("data.dat")).records.scores[0].text, "900000");
     EXPECT_EQ(data.listing(), "") << "the per-user folder is not touched";
 }
 
-TEST_F(InstalledGame, ProgramFolderThatIsNoFolderUsesThePlayersFolder) {
+TEST_F(InstalledGame, ProgramFolderThatIsNoFolderUsesThePlayersFolderAndCreatesTheFile) {
     program.write("game", "not a folder");
     start(program.file("game"));
-    form->Start_Click();
     EXPECT_EQ(form->state.BestPoints, 0);
     endGame("1200", 9, 4321);
-    const RecordsRead saved = readRecordsFile(data.file("tumblehand/data.dat"));
-    EXPECT_EQ(saved.status, RecordsStatus::Ok);
-    EXPECT_EQ(saved.records.scores[0].text, "1200");
-    EXPECT_EQ(saved.records.bestPoints, 4321);
+    EXPECT_EQ(readRecordsFile(data.file("tumblehand/data.dat")).records, Players);
     EXPECT_EQ(form->form3().Maxpointsn.Caption, "4321p");
-    for (const PlatformEvent& e : platform.events) {
-        EXPECT_EQ(e.text.find("保存できません"), std::string::npos) << e.text;
-    }
+    for (const PlatformEvent& e : platform.events) EXPECT_EQ(e.text.find("保存できません"), std::string::npos);
 }
 
 TEST_F(InstalledGame, ReadOnlyProgramFolderStartsFromTheShippedRecordsThenKeepsThePlayers) {
-    const std::string shipped = recordsFileText(shippedRecords());
-    program.write("data.dat", shipped);
-    ReadOnlyFolder readOnly(program.path());
+    program.write("data.dat", recordsFileText(Shipped));
+    const ReadOnlyFolder readOnly(program.path());
     if (!readOnly.works()) GTEST_SKIP() << "no way to make a read-only folder here";
 
     start(program.path());
-    form->Label3_DragDrop();  // the records window reads the copy: 600000 arms the joker
-    EXPECT_TRUE(form->state.JokerBoost);
-    form->Start_Click();
+    EXPECT_EQ(form->state.JokerWeight, 100) << "the records window read the copy";
     EXPECT_EQ(form->state.BestPoints, 700);
     EXPECT_EQ(form->state.BestCombo, 4);
     endGame("1200", 9, 4321);
-
-    EXPECT_EQ(program.read("data.dat"), shipped) << "the shipped file is never written";
+    EXPECT_EQ(program.read("data.dat"), recordsFileText(Shipped)) << "the shipped file is never written";
     const Records saved = readRecordsFile(data.file("tumblehand/data.dat")).records;
     EXPECT_EQ(saved.bestPoints, 4321);
-    EXPECT_EQ(saved.scores[0].text, "600000");
-    EXPECT_EQ(saved.scores[1].text, "1200");
+    EXPECT_EQ(saved.scores[0].text + saved.scores[1].text, "6000001200");
     EXPECT_EQ(form->form3().Maxpointsn.Caption, "4321p");
 
     // The next run of the game finds the player's records, not the shipped ones.
     start(program.path());
-    form->Start_Click();
     EXPECT_EQ(form->state.BestPoints, 4321);
     EXPECT_EQ(form->state.BestCombo, 9);
     EXPECT_EQ(form->form3().Label1[1].Caption, "ME");
