@@ -6,13 +6,24 @@
 
 namespace tumblehand::test {
 
-WindowPlatform::WindowPlatform(std::string folder) : folder_(std::move(folder)) {}
+namespace {
 
-float WindowPlatform::random() {
-    return static_cast<float>(generator_() >> 8) * (1.0f / 16777216.0f);
+template <class T>
+T next(std::deque<T>& queue, T otherwise) {
+    if (queue.empty()) return otherwise;
+    T front = std::move(queue.front());
+    queue.pop_front();
+    return front;
 }
 
-void WindowPlatform::hold() {
+}  // namespace
+
+WindowPlatform::WindowPlatform(std::string folder) : folder_(std::move(folder)) {}
+
+float WindowPlatform::random() { return static_cast<float>(generator_() >> 8) * (1.0f / 16777216.0f); }
+
+void WindowPlatform::open(std::string_view text) {
+    dialogs.emplace_back(text);
     ui::ModalTime::Scope scope(modal_);
     if (holdDialogMs <= 0) return;
     QEventLoop loop;
@@ -21,28 +32,17 @@ void WindowPlatform::hold() {
     loop.exec();
 }
 
-void WindowPlatform::messageBox(std::string_view text, std::string_view) {
-    dialogs.emplace_back(text);
-    hold();
-}
+void WindowPlatform::messageBox(std::string_view text, std::string_view) { open(text); }
 
 bool WindowPlatform::askYesNo(std::string_view text, std::string_view) {
-    dialogs.emplace_back(text);
-    hold();
-    if (confirmations.empty()) return false;
-    const bool yes = confirmations.front();
-    confirmations.pop_front();
-    return yes;
+    open(text);
+    return next(confirmations, false);
 }
 
 std::string WindowPlatform::inputBox(std::string_view prompt, std::string_view, std::string_view) {
-    dialogs.emplace_back(prompt);
-    hold();
+    open(prompt);
     // An empty answer would repeat the prompt for ever: answer something.
-    if (answers.empty()) return "tester";
-    std::string answer = answers.front();
-    answers.pop_front();
-    return answer;
+    return next(answers, std::string("tester"));
 }
 
 void WindowPlatform::closeMainWindow() {

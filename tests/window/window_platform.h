@@ -52,7 +52,8 @@ public:
     std::function<void()> duringDialog;
 
 private:
-    void hold();
+    /// Records a dialog and holds it open as asked.
+    void open(std::string_view text);
 
     std::string folder_;
     std::mt19937 generator_{1};
