@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "board/form1.h"
 #include "board/numbers.h"
 #include "tools/fake/fake_platform.h"
@@ -70,23 +72,38 @@ TEST(CleanenAppear, WriteCardZeroFirstAndClearBoth) {
     EXPECT_TRUE(form.board.isEmpty(7));
 }
 
-TEST(Numbers, LeadingNumberAndSaturatingProducts) {
-    EXPECT_EQ(leadingNumber("1234p"), 1234);
-    EXPECT_EQ(leadingNumber("5combo"), 5);
-    EXPECT_EQ(leadingNumber(""), 0);
-    EXPECT_EQ(leadingNumber("K"), 0);
-    EXPECT_EQ(leadingNumber("-2"), -2);
-    EXPECT_EQ(leadingNumber("99999999999999999999"), 2147483647);
-    EXPECT_EQ(product32({3, 50000, 32}), 4800000);
-    EXPECT_EQ(product32({1343, 50000, 32}), 2147483647);
-    EXPECT_EQ(product32({-70000, 70000}), -2147483647 - 1);
-    EXPECT_EQ(sum32(2147483000, 1000), 2147483647);
-    const std::pair<int, int> halves[] = {{3, 2}, {9, 2}, {15, 2}, {21, 2}, {27, 2}, {33, 2}, {7, 2}};
-    const int expected[] = {2, 4, 8, 10, 14, 16, 4};
-    for (std::size_t i = 0; i < 7; ++i) {
-        EXPECT_EQ(roundHalfEven(halves[i].first, halves[i].second), expected[i]) << halves[i].first;
+TEST(Numbers, LeadingNumberSaturatingArithmeticAndHalfEvenRounding) {
+    struct Case { const char* what; std::int64_t got; std::int64_t want; };
+    const Case cases[] = {
+        {"leading 1234p", leadingNumber("1234p"), 1234},
+        {"leading 5combo", leadingNumber("5combo"), 5},
+        {"leading empty", leadingNumber(""), 0},
+        {"leading K", leadingNumber("K"), 0},
+        {"leading -2", leadingNumber("-2"), -2},
+        {"leading too long", leadingNumber("99999999999999999999"), 2147483647},
+        {"3*50000*32", product32({3, 50000, 32}), 4800000},
+        {"1343*50000*32", product32({1343, 50000, 32}), 2147483647},
+        {"-70000*70000", product32({-70000, 70000}), -2147483647 - 1},
+        {"2147483000+1000", sum32(2147483000, 1000), 2147483647},
+        {"3/2", roundHalfEven(3, 2), 2},   {"9/2", roundHalfEven(9, 2), 4},
+        {"15/2", roundHalfEven(15, 2), 8}, {"21/2", roundHalfEven(21, 2), 10},
+        {"27/2", roundHalfEven(27, 2), 14}, {"33/2", roundHalfEven(33, 2), 16},
+        {"7/2", roundHalfEven(7, 2), 4},   {"40/2", roundHalfEven(40, 2), 20},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.got, c.want) << c.what;
+}
+
+TEST(CellAccess, ACellOutsideTheWellIsRefused) {
+    Board board;
+    const Board& constant = board;
+    for (int cell : {-1, 50, 200, 255}) {
+        EXPECT_THROW(board.Mas(cell), std::out_of_range) << cell;
+        EXPECT_THROW(board.Num(cell), std::out_of_range) << cell;
+        EXPECT_THROW(constant.Mas(cell), std::out_of_range) << cell;
+        EXPECT_THROW(constant.Num(cell), std::out_of_range) << cell;
     }
-    EXPECT_EQ(roundHalfEven(40, 2), 20);
+    EXPECT_NO_THROW(board.Mas(0));
+    EXPECT_NO_THROW(board.Num(49));
 }
 
 }  // namespace

@@ -117,71 +117,45 @@ const Case Cases[] = {
 INSTANTIATE_TEST_SUITE_P(Schedule, ScheduleCase, testing::ValuesIn(Cases),
                          [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
-TEST(Schedule, RunUntilFiresEveryTickUpToAndIncludingTheEnd) {
-    Clock clock;
-    clock.T(2).setInterval(50);
-    clock.T(2).setEnabled(true);
-    clock.schedule.sync(0);
-    EXPECT_EQ(clock.schedule.runUntil(1000), 20);
-    EXPECT_EQ(clock.schedule.nextDue(), 1050);
-}
+// T2 ticks every 50 ms; with handOver its first tick disables it and enables T1 (1000 ms), as the
+// deal-in hands over to gravity. runUntil is virtual time (never late); advanceTo is a late wake-up.
+struct RunCase {
+    const char* name;
+    bool handOver;
+    std::int64_t postpone;
+    bool virtualTime;
+    std::int64_t to;
+    int fired;
+    std::int64_t next;
+};
 
-TEST(Schedule, RunUntilGivesHandlerEnabledTimersTheirDueTime) {
-    // The deal-in hands over to gravity: in virtual time the hand-over tick is never late.
-    Clock clock;
-    clock.T(2).setInterval(50);
-    clock.T(2).setEnabled(true);
-    clock.T(1).setInterval(1000);
-    clock.actions[1] = [](Clock& c) {
-        c.T(2).setEnabled(false);
-        c.T(1).setEnabled(true);
-    };
-    clock.schedule.sync(0);
-    EXPECT_EQ(clock.schedule.runUntil(5000), 5);  // T2 at 50, T1 at 1050 .. 4050
-    EXPECT_EQ(clock.schedule.nextDue(), 5050);
-}
+class RunCaseTest : public testing::TestWithParam<RunCase> {};
 
-TEST(Schedule, NoBurstAfterALongGap) {
-    Clock clock;
-    clock.T(2).setInterval(50);
-    clock.T(2).setEnabled(true);
-    clock.schedule.sync(0);
-    EXPECT_EQ(clock.schedule.advanceTo(5000), 1);
-    EXPECT_EQ(clock.schedule.nextDue(), 5050);
-}
-
-TEST(Schedule, LateTickCountsWhatItEnablesFromNow) {
+TEST_P(RunCaseTest, FiresAndSchedulesTheNextTick) {
+    const RunCase& c = GetParam();
     Clock clock;
     clock.T(2).setInterval(50);
     clock.T(2).setEnabled(true);
     clock.T(1).setInterval(1000);
-    clock.actions[1] = [](Clock& c) {
-        c.T(2).setEnabled(false);
-        c.T(1).setEnabled(true);
-    };
+    if (c.handOver) clock.actions[1] = [](Clock& k) { k.T(2).setEnabled(false); k.T(1).setEnabled(true); };
     clock.schedule.sync(0);
-    EXPECT_EQ(clock.schedule.advanceTo(5000), 1);  // not T1 at once as well
-    EXPECT_EQ(clock.schedule.nextDue(), 6000);
+    if (c.postpone) clock.schedule.postpone(c.postpone);
+    EXPECT_EQ(c.virtualTime ? clock.schedule.runUntil(c.to) : clock.schedule.advanceTo(c.to), c.fired);
+    EXPECT_EQ(clock.schedule.nextDue(), c.next);
 }
 
-TEST(Schedule, SlightlyLateTickKeepsTheCadence) {
-    Clock clock;
-    clock.T(2).setInterval(50);
-    clock.T(2).setEnabled(true);
-    clock.schedule.sync(0);
-    EXPECT_EQ(clock.schedule.advanceTo(70), 1);
-    EXPECT_EQ(clock.schedule.nextDue(), 100);
-}
+const RunCase RunCases[] = {
+    {"RunUntilFiresEveryTickUpToAndIncludingTheEnd", false, 0, true, 1000, 20, 1050},
+    {"RunUntilGivesHandlerEnabledTimersTheirDueTime", true, 0, true, 5000, 5, 5050},  // T2@50, T1@1050..4050
+    {"NoBurstAfterALongGap", false, 0, false, 5000, 1, 5050},
+    {"LateTickCountsWhatItEnablesFromNow", true, 0, false, 5000, 1, 6000},  // not T1 at once as well
+    {"SlightlyLateTickKeepsTheCadence", false, 0, false, 70, 1, 100},
+    {"PostponeHoldsBackTheNextTick", false, 500, false, 549, 0, 550},
+    {"PostponedTickFiresWhenDue", false, 500, false, 550, 1, 600},
+};
 
-TEST(Schedule, PostponeMovesTheNextTick) {
-    Clock clock;
-    clock.T(1).setInterval(100);
-    clock.T(1).setEnabled(true);
-    clock.schedule.sync(0);
-    clock.schedule.postpone(500);
-    EXPECT_EQ(clock.schedule.advanceTo(599), 0);
-    EXPECT_EQ(clock.schedule.advanceTo(600), 1);
-}
+INSTANTIATE_TEST_SUITE_P(Schedule, RunCaseTest, testing::ValuesIn(RunCases),
+                         [](const testing::TestParamInfo<RunCase>& info) { return std::string(info.param.name); });
 
 TEST(Schedule, ReadsTheWindowsOwnTimers) {
     FakePlatform platform;
