@@ -12,11 +12,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <utility>
+#include <tuple>
 
 using namespace tumblehand;
 
 namespace {
+
+// Tops of the START, STOP and END buttons, in twips.
+constexpr int StartTop = 2520, StopTop = 2880, EndTop = 3240;
 
 struct Game {
     QTemporaryDir folder;
@@ -33,19 +36,19 @@ struct Game {
     }
 
     ui::BoardView* view() { return window.boardView(); }
-
     QPoint at(double x, double y) { return view()->scale().point(x, y).toPoint(); }
-
-    // Runs the deal-in by hand, tick by tick, so that the test does not wait on the clock.
-    void dealIn(int phase = -1) {
-        for (int n = 0; n < 80 && !form.Timer1.Enabled() && form.state.DealPhase != phase; ++n) form.Timer2_Timer();
-    }
-    void click(double x, double y) { QTest::mouseClick(view(), Qt::LeftButton, {}, at(x, y)); }
+    void key(int key, Qt::KeyboardModifiers mods = {}) { QTest::keyClick(view(), Qt::Key(key), mods); }
+    void button(int top) { QTest::mouseClick(view(), Qt::LeftButton, {}, at(2640 + 427, top + 127)); }
     void drag(QPoint from, QPoint to) {
         QTest::mousePress(view(), Qt::LeftButton, {}, from);
         QTest::mouseMove(view(), to);
         QTest::mouseRelease(view(), Qt::LeftButton, {}, to);
     }
+    // Runs the deal-in by hand, tick by tick, so that the test does not wait on the clock.
+    void dealIn(int phase = -1) {
+        for (int n = 0; n < 80 && !form.Timer1.Enabled() && form.state.DealPhase != phase; ++n) form.Timer2_Timer();
+    }
+    void start() { key(Qt::Key_F2), dealIn(); }
 };
 
 }  // namespace
@@ -54,22 +57,27 @@ class InputTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void f2AndArrowsReachTheModel() {
+    void keysReachTheModelAndRepaintOnlyWhenSomethingChanges() {
         Game game;
-        QTest::keyClick(game.view(), Qt::Key_F2);
-        QVERIFY(game.form.Timer2.Enabled());
+        const int idle = game.window.repaintRequests();
+        for (int key : {Qt::Key_Left, Qt::Key_Space}) game.key(key);  // no game: ignored
+        QCOMPARE(game.window.repaintRequests(), idle);
 
+        game.key(Qt::Key_F2);
+        QVERIFY(game.form.Timer2.Enabled());
         game.dealIn(1);
         QVERIFY(game.form.state.DealPhase == 1 && game.form.state.FallingPair[0] == 2);
         const CardFace first = game.form.Mas(2).Face;
-        QTest::keyClick(game.view(), Qt::Key_Left);
+        const int before = game.window.repaintRequests();
+        game.key(Qt::Key_Left);  // the sliding card moves
         QCOMPARE(game.form.state.FallingPair[0], 1);
         QCOMPARE(game.form.Mas(1).Face, first);
         QVERIFY(game.form.board.isEmpty(2));
+        QVERIFY(game.window.repaintRequests() > before);
 
         game.dealIn();
         QVERIFY(game.form.Timer1.Enabled() && game.form.state.FallingPair[1] == 1);
-        QTest::keyClick(game.view(), Qt::Key_C);
+        game.key(Qt::Key_C);
         QCOMPARE(game.form.state.FallingPair[1], 2);
         // A held key repeats.
         QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
@@ -77,11 +85,10 @@ private slots:
         QCOMPARE(game.form.state.FallingPair[1], 3);
     }
 
-    void buttonsAndTheDeckDragReachTheModel() {
+    void buttonsTheDeckDragAndMenuShortcutsRunOnce() {
         Game game;
-        game.click(2640 + 427, 2520 + 127);
+        game.button(StartTop);
         QVERIFY(game.form.Timer2.Enabled());
-
         // Off the drop targets nothing is armed; on the pig rate the pig boost is.
         const QPoint deck = game.at(2800, 400);  // the middle card's uncovered edge
         game.drag(deck, game.at(1300, 3000));
@@ -89,52 +96,34 @@ private slots:
         game.drag(deck, game.at(3100, 3840));
         QVERIFY(game.form.state.PigBoost && !game.form.state.JokerBoost);
 
-        // END closes the window.
-        game.click(2640 + 427, 3240 + 127);
-        QCOMPARE(game.platform.closeRequests, 1);
-        QVERIFY(!game.window.isVisible());
-    }
-
-    void eachMenuShortcutRunsItsCommandOnce() {
-        Game game;
-        QTest::keyClick(game.view(), Qt::Key_F2);
+        // Run twice, F1 or STOP would pause and resume at once.
         game.dealIn();
-
-        // Run twice, F1 would pause and resume at once.
-        for (const auto& [paused, caption] : {std::pair{true, "再開"}, std::pair{false, "中断"}}) {
-            QTest::keyClick(game.view(), Qt::Key_F1);
+        for (const auto& [byKey, paused, caption] : {std::tuple{true, true, "再開"}, std::tuple{false, false, "中断"}}) {
+            byKey ? game.key(Qt::Key_F1) : game.button(StopTop);
             QCOMPARE(game.form.Timer1.Enabled(), !paused);
             QCOMPARE(game.window.menuAction("Chusi")->text(), QString::fromUtf8(caption));
         }
-
         // The hand table and the records open without pausing the game.
-        QTest::keyClick(game.view(), Qt::Key_F3);
-        QCOMPARE(game.platform.handTableRequests, 1);
-        QVERIFY(game.window.handTableWindow() && game.window.handTableWindow()->isVisible());
-        QTest::keyClick(game.view(), Qt::Key_F4);
-        QCOMPARE(game.platform.recordsRequests, 1);
-        QVERIFY(game.window.recordsWindow() && game.window.recordsWindow()->isVisible());
+        game.key(Qt::Key_F3);
+        game.key(Qt::Key_F4);
+        QVERIFY(game.platform.handTableRequests == 1 && game.window.handTableWindow()->isVisible());
+        QVERIFY(game.platform.recordsRequests == 1 && game.window.recordsWindow()->isVisible());
         QVERIFY(game.form.Timer1.Enabled());
-
         // F2 starts afresh: the falling pair is gone and a deal-in runs.
-        QTest::keyClick(game.view(), Qt::Key_F2);
+        game.key(Qt::Key_F2);
         QVERIFY(!game.form.Timer1.Enabled() && game.form.Timer2.Enabled());
-
-        // Ctrl+Q closes everything.
-        QTest::keyClick(game.view(), Qt::Key_Q, Qt::ControlModifier);
-        QCOMPARE(game.platform.closeRequests, 1);
-        QVERIFY(!game.window.isVisible() && !game.window.handTableWindow()->isVisible() &&
-                !game.window.recordsWindow()->isVisible());
+        // END closes everything.
+        game.button(EndTop);
+        QVERIFY(game.platform.closeRequests == 1 && !game.window.isVisible());
+        QVERIFY(!game.window.handTableWindow()->isVisible() && !game.window.recordsWindow()->isVisible());
     }
 
     void nothingReachesTheGameWhileADialogIsOpen() {
         Game game;
-        QTest::keyClick(game.view(), Qt::Key_F2);
-        game.dealIn();
-        QTest::keyClick(game.view(), Qt::Key_Up);  // the schedule learns of Timer1 here
+        game.start();
+        game.key(Qt::Key_Up);  // the schedule learns of Timer1 here
         const auto pair = game.form.state.FallingPair;
-        const std::optional<std::int64_t> dueBefore = game.window.schedule().nextDue();
-        QVERIFY(dueBefore.has_value());
+        const std::int64_t dueBefore = game.window.schedule().nextDue().value();
         const qint64 modalBefore = game.platform.modalTime().totalMs();
 
         // The question stays open longer than a gravity step, while the player presses
@@ -143,36 +132,26 @@ private slots:
         bool timer2Inside = true;
         game.platform.holdDialogMs = game.form.Timer1.Interval() + 400;
         game.platform.duringDialog = [&] {
-            QTest::keyClick(game.view(), Qt::Key_Left);
-            game.click(2640 + 427, 2520 + 127);
+            game.key(Qt::Key_Left);
+            game.button(StartTop);
             QTest::qWait(game.form.Timer1.Interval() / 2 + 100);
             pairInside = game.form.state.FallingPair;
             timer2Inside = game.form.Timer2.Enabled();
         };
         game.platform.confirmations.push_back(false);
-        QTest::keyClick(game.view(), Qt::Key_Escape);
+        game.key(Qt::Key_Escape);
 
         QCOMPARE(game.platform.dialogs.back(), std::string("本当に終了しますか？"));
         QCOMPARE(pairInside, pair);
-        QVERIFY(!timer2Inside);
-        QVERIFY(game.form.Timer1.Enabled());
-        QVERIFY(game.window.isVisible());
+        QVERIFY(!timer2Inside && game.form.Timer1.Enabled() && game.window.isVisible());
         // The game goes on where it was: its next step is later by the time the question
         // was open, so no burst of missed steps follows.
         const qint64 held = game.platform.modalTime().totalMs() - modalBefore;
         QVERIFY(held > game.form.Timer1.Interval());
-        QCOMPARE(*game.window.schedule().nextDue(), *dueBefore + held);
-    }
+        QCOMPARE(*game.window.schedule().nextDue(), dueBefore + held);
 
-    void aKeyThatChangesNothingRepaintsNothing() {
-        Game game;
-        const int before = game.window.repaintRequests();
-        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Space}) QTest::keyClick(game.view(), key);  // no game: ignored
-        QCOMPARE(game.window.repaintRequests(), before);
-        QTest::keyClick(game.view(), Qt::Key_F2);
-        game.form.Timer2_Timer();  // the sliding card moves
-        QTest::keyClick(game.view(), Qt::Key_Left);
-        QVERIFY(game.window.repaintRequests() > before);
+        game.key(Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(game.platform.closeRequests == 1 && !game.window.isVisible());
     }
 };
 

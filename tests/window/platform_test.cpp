@@ -14,6 +14,8 @@
 
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 using namespace tumblehand;
 
@@ -55,59 +57,46 @@ private slots:
         for (int i = 0; i < 100000; ++i) {
             const float r = platform.random();
             QVERIFY(r >= 0.0f && r < 1.0f);
-            lowest = std::min(lowest, r);
-            highest = std::max(highest, r);
+            lowest = std::min(lowest, r), highest = std::max(highest, r);
         }
         QVERIFY(lowest < 0.01f && highest > 0.99f);
     }
 
     void theQuitQuestionAndMessagesLookAsTheGameExpects() {
         ui::QtPlatform platform;
-        QString title, text;
-        bool yesNoQuestion = false;
-        whenOpen<QMessageBox>([&](QMessageBox& box) {
-            title = box.windowTitle();
-            text = box.text();
-            yesNoQuestion = box.icon() == QMessageBox::Question &&
-                            box.standardButtons() == (QMessageBox::Yes | QMessageBox::No);
-            box.button(QMessageBox::No)->click();
-        });
-        QVERIFY(!platform.askYesNo("本当に終了しますか？", ""));
-        QCOMPARE(title, QStringLiteral("Tumblehand"));
-        QCOMPARE(text, QStringLiteral("本当に終了しますか？"));
-        QVERIFY(yesNoQuestion);
-        whenOpen<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
-        QVERIFY(platform.askYesNo("本当に終了しますか？", "Tumblehand"));
-
+        // Clicked first, checked after, so that a failed check does not leave the box open.
+        for (const auto& [title, yes] : {std::pair{"", false}, std::pair{"Tumblehand", true}}) {
+            whenOpen<QMessageBox>([yes](QMessageBox& box) {
+                box.button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+                QCOMPARE(box.windowTitle(), QStringLiteral("Tumblehand"));
+                QCOMPARE(box.text(), QStringLiteral("本当に終了しますか？"));
+                QVERIFY(box.icon() == QMessageBox::Question &&
+                        box.standardButtons() == (QMessageBox::Yes | QMessageBox::No));
+            });
+            QCOMPARE(platform.askYesNo("本当に終了しますか？", title), yes);
+        }
         // A message shows its text as plain text, without an icon.
-        bool plainAndBare = false;
-        whenOpen<QMessageBox>([&](QMessageBox& box) {
-            plainAndBare = box.textFormat() == Qt::PlainText && box.icon() == QMessageBox::NoIcon;
+        whenOpen<QMessageBox>([](QMessageBox& box) {
             box.button(QMessageBox::Ok)->click();
+            QVERIFY(box.textFormat() == Qt::PlainText && box.icon() == QMessageBox::NoIcon);
         });
         platform.messageBox("GAMEOVER", "Tumblehand");
-        QVERIFY(plainAndBare);
     }
 
     void theInputBoxShowsTwoLinesAndPreselectsTheDefault() {
         ui::QtPlatform platform;
-        QString label, title, selected;
+        QString selected;
         whenOpen<QInputDialog>([&](QInputDialog& dialog) {
-            label = dialog.labelText();
-            title = dialog.windowTitle();
+            QCOMPARE(dialog.labelText(), QStringLiteral("1位\n名前を入力してください"));
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Tumblehand(ハイスコア)"));
             // The selection is made once the dialog runs; look at it a moment later.
             QTimer::singleShot(0, &dialog, [&] {
-                if (auto* edit = dialog.findChild<QLineEdit*>()) {
-                    selected = edit->selectedText();
-                    edit->setText(QStringLiteral("花子"));
-                }
+                if (auto* edit = dialog.findChild<QLineEdit*>()) selected = edit->selectedText(), edit->setText("花子");
                 dialog.accept();
             });
         });
         const char* prompt = "1位\r\n名前を入力してください";
         QCOMPARE(platform.inputBox(prompt, "Tumblehand(ハイスコア)", "太郎"), std::string("花子"));
-        QCOMPARE(label, QStringLiteral("1位\n名前を入力してください"));
-        QCOMPARE(title, QStringLiteral("Tumblehand(ハイスコア)"));
         QCOMPARE(selected, QStringLiteral("太郎"));
         whenOpen<QInputDialog>([](QInputDialog& dialog) { dialog.reject(); });
         QCOMPARE(platform.inputBox(prompt, "Tumblehand(ハイスコア)", "太郎"), std::string());
@@ -117,32 +106,27 @@ private slots:
         QTemporaryDir folder, fileFolder;
         QDir(folder.path()).mkdir("sound");
         const QString sound = folder.path() + "/sound/";
-        write(sound + "up.wav", tinyWav());
-        write(sound + "empty.wav", {});
-        write(sound + "cut.wav", tinyWav().left(10));
-        write(sound + "noise.wav", QByteArray(4000, char(0xA5)));
-        write(sound + "header-lies.wav", tinyWav().replace(40, 4, "\xff\xff\xff\x7f"));
-        QDir(sound).mkdir("folder.wav");
-        write(sound + "locked.wav", tinyWav());
+        const std::pair<const char*, QByteArray> files[] = {
+            {"up.wav", tinyWav()}, {"empty.wav", {}}, {"cut.wav", tinyWav().left(10)},
+            {"noise.wav", QByteArray(4000, char(0xA5))}, {"header-lies.wav", tinyWav().replace(40, 4, "\xff\xff\xff\x7f")},
+            {"locked.wav", tinyWav()}};
+        std::vector<std::string> cues;
+        for (const auto& [name, bytes] : files) write(sound + name, bytes), cues.push_back((sound + name).toStdString());
         QFile::setPermissions(sound + "locked.wav", QFileDevice::Permissions());
+        QDir(sound).mkdir("folder.wav");
         write(fileFolder.path() + "/sound", "not a folder");
+        for (const QString& path : {sound + "folder.wav", sound + "missing.wav", folder.path() + "/no-such-folder/up.wav",
+                                    fileFolder.path() + "/sound/up.wav", QString()})
+            cues.push_back(path.toStdString());
 
-        const std::string at = sound.toStdString();
-        const std::string cues[] = {at + "up.wav", at + "empty.wav", at + "cut.wav", at + "noise.wav",
-                                    at + "header-lies.wav", at + "folder.wav", at + "locked.wav",
-                                    at + "missing.wav", folder.path().toStdString() + "/no-such-folder/up.wav",
-                                    fileFolder.path().toStdString() + "/sound/up.wav", ""};
         ui::QtPlatform platform;
         // Each cue cuts off the one before, broken or not, again and again; the player
         // loads asynchronously, so let the event loop run between rounds.
         for (int round = 0; round < 5; ++round) {
-            for (const std::string& cue : cues) {
-                platform.playWav(cue);
-                QCoreApplication::processEvents();
-            }
+            for (const std::string& cue : cues) platform.playWav(cue), QCoreApplication::processEvents();
             QTest::qWait(50);
         }
-        platform.playWav(at + "up.wav");
+        platform.playWav(cues.front());
         QTest::qWait(50);
         QFile::setPermissions(sound + "locked.wav", QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QCOMPARE(QString::fromStdString(platform.programFolder()), QCoreApplication::applicationDirPath());
