@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "board/card.h"
 
@@ -44,6 +45,31 @@ struct Picture {
     int Width = 0;
     int Height = 0;
 };
+
+/// A label as the window lays it out at design time.
+inline Label makeLabel(int left, int top, int width, int height, std::string caption, Rgb color,
+                       bool visible = true) {
+    Label label;
+    label.Left = left;
+    label.Top = top;
+    label.Width = width;
+    label.Height = height;
+    label.Caption = std::move(caption);
+    label.ForeColor = color;
+    label.Visible = visible;
+    return label;
+}
+
+/// A picture as the window lays it out at design time.
+inline Picture makePicture(int left, int top, int width, int height, CardFace face) {
+    Picture picture;
+    picture.Face = face;
+    picture.Left = left;
+    picture.Top = top;
+    picture.Width = width;
+    picture.Height = height;
+    return picture;
+}
 
 /// A menu item whose caption the game changes (Chusi).
 struct MenuItem {

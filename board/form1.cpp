@@ -2,33 +2,6 @@
 
 namespace tumblehand {
 
-namespace {
-
-Label makeLabel(int left, int top, int width, int height, std::string caption, Rgb color,
-                bool visible = true) {
-    Label label;
-    label.Left = left;
-    label.Top = top;
-    label.Width = width;
-    label.Height = height;
-    label.Caption = std::move(caption);
-    label.ForeColor = color;
-    label.Visible = visible;
-    return label;
-}
-
-Picture makePicture(int left, int top, int width, int height, CardFace face) {
-    Picture picture;
-    picture.Left = left;
-    picture.Top = top;
-    picture.Width = width;
-    picture.Height = height;
-    picture.Face = face;
-    return picture;
-}
-
-}  // namespace
-
 // The window as it is at design time, before Form_Load.
 Form1::Form1(Platform& platform)
     : Timer1(1010), Timer2(50), Timer3(100), platform_(platform) {

@@ -11,17 +11,6 @@ constexpr Rgb HolderColor = 0x800080;
 constexpr Rgb RecordColor = 0xC000C0;
 constexpr std::array<Rgb, 3> PlaceColors = {colors::Red, colors::Orange, colors::Yellow};
 
-Label makeLabel(int left, int top, int width, int height, std::string caption, Rgb color) {
-    Label label;
-    label.Left = left;
-    label.Top = top;
-    label.Width = width;
-    label.Height = height;
-    label.Caption = std::move(caption);
-    label.ForeColor = color;
-    return label;
-}
-
 }  // namespace
 
 Form3::Form3() {
