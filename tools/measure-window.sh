@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Measures the window program against kblocks and quadrapassel under private X
-# servers: start-up, memory, idle and play CPU, and the gravity timer's error.
+# servers: start-up, memory, idle and play CPU, and the gravity timer's error; then,
+# through a private PulseAudio server, the cues' onset and length and the idle CPU.
 # Installs the peers and the X tools when they are missing. Takes a few minutes;
 # not run in CI.
 #
 #   tools/measure-window.sh [--program build/tumblehand] [--runs 5] [--idle 4]
 #                           [--play 6] [--drift 60] [--only tumblehand,kblocks]
-#                           [--json figures.json]
+#                           [--json figures.json] [--sound-cues 6]
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -14,7 +15,7 @@ cd "$here/.."
 
 needed=()
 for pair in Xvfb:xvfb xdotool:xdotool dbus-daemon:dbus-daemon /usr/games/kblocks:kblocks \
-            /usr/games/quadrapassel:quadrapassel; do
+            /usr/games/quadrapassel:quadrapassel pulseaudio:pulseaudio parec:pulseaudio-utils; do
   command -v "${pair%%:*}" >/dev/null 2>&1 || needed+=("${pair#*:}")
 done
 if ((${#needed[@]})); then

@@ -56,6 +56,13 @@ void tick(int timer, int intervalMs, double latenessUs) {
     std::fflush(out);
 }
 
+void cue(const char* path) {
+    std::FILE* out = output();
+    if (!out) return;
+    std::fprintf(out, "cue %lld %s\n", monotonicNs(), path);
+    std::fflush(out);
+}
+
 bool startAtTopSpeed() {
     static const bool on = [] {
         const char* level = variable("TUMBLEHAND_MEASURE_LEVEL");

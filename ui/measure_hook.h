@@ -32,6 +32,9 @@ private:
 /// lateness after its due time.
 void tick(int timer, int intervalMs, double latenessUs);
 
+/// "cue <ns> <path>": the game asks for a cue, so that its onset can be found in a recording.
+void cue(const char* path);
+
 /// With TUMBLEHAND_MEASURE_LEVEL=10 as well, a new game starts at level 10.
 bool startAtTopSpeed();
 

@@ -1,17 +1,13 @@
 #include "ui/qt_platform.h"
 #include "ui/hand_table_window.h"
 #include "ui/main_window.h"
+#include "ui/measure_hook.h"
 #include "ui/records_window.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QFileInfo>
 #include <QInputDialog>
-#include <QAudioDevice>
-#include <QMediaDevices>
 #include <QMessageBox>
-#include <QSoundEffect>
-#include <QUrl>
 
 namespace tumblehand::ui {
 
@@ -36,9 +32,7 @@ QString promptText(std::string_view prompt) {
 
 QtPlatform::QtPlatform() : generator_(1) {}
 
-QtPlatform::~QtPlatform() {
-    qDeleteAll(cues_);
-}
+QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::seedFromClock() {
     const auto now = static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch());
@@ -89,26 +83,8 @@ std::string QtPlatform::programFolder() {
 }
 
 void QtPlatform::playWav(const std::string& path) {
-    if (playing_) {
-        playing_->stop();
-        playing_ = nullptr;
-    }
-    if (!audioChecked_) {
-        audioChecked_ = true;
-        audioAvailable_ = !QMediaDevices::audioOutputs().isEmpty();
-    }
-    const QString file = QString::fromStdString(path);
-    if (!audioAvailable_ || !QFileInfo(file).isFile()) return;
-
-    // One effect per cue file, loaded once, so that a cue starts at once when replayed.
-    QSoundEffect*& effect = cues_[file];
-    if (!effect) {
-        effect = new QSoundEffect;
-        effect->setSource(QUrl::fromLocalFile(file));
-    }
-    if (effect->status() == QSoundEffect::Error) return;
-    playing_ = effect;
-    effect->play();
+    measure::cue(path.c_str());
+    cues_.play(QString::fromStdString(path));
 }
 
 void QtPlatform::closeMainWindow() {

@@ -1,23 +1,22 @@
 #pragma once
 
 #include "shell/platform.h"
+#include "ui/cue_player.h"
 #include "ui/main_window.h"
 #include "ui/modal_time.h"
 
-#include <QHash>
 #include <QPointer>
 #include <QString>
 
 #include <cstdint>
 #include <random>
 
-class QSoundEffect;
 class QWidget;
 
 namespace tumblehand::ui {
 
 
-/// The platform of the real game: Qt dialogs, Qt Multimedia for the cues, the
+/// The platform of the real game: Qt dialogs, our cue player for the sound, the
 /// executable's folder, and a clock-seeded generator.
 class QtPlatform : public Platform {
 public:
@@ -47,10 +46,7 @@ private:
     std::mt19937 generator_;
     ModalTime modal_;
     QPointer<MainWindow> window_;
-    QHash<QString, QSoundEffect*> cues_;
-    QSoundEffect* playing_ = nullptr;
-    bool audioChecked_ = false;
-    bool audioAvailable_ = false;
+    CuePlayer cues_;
 };
 
 /// A dialog title: the one given, or the application's title when none is given.

@@ -635,6 +635,8 @@ def main():
                         help="seconds of one long game of ours for drift (0 skips)")
     parser.add_argument("--only", default="", help="comma-separated subset: tumblehand,kblocks,quadrapassel")
     parser.add_argument("--json", default="", help="write the raw figures to this file")
+    parser.add_argument("--sound-cues", type=int, default=6,
+                        help="cues to hear in one game through a private sound server (0 skips)")
     args = parser.parse_args()
 
     programs = [Ours(args.program), KBlocks(), Quadrapassel()]
@@ -657,6 +659,10 @@ def main():
     finally:
         shutil.rmtree(workdir, ignore_errors=True)
     report(results, args)
+    if args.sound_cues > 0 and programs and programs[0].has_hook:
+        import measure_sound
+        print(f"sound: {programs[0].name}, {args.sound_cues} cues", file=sys.stderr)
+        measure_sound.report(measure_sound.measure(args.program, args.sound_cues, idle=10.0, kill=True))
 
 
 if __name__ == "__main__":
