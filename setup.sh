@@ -12,7 +12,7 @@ packages=(cmake ninja-build g++ pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev fonts-noto-cjk
           clang libclang-rt-14-dev
           xvfb xauth xdotool imagemagick x11-utils
-          pulseaudio pulseaudio-utils
+          libpulse-dev pulseaudio pulseaudio-utils
           desktop-file-utils appstream)
 
 install_missing() {

@@ -7,7 +7,7 @@
 #
 #   tools/measure-window.sh [--program build/tumblehand] [--runs 5] [--idle 4]
 #                           [--play 6] [--drift 60] [--only tumblehand,kblocks]
-#                           [--json figures.json] [--sound-cues 6]
+#                           [--json figures.json] [--sound-cues 4]
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"

@@ -84,7 +84,7 @@ std::string QtPlatform::programFolder() {
 
 void QtPlatform::playWav(const std::string& path) {
     measure::cue(path.c_str());
-    cues_.play(QString::fromStdString(path));
+    cues_.play(path);
 }
 
 void QtPlatform::closeMainWindow() {

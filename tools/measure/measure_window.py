@@ -635,7 +635,7 @@ def main():
                         help="seconds of one long game of ours for drift (0 skips)")
     parser.add_argument("--only", default="", help="comma-separated subset: tumblehand,kblocks,quadrapassel")
     parser.add_argument("--json", default="", help="write the raw figures to this file")
-    parser.add_argument("--sound-cues", type=int, default=6,
+    parser.add_argument("--sound-cues", type=int, default=4,
                         help="cues to hear in one game through a private sound server (0 skips)")
     args = parser.parse_args()
 
