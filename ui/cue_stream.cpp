@@ -15,7 +15,7 @@ namespace {
 // machine, short enough that a cut-off cue stops soon after the next one starts.
 constexpr std::size_t queuedMs = 40;
 // A cut-off cue fades out over this long instead of stopping dead, which would click.
-constexpr std::size_t fadeMs = 5;
+constexpr std::size_t fadeMs = 8;
 // Silence after the sound, drained with it: closing a stream drops what the sound card has
 // not played yet, and this is all it can drop.
 constexpr std::size_t tailMs = 100;
