@@ -12,7 +12,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/prctl.h>
+
 #include <algorithm>
+#include <csignal>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -44,6 +47,8 @@ struct PrivatePulse {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("HOME", folder.path()), env.insert("XDG_RUNTIME_DIR", folder.path());
         daemon.setProcessEnvironment(env);
+        // A test that crashes must not leave its server behind.
+        daemon.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
         daemon.start("pulseaudio", {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
                                     "--disable-shm=yes", "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket(),
                                     "--load=module-null-sink sink_name=cues"});
@@ -65,6 +70,7 @@ struct PrivatePulse {
             // A sample arrives no earlier than it was mixed: the earliest arrival dates them all.
             firstSampleNs = std::min(firstSampleNs, double(testClock.nsecsElapsed()) - heard.size() * 1e9 / rate);
         });
+        recorder.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
         recorder.start("parec", {"--server=unix:" + socket(), "--device=cues.monitor", "--format=s16le",
                                  "--rate=44100", "--channels=1", "--latency-msec=5", "--raw"});
         QVERIFY2(recorder.waitForStarted(), "cannot start parec (is pulseaudio-utils installed?)");
