@@ -17,7 +17,7 @@ namespace tumblehand::ui {
 namespace {
 
 // A cue that waits this long for the server to answer is dropped: it would come too late.
-constexpr auto waitAtMost = std::chrono::milliseconds(300);
+constexpr auto waitAtMost = std::chrono::milliseconds(500);
 // A cue is a few hundred kilobytes; anything far larger is not one.
 constexpr long long largestFile = 64LL * 1024 * 1024;
 
