@@ -1,5 +1,7 @@
 #include "ui/measure_hook.h"
 
+#include <SDL.h>
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -62,6 +64,19 @@ bool startAtTopSpeed() {
         return enabled() && level && std::strcmp(level, "10") == 0;
     }();
     return on;
+}
+
+bool attachVirtualController() {
+    if (!enabled() || !variable("TUMBLEHAND_MEASURE_CONTROLLER")) return false;
+    SDL_VirtualJoystickDesc desc{};
+    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
+    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+    desc.axis_mask = (1u << SDL_CONTROLLER_AXIS_MAX) - 1;
+    desc.button_mask = (1u << SDL_CONTROLLER_BUTTON_MAX) - 1;
+    desc.name = "measuring pad";
+    return SDL_JoystickAttachVirtualEx(&desc) >= 0;
 }
 
 }  // namespace tumblehand::ui::measure
