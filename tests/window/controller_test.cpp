@@ -24,6 +24,9 @@ using namespace tumblehand;
 
 namespace {
 
+/// What a player does with the pad, each the press of one keyboard key.
+enum class Move { Start, Back, South, East, PadLeft, PadRight, PadDown, StickLeft, StickRight, StickDown };
+
 /// A controller with every button and axis of SDL's standard layout.
 class VirtualPad {
 public:
@@ -35,14 +38,22 @@ public:
         desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
         desc.axis_mask = (1u << SDL_CONTROLLER_AXIS_MAX) - 1;
         desc.button_mask = (1u << SDL_CONTROLLER_BUTTON_MAX) - 1;
-        desc.name = "virtual pad";
         joystick_ = SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&desc));
     }
     ~VirtualPad() { unplug(); }
-    bool plugged() const { return joystick_ != nullptr; }
-    void button(SDL_GameControllerButton button, bool down) { SDL_JoystickSetVirtualButton(joystick_, button, down); }
-    void axis(SDL_GameControllerAxis axis, int value) {
-        SDL_JoystickSetVirtualAxis(joystick_, axis, static_cast<Sint16>(value));
+    /// Holds or lets go; the next poll reads it.
+    void hold(Move move, bool down) {
+        static constexpr SDL_GameControllerButton buttons[] = {
+            SDL_CONTROLLER_BUTTON_START, SDL_CONTROLLER_BUTTON_BACK, SDL_CONTROLLER_BUTTON_A,
+            SDL_CONTROLLER_BUTTON_B, SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_CONTROLLER_BUTTON_DPAD_RIGHT,
+            SDL_CONTROLLER_BUTTON_DPAD_DOWN};
+        const auto stick = static_cast<Sint16>(down ? 32767 : 0);
+        switch (move) {
+            case Move::StickLeft: SDL_JoystickSetVirtualAxis(joystick_, SDL_CONTROLLER_AXIS_LEFTX, -stick); break;
+            case Move::StickRight: SDL_JoystickSetVirtualAxis(joystick_, SDL_CONTROLLER_AXIS_LEFTX, stick); break;
+            case Move::StickDown: SDL_JoystickSetVirtualAxis(joystick_, SDL_CONTROLLER_AXIS_LEFTY, stick); break;
+            default: SDL_JoystickSetVirtualButton(joystick_, buttons[static_cast<int>(move)], down);
+        }
     }
     void unplug() {
         if (!joystick_) return;
@@ -57,9 +68,6 @@ public:
 private:
     SDL_Joystick* joystick_ = nullptr;
 };
-
-/// What a player does with the pad, each the press of one keyboard key.
-enum class Move { Start, Back, South, East, PadLeft, PadRight, PadDown, StickLeft, StickRight, StickDown };
 
 /// The window tests' platform, but the quit question is the game's own dialog.
 struct RealQuestion : test::WindowPlatform {
@@ -94,25 +102,8 @@ struct Game {
     void dealIn(int phase = -1) {
         for (int n = 0; n < 80 && !form.Timer1.Enabled() && form.state.DealPhase != phase; ++n) form.Timer2_Timer();
     }
-    /// Holds or lets go of a move on the pad; the next poll reads it.
-    static void hold(VirtualPad& pad, Move move, bool down) {
-        static constexpr SDL_GameControllerButton buttons[] = {
-            SDL_CONTROLLER_BUTTON_START, SDL_CONTROLLER_BUTTON_BACK, SDL_CONTROLLER_BUTTON_A,
-            SDL_CONTROLLER_BUTTON_B, SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_CONTROLLER_BUTTON_DPAD_RIGHT,
-            SDL_CONTROLLER_BUTTON_DPAD_DOWN};
-        const int stick = down ? 32767 : 0;
-        switch (move) {
-            case Move::StickLeft: pad.axis(SDL_CONTROLLER_AXIS_LEFTX, -stick); break;
-            case Move::StickRight: pad.axis(SDL_CONTROLLER_AXIS_LEFTX, stick); break;
-            case Move::StickDown: pad.axis(SDL_CONTROLLER_AXIS_LEFTY, stick); break;
-            default: pad.button(buttons[static_cast<int>(move)], down);
-        }
-    }
     void press(VirtualPad& pad, Move move) {
-        hold(pad, move, true);
-        input.poll();
-        hold(pad, move, false);
-        input.poll();
+        for (const bool down : {true, false}) pad.hold(move, down), input.poll();
     }
     int count(int code) const { return static_cast<int>(std::count(trace.begin(), trace.end(), code)); }
 };
@@ -124,13 +115,13 @@ std::optional<bool> quitAnsweredBy(Game& game, VirtualPad& pad, Move answer) {
     QApplication::setActiveWindow(&game.window);
     bool unanswered = false;
     QObject scope;  // ends the timers with the question
-    QTimer::singleShot(0, &scope, [&] { Game::hold(pad, answer, true); });
+    QTimer::singleShot(0, &scope, [&] { pad.hold(answer, true); });
     QTimer::singleShot(5000, &scope, [&] {
         if (QWidget* dialog = QApplication::activeModalWidget()) unanswered = dialog->close();
     });
     const int before = game.platform.closeRequests;
     game.key(Qt::Key_Escape);
-    Game::hold(pad, answer, false);
+    pad.hold(answer, false);
     game.input.poll();
     if (unanswered) return std::nullopt;
     return game.platform.closeRequests > before;
@@ -191,7 +182,7 @@ private slots:
         QVERIFY(game.form.Timer1.Enabled());
 
         // Held: one press, then repeats after the delay, like a held key.
-        Game::hold(*pad, Move::StickRight, true);
+        pad->hold(Move::StickRight, true);
         game.input.poll();
         QCOMPARE(game.count(vk::Right), 1);
         QTest::qWait(ui::ControllerKeys::RepeatDelayMs + 350);
