@@ -53,6 +53,12 @@ void ControllerInput::lookForControllers() {
     if (!available_) return;
     looking_.start();
     poll();
+    // A controller SDL already knows but could not open before (its node was not yet
+    // open to the player) is not announced again: try those once more.
+    for (int i = 0; i < SDL_NumJoysticks(); ++i) {
+        if (SDL_IsGameController(i) && !pads_.count(SDL_JoystickGetDeviceInstanceID(i))) open(i);
+    }
+    schedule();
 }
 
 void ControllerInput::poll() {

@@ -48,7 +48,7 @@ void DeviceWatch::readEvents() {
             inotify_event event;
             std::memcpy(&event, buffer.data() + at, sizeof event);
             const char* name = buffer.data() + at + sizeof event;
-            if (event.wd == folderWatch_) {
+            if (event.wd == folderWatch_ || (event.mask & IN_Q_OVERFLOW)) {
                 relevant = true;
             } else if (event.wd == parentWatch_ && event.len > 0 && folderName == name) {
                 watchFolder();
