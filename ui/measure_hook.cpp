@@ -1,6 +1,5 @@
 #include "ui/measure_hook.h"
-
-#include <SDL.h>
+#include "ui/virtual_controller.h"
 
 #include <chrono>
 #include <cstdio>
@@ -67,16 +66,7 @@ bool startAtTopSpeed() {
 }
 
 bool attachVirtualController() {
-    if (!enabled() || !variable("TUMBLEHAND_MEASURE_CONTROLLER")) return false;
-    SDL_VirtualJoystickDesc desc{};
-    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-    desc.axis_mask = (1u << SDL_CONTROLLER_AXIS_MAX) - 1;
-    desc.button_mask = (1u << SDL_CONTROLLER_BUTTON_MAX) - 1;
-    desc.name = "measuring pad";
-    return SDL_JoystickAttachVirtualEx(&desc) >= 0;
+    return enabled() && variable("TUMBLEHAND_MEASURE_CONTROLLER") && ui::attachVirtualController() >= 0;
 }
 
 }  // namespace tumblehand::ui::measure

@@ -10,6 +10,7 @@
 #include "ui/device_watch.h"
 #include "ui/main_window.h"
 #include "ui/qt_platform.h"
+#include "ui/virtual_controller.h"
 
 #include <QAction>
 #include <QTemporaryDir>
@@ -27,19 +28,10 @@ namespace {
 /// What a player does with the pad, each the press of one keyboard key.
 enum class Move { Start, Back, South, East, PadLeft, PadRight, PadDown, StickLeft, StickRight, StickDown };
 
-/// A controller with every button and axis of SDL's standard layout.
+/// A controller plugged in, as SDL's virtual one.
 class VirtualPad {
 public:
-    VirtualPad() {
-        SDL_VirtualJoystickDesc desc{};
-        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-        desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-        desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-        desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-        desc.axis_mask = (1u << SDL_CONTROLLER_AXIS_MAX) - 1;
-        desc.button_mask = (1u << SDL_CONTROLLER_BUTTON_MAX) - 1;
-        joystick_ = SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&desc));
-    }
+    VirtualPad() : joystick_(SDL_JoystickOpen(ui::attachVirtualController())) {}
     ~VirtualPad() { unplug(); }
     /// Holds or lets go; the next poll reads it.
     void hold(Move move, bool down) {
