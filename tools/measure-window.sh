@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Measures the window program against kblocks and quadrapassel under private X
 # servers: start-up, memory, idle and play CPU, and the gravity timer's error.
+# Ours is also measured idle with a (virtual) game controller attached.
 # Installs the peers and the X tools when they are missing. Takes a few minutes;
 # not run in CI.
 #
