@@ -4,7 +4,6 @@
 
 #include <SDL.h>
 
-
 namespace tumblehand::ui {
 
 namespace {
@@ -30,7 +29,6 @@ ControllerInput::ControllerInput(QObject* parent) : QObject(parent) {
     // their printed letters, which swaps south and east on some pads; the player's own
     // SDL environment variables still win over these.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     SDL_SetHint(SDL_HINT_GAMECONTROLLER_USE_BUTTON_LABELS, "0");
     available_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
     if (!available_) return;
@@ -94,6 +92,17 @@ void ControllerInput::poll() {
         }
     }
     schedule();
+    // Told only now: a press may open a dialog, whose event loop polls again, and the
+    // controllers must not change under a poll that is still reading them.
+    std::vector<std::pair<PadButton, bool>> changes;
+    changes.swap(changes_);
+    for (const auto& [button, held] : changes) {
+        if (held) {
+            emit pressed(button);
+        } else {
+            emit released(button);
+        }
+    }
 }
 
 void ControllerInput::schedule() {
@@ -121,10 +130,10 @@ void ControllerInput::close(int instance) {
     Pad& pad = found->second;
     // Whatever it held is let go, so that no direction goes on repeating.
     for (const PadButton direction : {PadButton::Left, PadButton::Right, PadButton::Down}) {
-        if (pad.holders[directionIndex(direction)]) emit released(direction);
+        if (pad.holders[directionIndex(direction)]) changes_.emplace_back(direction, false);
     }
     for (const PadButton other : {PadButton::South, PadButton::East, PadButton::Start, PadButton::Back}) {
-        if (pad.buttons & (1u << static_cast<unsigned>(other))) emit released(other);
+        if (pad.buttons & (1u << static_cast<unsigned>(other))) changes_.emplace_back(other, false);
     }
     SDL_GameControllerClose(pad.controller);
     pads_.erase(found);
@@ -134,23 +143,14 @@ void ControllerInput::hold(Pad& pad, PadButton direction, unsigned char source, 
     unsigned char& holders = pad.holders[directionIndex(direction)];
     const bool before = holders != 0;
     holders = held ? holders | source : holders & ~source;
-    if (before == (holders != 0)) return;
-    if (held) {
-        emit pressed(direction);
-    } else {
-        emit released(direction);
-    }
+    if (before != (holders != 0)) changes_.emplace_back(direction, held);
 }
 
 void ControllerInput::button(Pad& pad, PadButton which, bool held) {
     const unsigned bit = 1u << static_cast<unsigned>(which);
     if (((pad.buttons & bit) != 0) == held) return;
     pad.buttons = held ? pad.buttons | bit : pad.buttons & ~bit;
-    if (held) {
-        emit pressed(which);
-    } else {
-        emit released(which);
-    }
+    changes_.emplace_back(which, held);
 }
 
 void ControllerInput::stick(Pad& pad, int axis, int value) {

@@ -8,6 +8,8 @@
 
 #include <array>
 #include <map>
+#include <utility>
+#include <vector>
 
 struct _SDL_GameController;
 
@@ -58,6 +60,7 @@ private:
     void schedule();
 
     bool available_ = false;
+    std::vector<std::pair<PadButton, bool>> changes_;  ///< presses (true) and releases read
     std::map<int, Pad> pads_;  ///< by SDL instance id
     QTimer poll_;
     QElapsedTimer looking_;
