@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Measures the window program against kblocks and quadrapassel under private X
-# servers: start-up, memory, idle and play CPU, and the gravity timer's error; then,
-# through a private PulseAudio server, the cues' onset and length and the idle CPU.
+# servers: start-up, memory, idle and play CPU, and the gravity timer's error; ours is also
+# measured idle with a (virtual) game controller attached; then, through a private
+# PulseAudio server, the cues' onset and length and the idle CPU.
 # Installs the peers and the X tools when they are missing. Takes a few minutes;
 # not run in CI.
 #

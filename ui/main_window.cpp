@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 #include "board/form1.h"
 #include "ui/board_view.h"
+#include "ui/controller_keys.h"
 #include "ui/face_cache.h"
 #include "ui/hand_table_window.h"
 #include "ui/measure_hook.h"
@@ -41,6 +42,8 @@ MainWindow::MainWindow(Form1& form, ModalTime& modalTime, QWidget* parent)
     setCentralWidget(view_);
     view_->setFocus();
     buildMenus();
+    // A game controller presses the same keys; dialogs get its answers too.
+    new ControllerKeys(form_, *view_, this);
 
     connect(&tick_, &PreciseAlarm::timeout, this, &MainWindow::onTick);
 

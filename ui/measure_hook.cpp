@@ -1,4 +1,5 @@
 #include "ui/measure_hook.h"
+#include "ui/virtual_controller.h"
 
 #include <chrono>
 #include <cstdio>
@@ -69,6 +70,10 @@ bool startAtTopSpeed() {
         return enabled() && level && std::strcmp(level, "10") == 0;
     }();
     return on;
+}
+
+bool attachVirtualController() {
+    return enabled() && variable("TUMBLEHAND_MEASURE_CONTROLLER") && ui::attachVirtualController() >= 0;
 }
 
 }  // namespace tumblehand::ui::measure

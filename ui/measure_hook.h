@@ -38,4 +38,9 @@ void cue(const char* path);
 /// With TUMBLEHAND_MEASURE_LEVEL=10 as well, a new game starts at level 10.
 bool startAtTopSpeed();
 
+/// With TUMBLEHAND_MEASURE_CONTROLLER=1 as well, the game starts with a virtual game
+/// controller attached, so that the cost of reading a controller can be measured on a
+/// machine without one.
+bool attachVirtualController();
+
 }  // namespace tumblehand::ui::measure

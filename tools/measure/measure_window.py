@@ -4,7 +4,7 @@
 For every program and run: start-up time from exec to the first painted frame, resident
 memory (steady and peak), CPU while idle without a game, CPU during a game at the slowest
 and at the fastest speed, and for our program the gravity timer's error from its own
-clock. Prints medians with min-max and the ratios ours/theirs.
+clock and its idle CPU with a (virtual) game controller attached. Prints medians with min-max and the ratios ours/theirs.
 
 Run through tools/measure-window.sh, which installs what is missing.
 """
@@ -231,10 +231,13 @@ class Ours(Program):
     def command(self, home):
         return [os.path.join(home, "program", os.path.basename(self.binary))]
 
-    def extra_env(self, fast):
+    def extra_env(self, fast, pad=False):
         env = {"TUMBLEHAND_MEASURE": "1"}
         if fast:
             env["TUMBLEHAND_MEASURE_LEVEL"] = "10"
+        if pad:
+            # SDL's virtual controller, read like a real one while attached.
+            env["TUMBLEHAND_MEASURE_CONTROLLER"] = "1"
         return env
 
     def start_game(self, x, window):
@@ -347,8 +350,9 @@ def cpu_percent(pid, xpid, seconds, during=None):
     return 100.0 * (b - a) / wall, 100.0 * (xb - xa) / wall
 
 
-def session(program, fast, args, workdir, results):
-    """One launch: start-up, memory, idle CPU (slow sessions), play CPU."""
+def session(program, fast, args, workdir, results, pad=False):
+    """One launch: start-up, memory, idle CPU (slow sessions), play CPU; with pad, only
+    the idle CPU while a game controller is attached."""
     home = tempfile.mkdtemp(prefix="home-", dir=workdir)
     program.prepare(home, fast)
     x = XServer(home)
@@ -359,7 +363,7 @@ def session(program, fast, args, workdir, results):
         offset = pixels(fb)
         blank = blank_values(fb, offset)
         env = dict(x.env)
-        env.update(program.extra_env(fast))
+        env.update(program.extra_env(fast, pad=True) if pad else program.extra_env(fast))
         t0 = now_ns()
         proc = subprocess.Popen(program.command(home), env=env, cwd=home,
                                 stdout=subprocess.PIPE if program.has_hook else subprocess.DEVNULL,
@@ -371,6 +375,12 @@ def session(program, fast, args, workdir, results):
         first = wait_first_frame(fb, offset, blank, proc)
         if first is None:
             print(f"  {program.name}: no frame painted", file=sys.stderr)
+            return
+        if pad:
+            time.sleep(args.settle)
+            cpu, xcpu = cpu_percent(proc.pid, x.proc.pid, args.idle)
+            results.setdefault("idle_cpu_pad", []).append(cpu)
+            results.setdefault("idle_xcpu_pad", []).append(xcpu)
             return
         results.setdefault("startup_ms", []).append((first - t0) / 1e6)
         time.sleep(args.settle)
@@ -540,6 +550,8 @@ FIGURES = [
     ("idle_cpu", "CPU idle, no game (% of a core)"),
     ("idle_xcpu", "  X server CPU meanwhile (%)"),
     ("idle_paints", "repaints while idle"),
+    ("idle_cpu_pad", "CPU idle, a controller attached (%)"),
+    ("idle_xcpu_pad", "  X server CPU meanwhile (%)"),
     ("play_cpu_slow", "CPU in play, slowest speed (%)"),
     ("play_xcpu_slow", "  X server CPU meanwhile (%)"),
     ("play_cpu_fast", "CPU in play, top speed (%)"),
@@ -653,6 +665,8 @@ def main():
                 print(f"run {run + 1}/{args.runs}: {p.name}", file=sys.stderr)
                 session(p, False, args, workdir, results[p.name])
                 session(p, True, args, workdir, results[p.name])
+                if p.name == "tumblehand":
+                    session(p, False, args, workdir, results[p.name], pad=True)
         if args.drift > 0 and programs and programs[0].has_hook:
             print(f"drift: {programs[0].name}, {args.drift:.0f}s", file=sys.stderr)
             drift_session(programs[0], args, workdir, results[programs[0].name])
