@@ -103,6 +103,10 @@ TwipsScale BoardView::scale() const {
     return TwipsScale(QSizeF(size()), AreaWidth, AreaHeight);
 }
 
+QRect BoardView::wellArea() const {
+    return scale().rect(PlayBox.x(), PlayBox.y(), PlayBox.width(), PlayBox.height()).toAlignedRect();
+}
+
 bool BoardView::repaintChanges() {
     tracker_.look(scale(), devicePixelRatioF());
     const QRegion changed = tracker_.takePending().intersected(rect());

@@ -7,6 +7,7 @@
 #include "ui/modal_time.h"
 #include "ui/model_snapshot.h"
 #include "ui/records_window.h"
+#include "ui/secondary_placement.h"
 #include "ui/text_painting.h"
 
 #include <QAction>
@@ -182,6 +183,7 @@ void MainWindow::showHandTable() {
         // The game keeps the keys: play goes on behind the table.
         handTable_->setAttribute(Qt::WA_ShowWithoutActivating);
         handTable_->resize(handTable_->sizeHint());
+        placeBeside(*handTable_);
     }
     handTable_->show();
     handTable_->raise();
@@ -193,10 +195,17 @@ void MainWindow::showRecords() {
         records_->setWindowIcon(windowIcon());
         records_->setAttribute(Qt::WA_ShowWithoutActivating);
         records_->resize(records_->sizeHint());
+        placeBeside(*records_);
     }
     records_->show();
     records_->raise();
     records_->update();
+}
+
+void MainWindow::placeBeside(QWidget& secondary) const {
+    const QRect well = view_->wellArea();
+    placeBesideMainWindow(secondary, *this, QRect(view_->mapTo(this, well.topLeft()), well.size()));
+    closeOnEscape(secondary);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -1,0 +1,38 @@
+#include "ui/dialog_size.h"
+
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QSpacerItem>
+
+#include <algorithm>
+
+namespace tumblehand::ui {
+
+namespace {
+
+int sensibleWidth(const QWidget& dialog) {
+    const QFontMetrics metrics(dialog.font());
+    // A title bar holds the title, a little space around it and up to three window
+    // buttons; its font is often bolder than the dialog's, hence the fifth more.
+    const int title = metrics.horizontalAdvance(dialog.windowTitle()) * 6 / 5 + metrics.height() * 7;
+    return std::max(title, metrics.height() * 16);
+}
+
+}  // namespace
+
+void giveSensibleWidth(QMessageBox& box) {
+    // A message box sets its own fixed size from its layout whenever it is shown, so
+    // the width goes into the layout, as a row of its own.
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
+    grid->addItem(new QSpacerItem(sensibleWidth(box), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+void giveSensibleWidth(QInputDialog& dialog) {
+    dialog.setMinimumWidth(sensibleWidth(dialog));
+}
+
+}  // namespace tumblehand::ui

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QRect>
+
+class QWidget;
+
+namespace tumblehand::ui {
+
+/// Where a secondary window's frame goes when it is first shown: beside the main
+/// window's frame on the right, else on the left, else wherever on the screen it
+/// covers the least of the well (then the least of the main window). All rectangles
+/// are in global coordinates; screen is the available area of the main window's screen.
+QRect besideMainWindow(QSize frameSize, const QRect& mainFrame, const QRect& well, const QRect& screen);
+
+/// Puts a secondary window that has not been shown yet beside the main window, on the
+/// main window's screen, shrunk to that screen if it is larger. well is the well's
+/// area in the main window's own coordinates. Called once: when the player moves the
+/// window later, it stays where they put it.
+void placeBesideMainWindow(QWidget& secondary, const QWidget& mainWindow, const QRect& well);
+
+/// Esc closes the secondary window while it is the active window.
+void closeOnEscape(QWidget& secondary);
+
+}  // namespace tumblehand::ui
