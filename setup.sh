@@ -7,11 +7,11 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ pkg-config
-          qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins libqt6svg6
+          qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins qt6-wayland libqt6svg6
           gstreamer1.0-plugins-base gstreamer1.0-plugins-good
           libgtest-dev libgmock-dev libbenchmark-dev fonts-noto-cjk
           clang libclang-rt-14-dev
-          xvfb xauth xdotool imagemagick x11-utils
+          xvfb xauth xdotool imagemagick x11-utils openbox weston
           desktop-file-utils appstream)
 
 install_missing() {

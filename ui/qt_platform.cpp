@@ -1,4 +1,5 @@
 #include "ui/qt_platform.h"
+#include "ui/dialog_answer_keys.h"
 #include "ui/dialog_size.h"
 #include "ui/hand_table_window.h"
 #include "ui/main_window.h"
@@ -77,6 +78,7 @@ bool QtPlatform::askYesNo(std::string_view text, std::string_view title) {
     box.setTextFormat(Qt::PlainText);
     giveSensibleWidth(box);
     box.setDefaultButton(QMessageBox::Yes);
+    answerOnLetterPress(box);
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -130,6 +130,19 @@ private slots:
         QCOMPARE(game.form.MoveCard.Left, 2640);
     }
 
+    void theQuitQuestionAnswersAtTheLetterPress() {
+        // Closed at the press of N, so that the arrows pressed right after reach the game.
+        ui::QtPlatform platform;
+        bool closedAtOnce = false;
+        DialogAnswerer answerer([&](QDialog& box) {
+            QTest::keyClick(&box, Qt::Key_N);
+            closedAtOnce = !box.isVisible();
+            box.reject();
+        });
+        QVERIFY(!platform.askYesNo("本当に終了しますか？", "Tumblehand"));
+        QVERIFY(closedAtOnce);
+    }
+
     void secondaryWindowsOpenBesideTheGameAndCloseOnEsc() {
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         QCOMPARE(screen.size(), QSize(1280, 1024));
