@@ -171,6 +171,7 @@ kill "$game" "$wl" 2>/dev/null || true
 # reached the game meanwhile.
 nested() { # name, weston.ini contents
     local name=$1 log="$work/game-$1.log"
+    : >"$log"
     printf '%b' "$2" >"$work/$name.ini"
     weston --config="$work/$name.ini" --backend=x11-backend.so --use-pixman --width=1200 --height=980 \
         --socket="wl-$name" --idle-time=0 >"$work/weston-$name.log" 2>&1 &
@@ -179,7 +180,7 @@ nested() { # name, weston.ini contents
     sleep 2
     records
     (cd "$work/game" && env -u DISPLAY WAYLAND_DISPLAY="wl-$name" QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 \
-        ./tumblehand) >"$log" 2>&1 &
+        ./tumblehand) >>"$log" 2>&1 &
     local game=$!
     pids+=($game)
     sleep 3   # Weston gives a new window the keys
@@ -206,7 +207,7 @@ nested() { # name, weston.ini contents
     {
         echo "== $name: $(printf '%b' "$2" | tr '\n' ' ')"
         sed -n '/^--- answered/,$p' "$log" |
-            grep -E 'wl_keyboard@[0-9]+\.(enter|leave|key)|xdg_toplevel@[0-9]+\.destroy' | head -20
+            grep -E 'wl_keyboard@[0-9]+\.(enter|leave|key)|xdg_toplevel@[0-9]+\.destroy' | head -20 || true
     } >>"$out/wayland-keys.txt"
 }
 

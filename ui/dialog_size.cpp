@@ -3,8 +3,10 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QSpacerItem>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -32,7 +34,12 @@ void giveSensibleWidth(QMessageBox& box) {
 }
 
 void giveSensibleWidth(QInputDialog& dialog) {
-    dialog.setMinimumWidth(sensibleWidth(dialog));
+    // An input box, too, takes its size from its layout: the width goes to its prompt.
+    auto* prompt = dialog.findChild<QLabel*>();
+    if (!prompt) return;
+    const int margins = dialog.style()->pixelMetric(QStyle::PM_LayoutLeftMargin) +
+                        dialog.style()->pixelMetric(QStyle::PM_LayoutRightMargin);
+    prompt->setMinimumWidth(sensibleWidth(dialog) - margins);
 }
 
 }  // namespace tumblehand::ui

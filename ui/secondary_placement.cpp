@@ -31,16 +31,29 @@ QRect inside(QRect frame, const QRect& screen) {
 
 }  // namespace
 
-QRect besideMainWindow(QSize frameSize, const QRect& mainFrame, const QRect& well, const QRect& screen) {
+QRect besideMainWindow(QSize frameSize, QSize smallest, const QRect& mainFrame, const QRect& well,
+                       const QRect& screen) {
     const int width = frameSize.width();
     const int height = frameSize.height();
-    const int top = std::max(screen.top(), std::min(mainFrame.top(), screen.bottom() + 1 - height));
+    const auto levelTop = [&](int h) { return std::max(screen.top(), std::min(mainFrame.top(), screen.bottom() + 1 - h)); };
+    const int top = levelTop(height);
     const QRect right(mainFrame.right() + 1 + Gap, top, width, height);
     if (screen.contains(right)) return right;
     const QRect left(mainFrame.left() - Gap - width, top, width, height);
     if (screen.contains(left)) return left;
 
-    // Neither side has room: try the places along the main window, the well and the
+    // Smaller, but beside the game: the drawing scales with the window.
+    const int roomRight = screen.right() - mainFrame.right() - Gap;
+    const int roomLeft = mainFrame.left() - Gap - screen.left();
+    const int room = std::min(std::max(roomRight, roomLeft), width);
+    const int shrunkHeight = std::min(height * room / std::max(1, width), screen.height());
+    if (room >= smallest.width() && shrunkHeight >= smallest.height()) {
+        const int shrunkWidth = width * shrunkHeight / std::max(1, height);
+        const int x = roomRight >= roomLeft ? mainFrame.right() + 1 + Gap : mainFrame.left() - Gap - shrunkWidth;
+        return QRect(x, levelTop(shrunkHeight), shrunkWidth, shrunkHeight);
+    }
+
+    // No room beside it at all: try the places along the main window, the well and the
     // screen's edges, and keep the one that hides the least of the well.
     const std::array<int, 6> xs = {right.left(), left.left(), well.right() + 1, well.left() - width,
                                    screen.left(), screen.right() + 1 - width};
@@ -70,10 +83,11 @@ void placeBesideMainWindow(QWidget& secondary, const QWidget& mainWindow, const 
     const QSize border = mainFrame.size() - mainWindow.geometry().size();
     const QSize room = available.size() - border;
     if (secondary.width() > room.width() || secondary.height() > room.height()) {
-        secondary.resize(secondary.size().boundedTo(room));
+        secondary.resize(secondary.size().scaled(room, Qt::KeepAspectRatio));
     }
-    const QRect frame = besideMainWindow(secondary.size() + border, mainFrame,
+    const QRect frame = besideMainWindow(secondary.size() + border, secondary.size() / 2 + border, mainFrame,
                                          QRect(mainWindow.mapToGlobal(well.topLeft()), well.size()), available);
+    if (frame.size() != secondary.size() + border) secondary.resize(frame.size() - border);
     // A window's position is that of its frame.
     secondary.move(frame.topLeft());
 }

@@ -7,15 +7,18 @@ class QWidget;
 namespace tumblehand::ui {
 
 /// Where a secondary window's frame goes when it is first shown: beside the main
-/// window's frame on the right, else on the left, else wherever on the screen it
-/// covers the least of the well (then the least of the main window). All rectangles
-/// are in global coordinates; screen is the available area of the main window's screen.
-QRect besideMainWindow(QSize frameSize, const QRect& mainFrame, const QRect& well, const QRect& screen);
+/// window's frame on the right, else on the left; where neither side has room for it,
+/// shrunk (keeping its shape, down to smallest) to the side with more room; else, at
+/// its size, wherever on the screen it covers the least of the well (then the least of
+/// the main window). All rectangles are in global coordinates; screen is the available
+/// area of the main window's screen.
+QRect besideMainWindow(QSize frameSize, QSize smallest, const QRect& mainFrame, const QRect& well,
+                       const QRect& screen);
 
 /// Puts a secondary window that has not been shown yet beside the main window, on the
-/// main window's screen, shrunk to that screen if it is larger. well is the well's
-/// area in the main window's own coordinates. Called once: when the player moves the
-/// window later, it stays where they put it.
+/// main window's screen, shrunk to the room there down to half its size (the size of
+/// its layout at 96 dpi). well is the well's area in the main window's own coordinates.
+/// Called once: when the player moves the window later, it stays where they put it.
 void placeBesideMainWindow(QWidget& secondary, const QWidget& mainWindow, const QRect& well);
 
 /// Esc closes the secondary window while it is the active window.

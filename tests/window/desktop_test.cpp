@@ -177,11 +177,21 @@ private slots:
             const QRect frame = frameOf(*game.window.recordsWindow());
             QVERIFY(frame.right() < frameOf(game.window).left() && screen.contains(frame));
         }
-        // No room on either side: of every place on the screen, one that hides the least
-        // of the well, found here by trying them all.
+        // The game in the middle, as a window manager puts it, with no room for the table
+        // on either side: it is smaller, but beside the game.
+        {
+            Game game(QPoint(405, 100));
+            QTest::keyClick(game.window.boardView(), Qt::Key_F3);
+            ui::HandTableWindow& table = *game.window.handTableWindow();
+            QVERIFY(QTest::qWaitForWindowExposed(&table));
+            QVERIFY(!frameOf(table).intersects(frameOf(game.window)) && screen.contains(frameOf(table)));
+            QVERIFY(table.width() < table.sizeHint().width() && table.width() >= table.sizeHint().width() / 2);
+        }
+        // No room on either side even at half the size: of every place on the screen, one
+        // that hides the least of the well, found here by trying them all.
         const QRect main(400, 0, 480, 800), well(416, 90, 330, 650);
         const QSize size(584, 778);
-        const QRect chosen = ui::besideMainWindow(size, main, well, screen);
+        const QRect chosen = ui::besideMainWindow(size, size, main, well, screen);
         long long least = overlap(chosen, well);
         for (int x = screen.left(); x + size.width() <= screen.right() + 1; x += 2) {
             for (int y = screen.top(); y + size.height() <= screen.bottom() + 1; y += 2) {
