@@ -31,10 +31,9 @@ QRect inside(QRect frame, const QRect& screen) {
 
 }  // namespace
 
-QRect besideMainWindow(QSize frameSize, QSize smallest, const QRect& mainFrame, const QRect& well,
-                       const QRect& screen) {
-    const int width = frameSize.width();
-    const int height = frameSize.height();
+QRect besideMainWindow(QSize size, QSize border, const QRect& mainFrame, const QRect& well, const QRect& screen) {
+    const int width = size.width() + border.width();
+    const int height = size.height() + border.height();
     const auto levelTop = [&](int h) { return std::max(screen.top(), std::min(mainFrame.top(), screen.bottom() + 1 - h)); };
     const int top = levelTop(height);
     const QRect right(mainFrame.right() + 1 + Gap, top, width, height);
@@ -42,15 +41,16 @@ QRect besideMainWindow(QSize frameSize, QSize smallest, const QRect& mainFrame, 
     const QRect left(mainFrame.left() - Gap - width, top, width, height);
     if (screen.contains(left)) return left;
 
-    // Smaller, but beside the game: the drawing scales with the window.
+    // Smaller, but beside the game: the drawing scales with the window. At half its
+    // size a window shows its layout at 96 dpi, still easy to read.
     const int roomRight = screen.right() - mainFrame.right() - Gap;
     const int roomLeft = mainFrame.left() - Gap - screen.left();
-    const int room = std::min(std::max(roomRight, roomLeft), width);
-    const int shrunkHeight = std::min(height * room / std::max(1, width), screen.height());
-    if (room >= smallest.width() && shrunkHeight >= smallest.height()) {
-        const int shrunkWidth = width * shrunkHeight / std::max(1, height);
-        const int x = roomRight >= roomLeft ? mainFrame.right() + 1 + Gap : mainFrame.left() - Gap - shrunkWidth;
-        return QRect(x, levelTop(shrunkHeight), shrunkWidth, shrunkHeight);
+    const QSize room(std::max(roomRight, roomLeft) - border.width(), screen.height() - border.height());
+    const QSize shrunk = size.scaled(room, Qt::KeepAspectRatio);
+    if (shrunk.width() * 2 >= size.width() && shrunk.width() < size.width()) {
+        const QSize frame = shrunk + border;
+        const int x = roomRight >= roomLeft ? right.left() : mainFrame.left() - Gap - frame.width();
+        return QRect(QPoint(x, levelTop(frame.height())), frame);
     }
 
     // No room beside it at all: try the places along the main window, the well and the
@@ -85,7 +85,7 @@ void placeBesideMainWindow(QWidget& secondary, const QWidget& mainWindow, const 
     if (secondary.width() > room.width() || secondary.height() > room.height()) {
         secondary.resize(secondary.size().scaled(room, Qt::KeepAspectRatio));
     }
-    const QRect frame = besideMainWindow(secondary.size() + border, secondary.size() / 2 + border, mainFrame,
+    const QRect frame = besideMainWindow(secondary.size(), border, mainFrame,
                                          QRect(mainWindow.mapToGlobal(well.topLeft()), well.size()), available);
     if (frame.size() != secondary.size() + border) secondary.resize(frame.size() - border);
     // A window's position is that of its frame.

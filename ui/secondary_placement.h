@@ -8,12 +8,12 @@ namespace tumblehand::ui {
 
 /// Where a secondary window's frame goes when it is first shown: beside the main
 /// window's frame on the right, else on the left; where neither side has room for it,
-/// shrunk (keeping its shape, down to smallest) to the side with more room; else, at
-/// its size, wherever on the screen it covers the least of the well (then the least of
-/// the main window). All rectangles are in global coordinates; screen is the available
-/// area of the main window's screen.
-QRect besideMainWindow(QSize frameSize, QSize smallest, const QRect& mainFrame, const QRect& well,
-                       const QRect& screen);
+/// shrunk to the side with more room, keeping its shape, down to half its size; else,
+/// at its size, wherever on the screen it covers the least of the well (then the least
+/// of the main window). size is the window's inside, border what the frame adds to it.
+/// All rectangles are in global coordinates; screen is the available area of the main
+/// window's screen.
+QRect besideMainWindow(QSize size, QSize border, const QRect& mainFrame, const QRect& well, const QRect& screen);
 
 /// Puts a secondary window that has not been shown yet beside the main window, on the
 /// main window's screen, shrunk to the room there down to half its size (the size of

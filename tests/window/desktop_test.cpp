@@ -189,9 +189,9 @@ private slots:
         }
         // No room on either side even at half the size: of every place on the screen, one
         // that hides the least of the well, found here by trying them all.
-        const QRect main(400, 0, 480, 800), well(416, 90, 330, 650);
+        const QRect main(250, 0, 780, 900), well(276, 120, 540, 760);
         const QSize size(584, 778);
-        const QRect chosen = ui::besideMainWindow(size, size, main, well, screen);
+        const QRect chosen = ui::besideMainWindow(size, QSize(), main, well, screen);
         long long least = overlap(chosen, well);
         for (int x = screen.left(); x + size.width() <= screen.right() + 1; x += 2) {
             for (int y = screen.top(); y + size.height() <= screen.bottom() + 1; y += 2) {
