@@ -63,7 +63,7 @@ shot() { import -window root "$out/$1.png"; echo "  $1.png"; }
 # The visible windows whose title matches the pattern (the game, then its dialogs).
 windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null || true; }
 wait_windows() { # pattern count
-    for _ in $(seq 100); do [ "$(windows "$1" | wc -l)" -ge "$2" ] && return 0; sleep 0.1; done
+    for _ in $(seq 600); do [ "$(windows "$1" | wc -l)" -ge "$2" ] && return 0; sleep 0.1; done
     echo "no $2 windows titled $1" >&2; return 1
 }
 # A point of the board, in twips, on the screen: the board fills the window below its

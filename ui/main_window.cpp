@@ -204,7 +204,10 @@ void MainWindow::showRecords() {
 
 void MainWindow::placeBeside(QWidget& secondary) const {
     const QRect well = view_->wellArea();
-    placeBesideMainWindow(secondary, *this, QRect(view_->mapTo(this, well.topLeft()), well.size()));
+    // Not over the other secondary window either, if it is open.
+    QWidget* other = &secondary == handTable_ ? static_cast<QWidget*>(records_) : handTable_;
+    const QRect avoid = other && other->isVisible() ? other->frameGeometry() : QRect();
+    placeBesideMainWindow(secondary, *this, QRect(view_->mapTo(this, well.topLeft()), well.size()), avoid);
     closeOnEscape(secondary);
 }
 

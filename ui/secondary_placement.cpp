@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <tuple>
 
 namespace tumblehand::ui {
@@ -29,30 +30,48 @@ QRect inside(QRect frame, const QRect& screen) {
     return frame;
 }
 
-}  // namespace
+// Beside the main window at full size, right then left, else shrunk (down to half its
+// size) on the side with more room, then on the other; never over avoid.
+std::optional<QRect> beside(QSize size, QSize border, const QRect& mainFrame, const QRect& screen,
+                            const QRect& avoid) {
+    const auto free = [&](const QRect& frame) { return screen.contains(frame) && !frame.intersects(avoid); };
+    const auto levelTop = [&](int height) {
+        return std::max(screen.top(), std::min(mainFrame.top(), screen.bottom() + 1 - height));
+    };
+    const QSize full = size + border;
+    const QRect right(QPoint(mainFrame.right() + 1 + Gap, levelTop(full.height())), full);
+    if (free(right)) return right;
+    const QRect left(QPoint(mainFrame.left() - Gap - full.width(), levelTop(full.height())), full);
+    if (free(left)) return left;
 
-QRect besideMainWindow(QSize size, QSize border, const QRect& mainFrame, const QRect& well, const QRect& screen) {
-    const int width = size.width() + border.width();
-    const int height = size.height() + border.height();
-    const auto levelTop = [&](int h) { return std::max(screen.top(), std::min(mainFrame.top(), screen.bottom() + 1 - h)); };
-    const int top = levelTop(height);
-    const QRect right(mainFrame.right() + 1 + Gap, top, width, height);
-    if (screen.contains(right)) return right;
-    const QRect left(mainFrame.left() - Gap - width, top, width, height);
-    if (screen.contains(left)) return left;
-
-    // Smaller, but beside the game: the drawing scales with the window. At half its
-    // size a window shows its layout at 96 dpi, still easy to read.
+    // Smaller: the drawing scales with the window, and at half its size a window shows
+    // its layout at 96 dpi, still easy to read.
     const int roomRight = screen.right() - mainFrame.right() - Gap;
     const int roomLeft = mainFrame.left() - Gap - screen.left();
-    const QSize room(std::max(roomRight, roomLeft) - border.width(), screen.height() - border.height());
-    const QSize shrunk = size.scaled(room, Qt::KeepAspectRatio);
-    if (shrunk.width() * 2 >= size.width() && shrunk.width() < size.width()) {
-        const QSize frame = shrunk + border;
-        const int x = roomRight >= roomLeft ? right.left() : mainFrame.left() - Gap - frame.width();
-        return QRect(QPoint(x, levelTop(frame.height())), frame);
+    const std::array<bool, 2> sides = {roomRight >= roomLeft, roomRight < roomLeft};
+    for (const bool toRight : sides) {
+        const QSize room((toRight ? roomRight : roomLeft) - border.width(), screen.height() - border.height());
+        const QSize shrunk = size.scaled(room.boundedTo(size), Qt::KeepAspectRatio) + border;
+        if ((shrunk.width() - border.width()) * 2 < size.width()) continue;
+        const int x = toRight ? right.left() : mainFrame.left() - Gap - shrunk.width();
+        const QRect frame(QPoint(x, levelTop(shrunk.height())), shrunk);
+        if (free(frame)) return frame;
     }
+    return std::nullopt;
+}
 
+}  // namespace
+
+QRect besideMainWindow(QSize size, QSize border, const QRect& mainFrame, const QRect& well, const QRect& screen,
+                       const QRect& avoid) {
+    if (const auto frame = beside(size, border, mainFrame, screen, avoid)) return *frame;
+    if (const auto frame = beside(size, border, mainFrame, screen, QRect())) return *frame;
+
+    const int width = size.width() + border.width();
+    const int height = size.height() + border.height();
+    const int top = std::max(screen.top(), std::min(mainFrame.top(), screen.bottom() + 1 - height));
+    const QRect right(mainFrame.right() + 1 + Gap, top, width, height);
+    const QRect left(mainFrame.left() - Gap - width, top, width, height);
     // No room beside it at all: try the places along the main window, the well and the
     // screen's edges, and keep the one that hides the least of the well.
     const std::array<int, 6> xs = {right.left(), left.left(), well.right() + 1, well.left() - width,
@@ -73,7 +92,7 @@ QRect besideMainWindow(QSize size, QSize border, const QRect& mainFrame, const Q
     return best;
 }
 
-void placeBesideMainWindow(QWidget& secondary, const QWidget& mainWindow, const QRect& well) {
+void placeBesideMainWindow(QWidget& secondary, const QWidget& mainWindow, const QRect& well, const QRect& avoid) {
     const QScreen* screen = mainWindow.screen();
     if (!screen) return;
     const QRect available = screen->availableGeometry();
@@ -86,7 +105,7 @@ void placeBesideMainWindow(QWidget& secondary, const QWidget& mainWindow, const 
         secondary.resize(secondary.size().scaled(room, Qt::KeepAspectRatio));
     }
     const QRect frame = besideMainWindow(secondary.size(), border, mainFrame,
-                                         QRect(mainWindow.mapToGlobal(well.topLeft()), well.size()), available);
+                                         QRect(mainWindow.mapToGlobal(well.topLeft()), well.size()), available, avoid);
     if (frame.size() != secondary.size() + border) secondary.resize(frame.size() - border);
     // A window's position is that of its frame.
     secondary.move(frame.topLeft());

@@ -177,21 +177,27 @@ private slots:
             const QRect frame = frameOf(*game.window.recordsWindow());
             QVERIFY(frame.right() < frameOf(game.window).left() && screen.contains(frame));
         }
-        // The game in the middle, as a window manager puts it, with no room for the table
-        // on either side: it is smaller, but beside the game.
+        // The game in the middle, as a window manager puts it, with no room for either
+        // window on either side: they are smaller, but beside the game, one on each side.
         {
             Game game(QPoint(405, 100));
             QTest::keyClick(game.window.boardView(), Qt::Key_F3);
+            QTest::keyClick(game.window.boardView(), Qt::Key_F4);
             ui::HandTableWindow& table = *game.window.handTableWindow();
-            QVERIFY(QTest::qWaitForWindowExposed(&table));
-            QVERIFY(!frameOf(table).intersects(frameOf(game.window)) && screen.contains(frameOf(table)));
-            QVERIFY(table.width() < table.sizeHint().width() && table.width() >= table.sizeHint().width() / 2);
+            ui::RecordsWindow& records = *game.window.recordsWindow();
+            QVERIFY(QTest::qWaitForWindowExposed(&table) && QTest::qWaitForWindowExposed(&records));
+            for (QWidget* secondary : {static_cast<QWidget*>(&table), static_cast<QWidget*>(&records)}) {
+                QVERIFY(!frameOf(*secondary).intersects(frameOf(game.window)) && screen.contains(frameOf(*secondary)));
+                QVERIFY(secondary->width() < secondary->sizeHint().width() &&
+                        secondary->width() >= secondary->sizeHint().width() / 2);
+            }
+            QVERIFY(!frameOf(table).intersects(frameOf(records)));
         }
         // No room on either side even at half the size: of every place on the screen, one
         // that hides the least of the well, found here by trying them all.
         const QRect main(250, 0, 780, 900), well(276, 120, 540, 760);
         const QSize size(584, 778);
-        const QRect chosen = ui::besideMainWindow(size, QSize(), main, well, screen);
+        const QRect chosen = ui::besideMainWindow(size, QSize(0, 0), main, well, screen);
         long long least = overlap(chosen, well);
         for (int x = screen.left(); x + size.width() <= screen.right() + 1; x += 2) {
             for (int y = screen.top(); y + size.height() <= screen.bottom() + 1; y += 2) {
