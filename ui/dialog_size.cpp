@@ -16,9 +16,10 @@ namespace {
 
 int sensibleWidth(const QWidget& dialog) {
     const QFontMetrics metrics(dialog.font());
-    // A title bar holds the title, a little space around it and up to three window
-    // buttons; its font is often bolder than the dialog's, hence the fifth more.
-    const int title = metrics.horizontalAdvance(dialog.windowTitle()) * 6 / 5 + metrics.height() * 7;
+    // A title bar holds an icon, the title, a little space around it and up to three
+    // window buttons; its font is often bolder and larger than the dialog's (Qt's own
+    // title bars on Wayland), hence half as wide again.
+    const int title = metrics.horizontalAdvance(dialog.windowTitle()) * 3 / 2 + metrics.height() * 8;
     return std::max(title, metrics.height() * 16);
 }
 
