@@ -38,7 +38,10 @@ Form1::Form1(Platform& platform)
     Label3 = makeLabel(2880, 4320, 495, 240, "", colors::Red);
     Label5 = makeLabel(2760, 4800, 585, 225, "LV1", colors::Black);
     Label1 = makeLabel(120, 5400, 975, 255, "SCORE", colors::Black);
-    Label2 = makeLabel(540, 5400, 135, 240, "", colors::Yellow);
+    // The multiplier: at 540 it would be painted over "SCORE", and between "SCORE" and
+    // the score there is no room for "×32"; it ends the score's row instead, under the
+    // level, where no score reaches.
+    Label2 = makeLabel(2760, 5400, 735, 240, "", colors::Yellow);
     Score = makeLabel(1200, 5400, 180, 285, "0", colors::Black);
     Chusi.Caption = "中断(&D)";
 }

@@ -82,8 +82,12 @@ BoardView::BoardView(const Form1& form, QWidget* parent) : QWidget(parent), form
     }
     tracker_.trackLabel(form_.Label5, {LevelPoints, true, Qt::AlignLeft, false});
     tracker_.trackLabel(form_.Label1, caption);
-    tracker_.trackLabel(form_.Label2, caption);
-    tracker_.trackLabel(form_.Score, {RankPoints, true, Qt::AlignLeft, false});
+    // The multiplier sits at the end of the score's row, after the longest score: a
+    // score too long for the room before it, and a multiplier too long for the room
+    // left in the row, are squeezed rather than run into each other.
+    const double rowEnd = AreaWidth - 30;
+    tracker_.trackLabel(form_.Label2, {CaptionPoints, true, Qt::AlignLeft, false, rowEnd - form_.Label2.Left});
+    tracker_.trackLabel(form_.Score, {RankPoints, true, Qt::AlignLeft, false, form_.Label2.Left - 60.0 - form_.Score.Left});
     tracker_.trackLabel(form_.YakuL, centred);
     tracker_.trackLabel(form_.Gscore, caption);
     tracker_.trackLabel(form_.TotalS, popup);
@@ -101,6 +105,10 @@ QSize BoardView::minimumSizeHint() const {
 
 TwipsScale BoardView::scale() const {
     return TwipsScale(QSizeF(size()), AreaWidth, AreaHeight);
+}
+
+QRect BoardView::wellArea() const {
+    return scale().rect(PlayBox.x(), PlayBox.y(), PlayBox.width(), PlayBox.height()).toAlignedRect();
 }
 
 bool BoardView::repaintChanges() {
@@ -130,10 +138,16 @@ void BoardView::drawLabel(QPainter& painter, const TwipsScale& s, const Label& l
     if (!label.Visible || label.Caption.empty()) return;
     if (!(index ? touchesAt(*index) : touches(&label))) return;
     const LabelStyle& style = tracker_.style(label);
+    const QFont font = gameFont(style.points, style.bold, s.factor());
+    if (style.widest > 0) {
+        drawPlainTextFitted(painter, s.rect(container.x() + label.Left, container.y() + label.Top, style.widest, label.Height),
+                            Qt::AlignLeft | Qt::AlignVCenter, toQString(label.Caption), font, toQColor(label.ForeColor));
+        return;
+    }
     const QRectF rect = s.rect(container.x() + label.Left, container.y() + label.Top, label.Width,
                                label.Height);
-    drawPlainText(painter, rect, style.horizontal | Qt::AlignVCenter, toQString(label.Caption),
-                  gameFont(style.points, style.bold, s.factor()), toQColor(label.ForeColor));
+    drawPlainText(painter, rect, style.horizontal | Qt::AlignVCenter, toQString(label.Caption), font,
+                  toQColor(label.ForeColor));
 }
 
 void BoardView::drawPicture(QPainter& painter, const Picture& picture) {

@@ -39,6 +39,8 @@ public:
 
     /// The mapping used for the current widget size.
     TwipsScale scale() const;
+    /// The well, in the view's coordinates.
+    QRect wellArea() const;
 
     /// Asks for a repaint of just the areas whose controls changed since the last call
     /// (each one's old and new place). Returns false, asking nothing, if none changed.

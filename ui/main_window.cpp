@@ -8,6 +8,7 @@
 #include "ui/modal_time.h"
 #include "ui/model_snapshot.h"
 #include "ui/records_window.h"
+#include "ui/secondary_placement.h"
 #include "ui/text_painting.h"
 
 #include <QAction>
@@ -185,6 +186,7 @@ void MainWindow::showHandTable() {
         // The game keeps the keys: play goes on behind the table.
         handTable_->setAttribute(Qt::WA_ShowWithoutActivating);
         handTable_->resize(handTable_->sizeHint());
+        placeBeside(*handTable_);
     }
     handTable_->show();
     handTable_->raise();
@@ -196,10 +198,20 @@ void MainWindow::showRecords() {
         records_->setWindowIcon(windowIcon());
         records_->setAttribute(Qt::WA_ShowWithoutActivating);
         records_->resize(records_->sizeHint());
+        placeBeside(*records_);
     }
     records_->show();
     records_->raise();
     records_->update();
+}
+
+void MainWindow::placeBeside(QWidget& secondary) const {
+    const QRect well = view_->wellArea();
+    // Not over the other secondary window either, if it is open.
+    QWidget* other = &secondary == handTable_ ? static_cast<QWidget*>(records_) : handTable_;
+    const QRect avoid = other && other->isVisible() ? other->frameGeometry() : QRect();
+    placeBesideMainWindow(secondary, *this, QRect(view_->mapTo(this, well.topLeft()), well.size()), avoid);
+    closeOnEscape(secondary);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

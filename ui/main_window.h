@@ -35,6 +35,10 @@ public:
     /// Runs Form_Load: the window is opening.
     void load();
 
+    /// Paints what the model changed so far, also in the middle of a procedure: a dialog
+    /// is about to open, and the game must be on screen as it is behind it.
+    void showModelNow() { refreshViews(); }
+
     /// Shows the hand table, creating it the first time. It does not take the keys.
     void showHandTable();
     /// Shows the records window, creating it the first time. It does not take the keys.
@@ -66,6 +70,8 @@ private:
     bool runProcedure(Procedure&& procedure);
 
     void buildMenus();
+    /// Puts a secondary window beside this one, before it is first shown.
+    void placeBeside(QWidget& secondary) const;
     void onTick();
     void refreshViews();
     void armTimer();

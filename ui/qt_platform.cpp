@@ -1,4 +1,6 @@
 #include "ui/qt_platform.h"
+#include "ui/dialog_answer_keys.h"
+#include "ui/dialog_size.h"
 #include "ui/hand_table_window.h"
 #include "ui/main_window.h"
 #include "ui/measure_hook.h"
@@ -49,28 +51,39 @@ QWidget* QtPlatform::dialogParent() const {
     return window_.data();
 }
 
+void QtPlatform::beforeDialog() {
+    if (window_) window_->showModelNow();
+}
+
 void QtPlatform::messageBox(std::string_view text, std::string_view title) {
+    beforeDialog();
     ModalTime::Scope scope(modal_);
     QMessageBox box(QMessageBox::NoIcon, dialogTitle(title), fromUtf8(text), QMessageBox::Ok, dialogParent());
     box.setTextFormat(Qt::PlainText);
+    giveSensibleWidth(box);
     box.exec();
 }
 
 bool QtPlatform::askYesNo(std::string_view text, std::string_view title) {
+    beforeDialog();
     ModalTime::Scope scope(modal_);
     QMessageBox box(QMessageBox::Question, dialogTitle(title), fromUtf8(text),
                     QMessageBox::Yes | QMessageBox::No, dialogParent());
     box.setTextFormat(Qt::PlainText);
+    giveSensibleWidth(box);
     box.setDefaultButton(QMessageBox::Yes);
+    answerOnLetterPress(box);
     return box.exec() == QMessageBox::Yes;
 }
 
 std::string QtPlatform::inputBox(std::string_view prompt, std::string_view title,
                                  std::string_view defaultText) {
+    beforeDialog();
     ModalTime::Scope scope(modal_);
     QInputDialog dialog(dialogParent());
     dialog.setWindowTitle(dialogTitle(title));
     dialog.setLabelText(promptText(prompt));
+    giveSensibleWidth(dialog);
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setTextValue(fromUtf8(defaultText));
     // QInputDialog selects the default answer itself, so typing replaces it.

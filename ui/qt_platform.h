@@ -42,6 +42,8 @@ public:
 
 private:
     QWidget* dialogParent() const;
+    /// What the game changed so far is painted before a dialog holds it still.
+    void beforeDialog();
 
     std::mt19937 generator_;
     ModalTime modal_;

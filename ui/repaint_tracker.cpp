@@ -95,7 +95,7 @@ QRectF RepaintTracker::footprintOf(const Entry& e, const TwipsScale& s, double r
     // The text is not clipped to its label: it may run past either side and above and
     // below, so take its own extent, a little wider for overhangs and its shadow.
     const TextSize size = textSize(l.Caption, e.style, s.factor());
-    const double width = size.width;
+    const double width = e.style.widest > 0 ? std::min(size.width, s.length(e.style.widest)) : size.width;
     const double height = size.height;
     double left = box.left();
     if (e.style.horizontal & Qt::AlignHCenter) left = box.center().x() - width / 2;

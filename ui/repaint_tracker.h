@@ -20,6 +20,9 @@ struct LabelStyle {
     bool bold = true;
     Qt::Alignment horizontal = Qt::AlignLeft;
     bool filled = false;  ///< the label's rectangle is painted black behind its text
+    /// Twips from the label's left edge that a left-aligned caption may take; a wider
+    /// one is squeezed into them. 0: as wide as it is.
+    double widest = 0;
 };
 
 /// Remembers what each control of the board showed when last looked at and where it
