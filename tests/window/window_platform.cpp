@@ -60,4 +60,34 @@ void WindowPlatform::showRecords() {
     if (window_) window_->showRecords();
 }
 
+void RealDialogPlatform::messageBox(std::string_view text, std::string_view title) {
+    dialogs.emplace_back(text);
+    real_.messageBox(text, title);
+}
+
+bool RealDialogPlatform::askYesNo(std::string_view text, std::string_view title) {
+    dialogs.emplace_back(text);
+    return real_.askYesNo(text, title);
+}
+
+std::string RealDialogPlatform::inputBox(std::string_view prompt, std::string_view title,
+                                         std::string_view defaultText) {
+    dialogs.emplace_back(prompt);
+    return real_.inputBox(prompt, title, defaultText);
+}
+
+DialogAnswerer::DialogAnswerer(std::function<void(QDialog&)> answer) : answer_(std::move(answer)) {
+    connect(&poll_, &QTimer::timeout, this, [this] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QDialog*>(widget);
+            if (dialog && dialog->isVisible() && dialog != last_.data()) {
+                last_ = dialog;
+                // Let the nested event loop deliver what is pending first.
+                QTimer::singleShot(50, dialog, [this, dialog] { answer_(*dialog); });
+            }
+        }
+    });
+    poll_.start(10);
+}
+
 }  // namespace tumblehand::test

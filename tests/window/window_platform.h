@@ -1,19 +1,25 @@
 #pragma once
 
+#include "board/form1.h"
 #include "shell/platform.h"
+#include "ui/board_view.h"
+#include "ui/main_window.h"
 #include "ui/modal_time.h"
+#include "ui/qt_platform.h"
 
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
 #include <QString>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 #include <deque>
 #include <functional>
 #include <random>
 #include <string>
 #include <vector>
-
-namespace tumblehand::ui {
-class MainWindow;
-}
 
 namespace tumblehand::test {
 
@@ -59,6 +65,56 @@ private:
     std::mt19937 generator_{1};
     ui::ModalTime modal_;
     ui::MainWindow* window_ = nullptr;
+};
+
+/// The same, but the messages, the quit question and the name prompts are the game's own
+/// Qt dialogs, so that a test can look at them and answer them as a player does.
+class RealDialogPlatform : public WindowPlatform {
+public:
+    using WindowPlatform::WindowPlatform;
+    void attach(ui::MainWindow& window) { WindowPlatform::attach(window), real_.attach(window); }
+    ui::ModalTime& modalTime() { return real_.modalTime(); }
+    void messageBox(std::string_view text, std::string_view title) override;
+    bool askYesNo(std::string_view text, std::string_view title) override;
+    std::string inputBox(std::string_view prompt, std::string_view title,
+                         std::string_view defaultText) override;
+
+private:
+    ui::QtPlatform real_;
+};
+
+/// A shown main window on a form of its own, with the keyboard focus on the board.
+template <class P = WindowPlatform>
+struct GameWindow {
+    QTemporaryDir folder;
+    P platform{folder.path().toStdString()};
+    Form1 form{platform};
+    ui::MainWindow window{form, platform.modalTime()};
+
+    explicit GameWindow(QPoint at = {}) {
+        platform.attach(window);
+        window.load();
+        window.move(at);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        window.boardView()->setFocus();
+    }
+    void key(int key) { QTest::keyClick(window.boardView(), Qt::Key(key)); }
+    /// Runs the deal-in by hand, tick by tick, so that the test does not wait on the clock.
+    void dealIn(int phase = -1) {
+        for (int n = 0; n < 80 && !form.Timer1.Enabled() && form.state.DealPhase != phase; ++n) form.Timer2_Timer();
+    }
+};
+
+/// Hands every dialog that opens, one after another, to answer, once its event loop runs.
+class DialogAnswerer : public QObject {
+public:
+    explicit DialogAnswerer(std::function<void(QDialog&)> answer);
+
+private:
+    std::function<void(QDialog&)> answer_;
+    QTimer poll_;
+    QPointer<QDialog> last_;
 };
 
 }  // namespace tumblehand::test
