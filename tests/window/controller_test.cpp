@@ -1,7 +1,6 @@
-// A game controller is a second keyboard: the game sees the same key codes and menu
-// commands as from the keys, a held direction repeats, pads come and go in the middle of
-// a game, the quit question takes the pad's answer, and nothing polls while none is
-// attached. SDL's virtual controller stands in for a real one.
+// A game controller is a second keyboard: the game sees the same keys and menu commands,
+// a held direction repeats, pads come and go mid-game, the quit question takes the pad's
+// answer, and nothing polls while none is attached. SDL's virtual pad stands in for one.
 #include "tests/window/window_platform.h"
 #include "ui/controller_input.h"
 #include "ui/controller_keys.h"
@@ -13,9 +12,7 @@
 
 #include <SDL.h>
 
-#include <memory>
 #include <optional>
-#include <vector>
 
 using namespace tumblehand;
 
@@ -90,11 +87,8 @@ private slots:
     void theGameSeesTheSameKeysFromThePadAsFromTheKeyboard() {
         // A new game, the first card shifted along the top row, moves, turns and steps
         // down with both the D-pad and the stick, pause and go on, a new game with Back.
-        struct Step {
-            Move move;
-            Qt::Key key;
-            int dealInTo = 0;  ///< after it: 1 the first card sits in the top row, -1 the pair falls
-        };
+        // dealInTo: after the step, 1 the first card sits in the top row, -1 the pair falls.
+        struct Step { Move move; Qt::Key key; int dealInTo = 0; };
         const Step steps[] = {
             {Move::Start, Qt::Key_F2, 1}, {Move::StickLeft, Qt::Key_Left, -1}, {Move::PadRight, Qt::Key_Right},
             {Move::StickRight, Qt::Key_Right}, {Move::PadLeft, Qt::Key_Left}, {Move::South, Qt::Key_Up},
