@@ -189,7 +189,7 @@ void MainWindow::showHandTable() {
 
 void MainWindow::showRecords() {
     if (!records_) {
-        records_ = new RecordsWindow(form_, this);
+        records_ = new RecordsWindow(form_.form3(), this);
         records_->setWindowIcon(windowIcon());
         records_->setAttribute(Qt::WA_ShowWithoutActivating);
         records_->resize(records_->sizeHint());
