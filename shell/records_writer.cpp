@@ -170,9 +170,4 @@ RecordsSave saveRecordsFile(const std::string& path, const Records& records,
     return result;
 }
 
-std::string writeRecordsFile(const std::string& path, const Records& records,
-                             RecordsStatus statusOfExisting) {
-    return saveRecordsFile(path, records, statusOfExisting).error;
-}
-
 }  // namespace tumblehand

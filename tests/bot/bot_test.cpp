@@ -116,11 +116,11 @@ TEST(BotInvariants, TheRecordsFileMustReadCleanAndInOrder) {
     Records records;
     records.scores[0] = {"900", true};
     records.scores[1] = {"800", false};
-    ASSERT_EQ(writeRecordsFile(path, records, RecordsStatus::Missing), "");
+    ASSERT_EQ(saveRecordsFile(path, records, RecordsStatus::Missing).error, "");
     EXPECT_EQ(checkRecordsFile(path), "");
 
     records.scores[2] = {"850", true};
-    ASSERT_EQ(writeRecordsFile(path, records, RecordsStatus::Ok), "");
+    ASSERT_EQ(saveRecordsFile(path, records, RecordsStatus::Ok).error, "");
     EXPECT_NE(checkRecordsFile(path).find("place 3 (850) above place 2 (800)"), std::string::npos);
 
     std::ofstream(path, std::ios::binary | std::ios::trunc) << "1,\"a\"\r\n";

@@ -5,6 +5,7 @@
 #include "board/numbers.h"
 #include "shell/record_text.h"
 #include "shell/records_file.h"
+#include "tools/sim/face_names.h"
 
 namespace tumblehand::sim {
 

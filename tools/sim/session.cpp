@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "tools/sim/face_names.h"
 #include "tools/sim/labels.h"
 #include "tools/sim/state_fields.h"
 
