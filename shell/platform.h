@@ -27,9 +27,10 @@ public:
 
     /// The folder of the program's executable, as the platform reports it.
     virtual std::string programFolder() = 0;
-    /// The player's own data folder (XDG_DATA_HOME, else ~/.local/share), where the
-    /// records go when the program's folder cannot be written; empty when unknown.
-    virtual std::string userDataFolder();
+    /// The player's own data folder (on Linux $XDG_DATA_HOME, else ~/.local/share),
+    /// where the records go when the program's folder cannot be written; empty when
+    /// unknown. The core reads no environment: it asks here.
+    virtual std::string userDataFolder() = 0;
 
     /// Stops the cue that is playing, if any, and plays the WAV file from its start
     /// without waiting. A missing or broken file plays nothing.
