@@ -111,8 +111,7 @@ bool MainWindow::runProcedure(Procedure&& procedure) {
         ~Release() { busy = false; }
     } release{busy_};
     procedure();
-    // A new game stands at 1010 ms until its first pair has come in.
-    if (measure::startAtTopSpeed() && form_.state.GravityInterval == 1010) form_.state.GravityInterval = 110;
+    measure::applyMeasuredLevel(form_.state);
     busy_ = false;
 
     // The game stood still while a dialog was open: move its timers on by that time.
