@@ -11,11 +11,11 @@
 #include "board/numbers.h"
 #include "shell/records_file.h"
 #include "tools/fake/board_text.h"
-#include "tools/sim/bot.h"
-#include "tools/sim/bot_invariants.h"
-#include "tools/sim/scenario.h"
-#include "tools/sim/session.h"
-#include "tools/sim/temp_folder.h"
+#include "sim/bot.h"
+#include "sim/bot_invariants.h"
+#include "sim/scenario.h"
+#include "sim/session.h"
+#include "sim/temp_folder.h"
 
 namespace tumblehand::sim {
 namespace {

@@ -1,4 +1,4 @@
-#include "tools/sim/face_names.h"
+#include "sim/face_names.h"
 
 #include <array>
 

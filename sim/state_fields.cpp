@@ -1,11 +1,11 @@
-#include "tools/sim/state_fields.h"
+#include "sim/state_fields.h"
 
 #include <charconv>
 #include <functional>
 #include <limits>
 #include <optional>
 
-#include "tools/sim/face_names.h"
+#include "sim/face_names.h"
 
 namespace tumblehand::sim {
 
