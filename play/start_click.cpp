@@ -25,7 +25,6 @@ void Form1::Start_Click() {
 
     state.ComboCount = 0;
     state.ScoreMultiplier = 1;
-    state.JokerWeight = 2;
     if (state.PigBoost) {
         state.PigWeight = 100;
         state.PigBoost = false;
@@ -56,12 +55,10 @@ void Form1::Start_Click() {
 
     ComboCheck();
 
-    MoveNum.Caption.clear();
     MoveCard.Width = 480;
     MoveNum.Left = 1080;
     MoveNum.Width = 480;
-    MoveCard.Face = CardFace::Back;
-    MoveCard.Left = 2640;
+    returnMoveCardToDeck();
 
     state.GravityInterval = 1010;
     for (int i = 0; i < Board::Cells; ++i) board.clear(i);

@@ -39,9 +39,7 @@ void Form1::GAMEOVER() {
     state.DealTick = 0;
     // Left at 1 the second card of the deal-in would still answer Left and Right.
     state.DealPhase = 0;
-    MoveNum.Caption.clear();
-    MoveCard.Face = CardFace::Back;
-    MoveCard.Left = 2640;
+    returnMoveCardToDeck();
     // A finished game is not suspended: a "↓" left from a pause would otherwise switch
     // gravity on over a pair that no longer falls at the next press.
     if (StopL.Caption == "↓") {
@@ -87,12 +85,8 @@ void Form1::GAMEOVER() {
                               Title);
     }
 
-    Form3& records3 = form3();
-    for (std::size_t i = 0; i < 10; ++i) {
-        records3.Label1[i].Caption = records.names[i];
-        records3.Score[i].Caption = records.scores[i].text;
-    }
-    records3.Form_Load(path);
+    // The records window shows the file as it now is (the old one, if the save failed).
+    form3().Form_Load(path);
 }
 
 }  // namespace tumblehand
