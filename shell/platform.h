@@ -1,9 +1,16 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace tumblehand {
+
+/// A uniform float in [0, 1) from 32 raw generator bits, for Platform::random(): the top
+/// 24 give every k / 2^24, always below 1, the same with every standard library.
+constexpr float unitFloat(std::uint32_t bits) {
+    return static_cast<float>(bits >> 8) * (1.0f / 16777216.0f);
+}
 
 /// Everything the game asks of the world outside the core: randomness, dialogs, the
 /// program's folder, audio and the main window. The window implements it with Qt;
