@@ -10,7 +10,7 @@ packages=(cmake ninja-build g++ pkg-config
           qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-qpa-plugins libqt6svg6
           gstreamer1.0-plugins-base gstreamer1.0-plugins-good
           libgtest-dev libgmock-dev libbenchmark-dev fonts-noto-cjk
-          clang libclang-rt-14-dev
+          clang libclang-rt-14-dev clang-format
           xvfb xauth xdotool imagemagick x11-utils
           desktop-file-utils appstream)
 
