@@ -34,10 +34,6 @@ public:
 
     static constexpr int column(int i) { return i % Columns; }
     static constexpr int row(int i) { return i / Columns; }
-    static constexpr bool hasBelow(int i) { return i < Cells - Columns; }
-    static constexpr bool hasAbove(int i) { return i >= Columns; }
-    static constexpr bool hasLeft(int i) { return i % Columns != 0; }
-    static constexpr bool hasRight(int i) { return i % Columns != Columns - 1; }
 
 private:
     std::array<Picture, Cells> mas_;

@@ -11,11 +11,6 @@ namespace tumblehand {
 /// four suits the number is also the SuitIndex.
 enum class CardFace : std::uint8_t { Spade, Heart, Diamond, Club, Joker, Pig, Back, Empty };
 
-/// The eight face names, as the scenario runner and the dump spell them.
-std::string_view faceName(CardFace face);
-/// Parses a face name; returns false for an unknown name.
-bool parseFaceName(std::string_view name, CardFace& face);
-
 /// True for the four suits.
 constexpr bool isSuit(CardFace face) { return face <= CardFace::Club; }
 

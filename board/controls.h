@@ -46,6 +46,15 @@ struct Picture {
     int Height = 0;
 };
 
+/// A double rule: a white line with a grey one just below it (horizontal, Y1 == Y2) or
+/// just right of it (vertical, X1 == X2), from (X1, Y1) to (X2, Y2) in twips.
+struct Rule {
+    int X1 = 0;
+    int Y1 = 0;
+    int X2 = 0;
+    int Y2 = 0;
+};
+
 /// A label as the window lays it out at design time.
 inline Label makeLabel(int left, int top, int width, int height, std::string caption, Rgb color,
                        bool visible = true) {

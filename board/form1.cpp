@@ -16,11 +16,11 @@ Form1::Form1(Platform& platform)
     NowCard[0] = makePicture(120, 840, 480, 480, CardFace::Back);
     NowNum[0] = makeLabel(120, 960, 495, 255, "", colors::Black);
 
-    MoveCard = makePicture(2640, 0, 480, 480, CardFace::Back);
+    MoveCard = makePicture(DeckLeft, 0, 480, 480, CardFace::Back);
     MoveNum = makeLabel(1080, 120, 495, 255, "", colors::RankGreen);
     ura1[0] = makePicture(2880, 240, 480, 480, CardFace::Back);
     ura1[1] = makePicture(2760, 120, 480, 480, CardFace::Back);
-    ura1[2] = makePicture(2640, 0, 480, 480, CardFace::Back);
+    ura1[2] = makePicture(DeckLeft, 0, 480, 480, CardFace::Back);
     for (int i = 0; i < 4; ++i) {
         Gara[static_cast<std::size_t>(i)] = makePicture(120 + 480 * i, 5760, 480, 480, garaFace(i));
     }
@@ -55,6 +55,12 @@ void Form1::Form_Load() {
     NextNum[0].ForeColor = MoveNum.ForeColor;
     NextNum[1].ForeColor = MoveNum.ForeColor;
     YakuL.Caption.clear();
+}
+
+void Form1::returnMoveCardToDeck() {
+    MoveNum.Caption.clear();
+    MoveCard.Face = CardFace::Back;
+    MoveCard.Left = DeckLeft;
 }
 
 void Form1::Cleanen() {

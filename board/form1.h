@@ -29,6 +29,8 @@ public:
     std::array<Picture, 2> NowCard;   ///< the falling pair's cards (outside the client area)
     std::array<Label, 2> NowNum;
     Picture MoveCard;                 ///< the card sliding in from the deck
+    /// Where MoveCard lies, face down, when no card slides in: on the deck.
+    static constexpr int DeckLeft = 2640;
     Label MoveNum;
     std::array<Picture, 3> ura1;      ///< the deck's three backs
     std::array<Picture, 6> Gara;      ///< the face pictures; 4 (joker) and 5 (pig) are shown
@@ -56,6 +58,8 @@ public:
 
     // ---- board and cards ----
     void Form_Load();
+    /// MoveCard back on the deck, face down, and its rank text cleared.
+    void returnMoveCardToDeck();
     void Cleanen();
     void Appear();
     void Nexter();

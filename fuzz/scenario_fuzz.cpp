@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "fuzz/fuzz_folder.h"
-#include "tools/sim/scenario.h"
-#include "tools/sim/words.h"
+#include "sim/scenario.h"
+#include "sim/words.h"
 
 using namespace tumblehand;
 

@@ -12,19 +12,6 @@ namespace {
 
 constexpr std::int32_t FirstPigValue = 15;
 
-std::int32_t rankTextValue(const std::string& rank) {
-    if (rank.size() == 1) {
-        switch (rank[0]) {
-            case 'A': return 14;  // the ace is high only
-            case 'J': return 11;
-            case 'Q': return 12;
-            case 'K': return 13;
-            default: break;
-        }
-    }
-    return leadingNumber(rank);
-}
-
 // The same text as decimal(value), written into the tag's own buffer: the scan
 // rewrites fifty tags every time the well comes to rest.
 void writeDecimal(std::string& text, std::int32_t value) {
@@ -39,7 +26,7 @@ void valuationPass(Form1& form) {
     std::int32_t nextPigValue = FirstPigValue;
     for (int i = 0; i < Board::Cells; ++i) {
         if (form.board.isCountedPig(i)) return;
-        std::int32_t value = rankTextValue(form.Num(i).Caption);
+        std::int32_t value = handRankValue(form.Num(i).Caption);
         if (form.board.isPigCard(i)) {
             value = nextPigValue;
             nextPigValue += 2;  // every pig card its own odd value, so no two ever match
@@ -60,13 +47,6 @@ std::uint8_t rowInPlay(const Form1& form) {
 bool rowIsFull(const Form1& form, RowSpan row) {
     for (int i = row.first; i <= row.last; ++i) {
         if (form.board.isEmpty(i)) return false;
-    }
-    return true;
-}
-
-bool rowIsAllPigFaces(const Form1& form, RowSpan row) {
-    for (int i = row.first; i <= row.last; ++i) {
-        if (form.board.Mas(i).Face != CardFace::Pig) return false;
     }
     return true;
 }

@@ -9,7 +9,6 @@ namespace tumblehand {
 
 namespace {
 
-constexpr int DeckLeft = 2640;
 constexpr int Slide = 120;
 
 const char* totalRating(std::int32_t n) {
@@ -133,9 +132,7 @@ bool placementStep(Form1& form) {
     }
     ++state.DealPhase;
     state.DealTick = 0;
-    form.MoveNum.Caption.clear();
-    form.MoveCard.Face = CardFace::Back;
-    form.MoveCard.Left = DeckLeft;
+    form.returnMoveCardToDeck();
     return true;
 }
 

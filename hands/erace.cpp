@@ -29,18 +29,10 @@ int suitBonus(CardFace face) {
     }
 }
 
-std::int32_t rankValue(const std::string& rank) {
-    if (rank == "A") return 14;
-    if (rank == "J") return 11;
-    if (rank == "Q") return 12;
-    if (rank == "K") return 13;
-    return leadingNumber(rank);
-}
-
 // 4 × rank + suit bonus; an empty cell scores 0, so it never counts as weakest.
 std::int64_t cardScore(const Form1& form, int cell) {
     if (form.board.isEmpty(cell)) return 0;
-    return 4 * static_cast<std::int64_t>(rankValue(form.board.Num(cell).Caption)) +
+    return 4 * static_cast<std::int64_t>(handRankValue(form.board.Num(cell).Caption)) +
            suitBonus(form.board.Mas(cell).Face);
 }
 

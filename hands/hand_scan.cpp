@@ -14,6 +14,19 @@ RowSpan resolvedRow(const GameState& state) {
     return {first, last};
 }
 
+std::int32_t handRankValue(const std::string& rankText) {
+    const int rank = RankValue(rankText);
+    if (rank == 1) return 14;
+    return rank != 0 ? rank : leadingNumber(rankText);
+}
+
+bool rowIsAllPigFaces(const Form1& form, RowSpan row) {
+    for (int i = row.first; i <= row.last; ++i) {
+        if (form.board.Mas(i).Face != CardFace::Pig) return false;
+    }
+    return true;
+}
+
 const std::string& cellValueText(const Form1& form, int cell) {
     return form.board.Num(cell).Tag;
 }

@@ -34,10 +34,39 @@ inline RowValues rowValues(const Form1& form, RowSpan row) {
     return values;
 }
 
+/// The value a rank text has in hands: the dealt rank ("J" 11, "Q" 12, "K" 13), but the
+/// ace high only (14); any other text its leading number (a pig's counter, 0 for none).
+std::int32_t handRankValue(const std::string& rankText);
+
+/// True when every cell of the row shows a pig face, counted or dealt.
+bool rowIsAllPigFaces(const Form1& form, RowSpan row);
+
+/// The tally of Pair and TwoPair: for each card of the resolved row, counts the cards
+/// of the row that matches(vi, vj, sameText) accepts (the card itself included), and
+/// adds one to MatchTally for each card with at least `least` of them. sameText()
+/// compares the two cards' value texts, the test behind equal values.
+template <class Matches>
+void tallyMatchingCards(Form1& form, int least, Matches matches);
+
 /// The cell's value as the decimal text the board scan wrote.
 const std::string& cellValueText(const Form1& form, int cell);
 
 /// Clears one hand flag; an index outside 0..9 is ignored.
 void clearHandFlag(GameState& state, int handIndex);
+
+template <class Matches>
+void tallyMatchingCards(Form1& form, int least, Matches matches) {
+    const RowSpan row = resolvedRow(form.state);
+    const RowValues values = rowValues(form, row);
+    for (int i = row.first; i <= row.last; ++i) {
+        const std::int32_t vi = values[static_cast<std::size_t>(i)];
+        int count = 0;
+        for (int j = row.first; j <= row.last; ++j) {
+            const auto sameText = [&form, i, j] { return cellValueText(form, i) == cellValueText(form, j); };
+            if (matches(vi, values[static_cast<std::size_t>(j)], sameText)) ++count;
+        }
+        if (count >= least) ++form.state.MatchTally;
+    }
+}
 
 }  // namespace tumblehand

@@ -6,6 +6,8 @@
 #include "hands/rates.h"
 #include "hands/resolution.h"
 
+#include <optional>
+
 namespace tumblehand {
 
 namespace {
@@ -20,20 +22,20 @@ std::string lowered(const std::string& counter, std::int32_t by) {
     return decimal(sum32(leadingNumber(counter), -by));
 }
 
+// Counts a pig's counter (caption and tag) down by `by`, or, without a count, to 0;
+// PigEracer then removes it if it ran out.
+void countDown(Form1& form, int cell, std::optional<std::int32_t> by) {
+    Label& num = form.Num(cell);
+    num.Caption = by ? lowered(num.Caption, *by) : decimal(0);
+    num.Tag = by ? lowered(num.Tag, *by) : decimal(0);
+}
+
 // The row directly under the resolved row, whatever its cells hold.
 void rowBelowEffect(Form1& form, int handIndex) {
     const int first = form.state.ResolvedRowFirst;
     if (first >= Board::Cells - Board::Columns) return;  // the bottom row has nothing below
     for (int i = first + Board::Columns; i <= first + 2 * Board::Columns - 1; ++i) {
-        Label& num = form.Num(i);
-        if (handIndex <= ThreeOfAKind) {
-            const std::int32_t by = handIndex + 1;
-            num.Caption = lowered(num.Caption, by);
-            num.Tag = lowered(num.Tag, by);
-        } else {
-            num.Caption = decimal(0);
-            num.Tag = decimal(0);
-        }
+        countDown(form, i, handIndex <= ThreeOfAKind ? std::optional<std::int32_t>(handIndex + 1) : std::nullopt);
         form.PigEracer(i);
     }
 }
@@ -46,14 +48,7 @@ void wholeBoardEffect(Form1& form, int handIndex) {
     const auto flushAmount = static_cast<std::int32_t>(half);
     for (int i = 0; i < Board::Cells; ++i) {
         if (form.board.isCountedPig(i)) {
-            Label& num = form.Num(i);
-            if (handIndex == Flush) {
-                num.Caption = lowered(num.Caption, flushAmount);
-                num.Tag = lowered(num.Tag, flushAmount);
-            } else {
-                num.Caption = decimal(0);
-                num.Tag = decimal(0);
-            }
+            countDown(form, i, handIndex == Flush ? std::optional<std::int32_t>(flushAmount) : std::nullopt);
         }
         form.PigEracer(i);
     }

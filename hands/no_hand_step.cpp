@@ -14,13 +14,6 @@ namespace {
 constexpr std::int16_t BaseWeight = 2;
 constexpr std::int32_t PigSpecialLevel = 99;
 
-bool isPigRow(const Form1& form, RowSpan row) {
-    for (int i = row.first; i <= row.last; ++i) {
-        if (form.board.Mas(i).Face != CardFace::Pig) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 void applyNoHandStep(Form1& form) {
@@ -31,7 +24,7 @@ void applyNoHandStep(Form1& form) {
     state.ScoreMultiplier = limitMultiplier(roundHalfEven(state.PigWeight, 2));
     state.JokerWeight = BaseWeight;
 
-    if (isPigRow(form, row)) {
+    if (rowIsAllPigFaces(form, row)) {
         awardPoints(form, product32({state.Level, PigSpecialPoints, state.ComboCount, state.ScoreMultiplier}));
         // Every pig made or removed later in this chain counts at this level.
         state.Level = PigSpecialLevel;

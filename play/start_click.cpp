@@ -4,28 +4,33 @@
 
 namespace tumblehand {
 
-void Form1::Start_Click() {
-    Timer1.setEnabled(false);
-    Timer2.setEnabled(false);
-    Timer3.setEnabled(false);
-    state.HideNext = true;
+namespace {
 
-    const Records records = readRecordsFile(recordsPath(*this)).records;
-    state.BestCombo = records.bestCombo;
-    state.BestPoints = records.bestPoints;
+void stopTimers(Form1& form) {
+    form.Timer1.setEnabled(false);
+    form.Timer2.setEnabled(false);
+    form.Timer3.setEnabled(false);
+}
 
-    // Before the board is emptied: a counted pig left in cell 45 shows the next pair.
-    Nexter();
+// The bests of the records file, for the popups to rate this game's chains against.
+void readBests(Form1& form) {
+    const Records records = readRecordsFile(recordsPath(form)).records;
+    form.state.BestCombo = records.bestCombo;
+    form.state.BestPoints = records.bestPoints;
+}
 
-    Gscore.Visible = false;
-    Label2.Caption.clear();
-    Label2.ForeColor = colors::Yellow;
-    YakuL.Caption.clear();
-    YakuL.Visible = true;
+void clearHandTexts(Form1& form) {
+    form.Gscore.Visible = false;
+    form.Label2.Caption.clear();
+    form.Label2.ForeColor = colors::Yellow;
+    form.YakuL.Caption.clear();
+    form.YakuL.Visible = true;
+}
 
+// Normal rates and multiplier, unless a drop armed a boosted start; a boost lasts one game.
+void startRates(GameState& state) {
     state.ComboCount = 0;
     state.ScoreMultiplier = 1;
-    state.JokerWeight = 2;
     if (state.PigBoost) {
         state.PigWeight = 100;
         state.PigBoost = false;
@@ -40,32 +45,49 @@ void Form1::Start_Click() {
     } else {
         state.JokerWeight = 2;
     }
+}
 
-    state.Level = 1;
-    Label5.Caption = "LV1";
-    state.DealPhase = 0;
-    state.DealTick = 0;
+void startLevel(Form1& form) {
+    form.state.Level = 1;
+    form.Label5.Caption = "LV1";
+    form.state.DealPhase = 0;
+    form.state.DealTick = 0;
+}
 
-    Score.Caption = "0";
-    TotalS.Caption.clear();
+void clearScoreAndPopups(Form1& form) {
+    form.Score.Caption = "0";
+    form.TotalS.Caption.clear();
     // A popup left over from the old game would be rated against the new game's
     // records at its first deal-in, and could claim a record it never made.
-    TotalS.Visible = false;
-    ComboS.Visible = false;
-    ComboS.Caption.clear();
+    form.TotalS.Visible = false;
+    form.ComboS.Visible = false;
+    form.ComboS.Caption.clear();
+}
 
+// The sliding card whole and on the deck, the first fall slow, the well empty.
+void emptyDeckAndWell(Form1& form) {
+    form.MoveCard.Width = 480;
+    form.MoveNum.Left = 1080;
+    form.MoveNum.Width = 480;
+    form.returnMoveCardToDeck();
+    form.state.GravityInterval = 1010;
+    for (int i = 0; i < Board::Cells; ++i) form.board.clear(i);
+}
+
+}  // namespace
+
+void Form1::Start_Click() {
+    stopTimers(*this);
+    state.HideNext = true;
+    readBests(*this);
+    // Before the board is emptied: a counted pig left in cell 45 shows the next pair.
+    Nexter();
+    clearHandTexts(*this);
+    startRates(state);
+    startLevel(*this);
+    clearScoreAndPopups(*this);
     ComboCheck();
-
-    MoveNum.Caption.clear();
-    MoveCard.Width = 480;
-    MoveNum.Left = 1080;
-    MoveNum.Width = 480;
-    MoveCard.Face = CardFace::Back;
-    MoveCard.Left = 2640;
-
-    state.GravityInterval = 1010;
-    for (int i = 0; i < Board::Cells; ++i) board.clear(i);
-
+    emptyDeckAndWell(*this);
     Timer2.setEnabled(true);
 }
 

@@ -30,6 +30,8 @@ Form3::Form3() {
     Maxcombon = makeLabel(2160, 4680, 1935, 285, "0", RecordColor);
     MaxpointsP = makeLabel(120, 5520, 1935, 225, "Label", HolderColor);
     Maxpointsn = makeLabel(2160, 5520, 1935, 285, "0", RecordColor);
+    std::size_t next = 0;
+    for (const int y : {360, 4215, 4560, 5040, 5400}) Rules[next++] = Rule{0, y, ScaleWidth, y};
 }
 
 void Form3::Form_Load(const std::string& recordsPath) {

@@ -7,9 +7,12 @@
 
 namespace tumblehand {
 
-/// The records window's model: its labels, which show the records file. Positions are
-/// twips in the window's client area (4380 x 5835).
+/// The records window's model: its labels, which show the records file, and its rules.
+/// Positions are twips in the window's client area.
 struct Form3 {
+    static constexpr int ScaleWidth = 4380;
+    static constexpr int ScaleHeight = 5835;
+
     /// The window as designed: names "Label", numbers "0", places 1 to 3 in red,
     /// orange and yellow.
     Form3();
@@ -26,6 +29,8 @@ struct Form3 {
     Label Label3;                  ///< heading "Max Combo"
     Label Label6;                  ///< heading "Max Points"
     std::array<Label, 10> Label4;  ///< place numbers "1".."10"
+    /// Across the window: under the heading, around the best-combo and best-points rows.
+    std::array<Rule, 5> Rules;
 
     /// Reads the records file at path into the labels.
     void Form_Load(const std::string& recordsPath);

@@ -1,9 +1,16 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace tumblehand {
+
+/// A uniform float in [0, 1) from 32 raw generator bits, for Platform::random(): the top
+/// 24 give every k / 2^24, always below 1, the same with every standard library.
+constexpr float unitFloat(std::uint32_t bits) {
+    return static_cast<float>(bits >> 8) * (1.0f / 16777216.0f);
+}
 
 /// Everything the game asks of the world outside the core: randomness, dialogs, the
 /// program's folder, audio and the main window. The window implements it with Qt;
@@ -27,9 +34,10 @@ public:
 
     /// The folder of the program's executable, as the platform reports it.
     virtual std::string programFolder() = 0;
-    /// The player's own data folder (XDG_DATA_HOME, else ~/.local/share), where the
-    /// records go when the program's folder cannot be written; empty when unknown.
-    virtual std::string userDataFolder();
+    /// The player's own data folder (on Linux $XDG_DATA_HOME, else ~/.local/share),
+    /// where the records go when the program's folder cannot be written; empty when
+    /// unknown. The core reads no environment: it asks here.
+    virtual std::string userDataFolder() = 0;
 
     /// Stops the cue that is playing, if any, and plays the WAV file from its start
     /// without waiting. A missing or broken file plays nothing.

@@ -49,9 +49,4 @@ struct RecordsSave {
 RecordsSave saveRecordsFile(const std::string& path, const Records& records,
                             RecordsStatus statusOfExisting);
 
-/// saveRecordsFile, returning only its error: empty on success, or a message for the
-/// player saying what failed and where.
-std::string writeRecordsFile(const std::string& path, const Records& records,
-                             RecordsStatus statusOfExisting);
-
 }  // namespace tumblehand

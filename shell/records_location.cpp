@@ -5,9 +5,9 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <vector>
 
 #include "board/form1.h"
+#include "shell/file_io.h"
 
 namespace tumblehand {
 
@@ -18,30 +18,6 @@ namespace fs = std::filesystem;
 constexpr const char* FileName = "data.dat";
 constexpr const char* GameFolder = "tumblehand";
 
-// A temporary file from a mkstemp pattern of path + suffix; -1 and no file on failure.
-int createTemporary(const std::string& path, std::string& created) {
-    std::vector<char> pattern(path.begin(), path.end());
-    for (char c : std::string_view(".tmp.XXXXXX")) pattern.push_back(c);
-    pattern.push_back('\0');
-    const int fd = ::mkstemp(pattern.data());
-    if (fd >= 0) created = pattern.data();
-    return fd;
-}
-
-bool copyBytes(int from, int to) {
-    char buffer[8192];
-    while (true) {
-        const ssize_t got = ::read(from, buffer, sizeof buffer);
-        if (got == 0) return true;
-        if (got < 0) return false;
-        for (ssize_t done = 0; done < got;) {
-            const ssize_t put = ::write(to, buffer + done, static_cast<std::size_t>(got - done));
-            if (put < 0) return false;
-            done += put;
-        }
-    }
-}
-
 // Copies the shipped records to target unless target exists. The copy is made under a
 // temporary name and linked into place, so a second copy of the game starting at the
 // same moment can neither see half a file nor overwrite the player's records.
@@ -51,15 +27,14 @@ void copyShipped(const std::string& shipped, const std::string& target) {
     if (fs::status(shipped, error).type() != fs::file_type::regular) return;
     const int from = ::open(shipped.c_str(), O_RDONLY | O_CLOEXEC);
     if (from < 0) return;
-    std::string temporary;
-    const int to = createTemporary(target, temporary);
-    if (to >= 0) {
-        ::fchmod(to, 0644);
-        const bool copied = copyBytes(from, to) && ::fsync(to) == 0;
-        const bool closed = ::close(to) == 0;
+    const TemporaryFile temporary = createTemporaryBeside(target);
+    if (temporary.fd >= 0) {
+        ::fchmod(temporary.fd, 0644);
+        const bool copied = copyBytes(from, temporary.fd) && ::fsync(temporary.fd) == 0;
+        const bool closed = ::close(temporary.fd) == 0;
         // link() fails when target exists: a file that appeared meanwhile is kept.
-        if (copied && closed) ::link(temporary.c_str(), target.c_str());
-        ::unlink(temporary.c_str());
+        if (copied && closed) ::link(temporary.path.c_str(), target.c_str());
+        ::unlink(temporary.path.c_str());
     }
     ::close(from);
 }
@@ -67,11 +42,10 @@ void copyShipped(const std::string& shipped, const std::string& target) {
 }  // namespace
 
 bool canCreateFileIn(const std::string& folder) {
-    std::string probe;
-    const int fd = createTemporary((fs::path(folder) / ".tumblehand-probe").string(), probe);
-    if (fd < 0) return false;
-    ::close(fd);
-    ::unlink(probe.c_str());
+    const TemporaryFile probe = createTemporaryBeside((fs::path(folder) / ".tumblehand-probe").string());
+    if (probe.fd < 0) return false;
+    ::close(probe.fd);
+    ::unlink(probe.path.c_str());
     return true;
 }
 

@@ -9,9 +9,9 @@
 #include <cstring>
 #include <filesystem>
 #include <limits>
-#include <vector>
 
 #include "board/numbers.h"
+#include "shell/file_io.h"
 #include "shell/record_text.h"
 
 namespace tumblehand {
@@ -81,18 +81,6 @@ RecordsSave keepBackup(const std::string& path) {
     return result;
 }
 
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
 void syncFolder(const std::string& folder) {
     // Makes the rename itself durable; a folder that cannot be synced loses nothing.
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -134,15 +122,13 @@ RecordsSave saveRecordsFile(const std::string& path, const Records& records,
     }
 
     const std::string folder = folderOf(path);
-    std::vector<char> temporary(path.begin(), path.end());
-    for (char c : std::string_view(".tmp.XXXXXX")) temporary.push_back(c);
-    temporary.push_back('\0');
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) {
+    const TemporaryFile temporary = createTemporaryBeside(path);
+    if (temporary.fd < 0) {
         result.error = failure("could not create a temporary file in the folder", folder, errno);
         return result;
     }
-    const std::string temporaryPath(temporary.data());
+    const int fd = temporary.fd;
+    const std::string& temporaryPath = temporary.path;
     const auto abandon = [&](std::string_view what, const std::string& where, int errorNumber) {
         ::unlink(temporaryPath.c_str());
         result.error = failure(what, where, errorNumber);
@@ -168,11 +154,6 @@ RecordsSave saveRecordsFile(const std::string& path, const Records& records,
     }
     syncFolder(folder);
     return result;
-}
-
-std::string writeRecordsFile(const std::string& path, const Records& records,
-                             RecordsStatus statusOfExisting) {
-    return saveRecordsFile(path, records, statusOfExisting).error;
 }
 
 }  // namespace tumblehand

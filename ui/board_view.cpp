@@ -5,6 +5,7 @@
 #include "ui/measure_hook.h"
 #include "ui/text_painting.h"
 #include "ui/twips_scale.h"
+#include "ui/window_frame.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -21,8 +22,6 @@ constexpr double PlayBoxBorder = 30;
 constexpr QRectF NextFrame(2760, 960, 735, 1455);
 constexpr double PictureSize = 480;  // the 32-pixel pictures, drawn unstretched
 
-const QColor WindowColour(0xD8, 0xD4, 0xCB);
-const QColor BarColour(0x6E, 0x6A, 0x63);
 const QColor WellColour(0x1D, 0x3B, 0x2F);
 const QColor EtchDark(0x80, 0x7C, 0x74);
 const QColor EtchLight(0xFF, 0xFF, 0xFF);
@@ -95,8 +94,7 @@ BoardView::BoardView(const Form1& form, QWidget* parent) : QWidget(parent), form
 }
 
 QSize BoardView::sizeHint() const {
-    // Twice the size at 96 dpi (15 twips a pixel).
-    return QSize(AreaWidth * 2 / 15, AreaHeight * 2 / 15);
+    return openingSize(AreaWidth, AreaHeight);
 }
 
 QSize BoardView::minimumSizeHint() const {
@@ -135,19 +133,9 @@ bool BoardView::touches(const QRectF& area) const {
 
 void BoardView::drawLabel(QPainter& painter, const TwipsScale& s, const Label& label, QPointF container,
                           std::optional<std::size_t> index) {
-    if (!label.Visible || label.Caption.empty()) return;
+    if (!label.Visible) return;
     if (!(index ? touchesAt(*index) : touches(&label))) return;
-    const LabelStyle& style = tracker_.style(label);
-    const QFont font = gameFont(style.points, style.bold, s.factor());
-    if (style.widest > 0) {
-        drawPlainTextFitted(painter, s.rect(container.x() + label.Left, container.y() + label.Top, style.widest, label.Height),
-                            Qt::AlignLeft | Qt::AlignVCenter, toQString(label.Caption), font, toQColor(label.ForeColor));
-        return;
-    }
-    const QRectF rect = s.rect(container.x() + label.Left, container.y() + label.Top, label.Width,
-                               label.Height);
-    drawPlainText(painter, rect, style.horizontal | Qt::AlignVCenter, toQString(label.Caption), font,
-                  toQColor(label.ForeColor));
+    paintLabel(painter, s, label, tracker_.style(label), container);
 }
 
 void BoardView::drawPicture(QPainter& painter, const Picture& picture) {
@@ -167,8 +155,7 @@ void BoardView::paintEvent(QPaintEvent* event) {
     tracker_.look(s, devicePixelRatioF());
     paintRegion_ = event->region();
 
-    painter.fillRect(rect(), BarColour);
-    painter.fillRect(s.area(), WindowColour);
+    paintBackground(painter, rect(), s);
 
     paintWell(painter, s);
     paintNextFrame(painter, s);
@@ -251,11 +238,7 @@ void BoardView::paintRates(QPainter& painter, const TwipsScale& s) {
 }
 
 void BoardView::paintButtons(QPainter& painter, const TwipsScale& s) {
-    for (const Label* button : {&form_.Start, &form_.StopL, &form_.Ending}) {
-        if (!button->Visible || !touches(button)) continue;
-        painter.fillRect(s.rect(button->Left, button->Top, button->Width, button->Height), Qt::black);
-        drawLabel(painter, s, *button);
-    }
+    for (const Label* button : {&form_.Start, &form_.StopL, &form_.Ending}) drawLabel(painter, s, *button);
 }
 
 void BoardView::paintTexts(QPainter& painter, const TwipsScale& s) {

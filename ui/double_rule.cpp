@@ -30,4 +30,12 @@ void drawVerticalRule(QPainter& painter, const TwipsScale& s, double x, double f
     painter.fillRect(QRectF(top.x() + width, top.y(), width, height), RuleGrey);
 }
 
+void paintRule(QPainter& painter, const TwipsScale& s, const Rule& rule) {
+    if (rule.Y1 == rule.Y2) {
+        drawHorizontalRule(painter, s, rule.Y1, rule.X1, rule.X2);
+    } else {
+        drawVerticalRule(painter, s, rule.X1, rule.Y1, rule.Y2);
+    }
+}
+
 }  // namespace tumblehand::ui

@@ -1,24 +1,21 @@
 #pragma once
 
-#include <QWidget>
+#include "shell/form2.h"
+#include "ui/model_window.h"
 
 namespace tumblehand::ui {
 
-/// The hand table (役): a fixed table of the hands, their points, the cards they use
-/// up and their effects, drawn as plain text and scaled with the window. Modeless.
-class HandTableWindow : public QWidget {
+/// The hand table (役): draws its model, Form2, a fixed table of the hands, their
+/// points, the cards they use up and their effects. Modeless.
+class HandTableWindow : public ModelWindow {
     Q_OBJECT
 public:
-    /// The client area, in twips.
-    static constexpr int AreaWidth = 5910;
-    static constexpr int AreaHeight = 4470;
-
     explicit HandTableWindow(QWidget* parent = nullptr);
 
-    QSize sizeHint() const override;
+    const Form2& model() const { return model_; }
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
+private:
+    const Form2 model_;
 };
 
 }  // namespace tumblehand::ui

@@ -115,8 +115,7 @@ bool MainWindow::runProcedure(Procedure&& procedure) {
         ~Release() { busy = false; }
     } release{busy_};
     procedure();
-    // A new game stands at 1010 ms until its first pair has come in.
-    if (measure::startAtTopSpeed() && form_.state.GravityInterval == 1010) form_.state.GravityInterval = 110;
+    measure::applyMeasuredLevel(form_.state);
     busy_ = false;
 
     // The game stood still while a dialog was open: move its timers on by that time.
@@ -194,7 +193,7 @@ void MainWindow::showHandTable() {
 
 void MainWindow::showRecords() {
     if (!records_) {
-        records_ = new RecordsWindow(form_, this);
+        records_ = new RecordsWindow(form_.form3(), this);
         records_->setWindowIcon(windowIcon());
         records_->setAttribute(Qt::WA_ShowWithoutActivating);
         records_->resize(records_->sizeHint());

@@ -50,8 +50,6 @@ public:
     /// The menu commands: Kaisi, Chusi, Shuryo, YakuHyou, Seiseki.
     QAction* menuAction(const char* name) const;
 
-    /// True while a procedure of Form1 runs.
-    bool procedureRunning() const { return busy_; }
     /// How often the model changed visibly, so the board was repainted.
     int repaintRequests() const { return repaintRequests_; }
     /// Milliseconds on the window's clock, rounded down.

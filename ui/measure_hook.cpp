@@ -64,12 +64,14 @@ void cue(const char* path) {
     std::fflush(out);
 }
 
-bool startAtTopSpeed() {
-    static const bool on = [] {
+void applyMeasuredLevel(GameState& state) {
+    static const bool topSpeed = [] {
         const char* level = variable("TUMBLEHAND_MEASURE_LEVEL");
         return enabled() && level && std::strcmp(level, "10") == 0;
     }();
-    return on;
+    constexpr std::int16_t NewGameInterval = 1010;
+    constexpr std::int16_t BeforeLevelTen = 110;  // the first pair takes 10 ms off
+    if (topSpeed && state.GravityInterval == NewGameInterval) state.GravityInterval = BeforeLevelTen;
 }
 
 bool attachVirtualController() {

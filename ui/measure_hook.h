@@ -1,5 +1,7 @@
 #pragma once
 
+#include "board/game_state.h"
+
 #include <QRect>
 #include <QSize>
 
@@ -8,7 +10,8 @@ namespace tumblehand::ui::measure {
 /// True when TUMBLEHAND_MEASURE is set (and not "0"): the window then prints, for
 /// tools/measure-window.sh, one line per event with the monotonic clock in
 /// nanoseconds, on stdout for "1", else appended to the file the variable names.
-/// Never set in play, never in a menu; nothing else changes.
+/// Never set in play, never in a menu. The output is all it changes, unless
+/// TUMBLEHAND_MEASURE_LEVEL is set too (see applyMeasuredLevel).
 bool enabled();
 
 /// "first-paint <ns>" once, then "paint <ns> <x> <y> <w> <h> <widget-w> <widget-h>" for
@@ -35,8 +38,12 @@ void tick(int timer, int intervalMs, double latenessUs);
 /// "cue <ns> <path>": the game asks for a cue, so that its onset can be found in a recording.
 void cue(const char* path);
 
-/// With TUMBLEHAND_MEASURE_LEVEL=10 as well, a new game starts at level 10.
-bool startAtTopSpeed();
+/// Called after every procedure. With TUMBLEHAND_MEASURE_LEVEL=10 as well as
+/// TUMBLEHAND_MEASURE, this changes the game: a new game's fall interval (1010 ms until
+/// its first pair has come in) becomes 110 ms, so that its first pair already falls at
+/// level 10's 100 ms and the window is measured at top speed without playing up to it. Nothing else is changed; without the
+/// variables this does nothing.
+void applyMeasuredLevel(GameState& state);
 
 /// With TUMBLEHAND_MEASURE_CONTROLLER=1 as well, the game starts with a virtual game
 /// controller attached, so that the cost of reading a controller can be measured on a

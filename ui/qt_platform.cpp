@@ -43,8 +43,7 @@ void QtPlatform::seedFromClock() {
 }
 
 float QtPlatform::random() {
-    // 24 raw bits give every float k / 2^24, always below 1, the same on every library.
-    return static_cast<float>(generator_() >> 8) * (1.0f / 16777216.0f);
+    return unitFloat(static_cast<std::uint32_t>(generator_()));
 }
 
 QWidget* QtPlatform::dialogParent() const {

@@ -35,6 +35,7 @@ public:
     std::string inputBox(std::string_view prompt, std::string_view title,
                          std::string_view defaultText) override;
     std::string programFolder() override;
+    std::string userDataFolder() override;
     void playWav(const std::string& path) override;
     void closeMainWindow() override;
     void showHandTable() override;

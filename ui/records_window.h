@@ -1,31 +1,17 @@
 #pragma once
 
-#include <QWidget>
-
-namespace tumblehand {
-class Form1;
-}
+#include "shell/form3.h"
+#include "ui/model_window.h"
 
 namespace tumblehand::ui {
 
-/// The records window (成績): draws the records-window model of Form1 (its names,
-/// scores and bests) in the fixed layout, as plain text, scaled with the window. Modeless.
-class RecordsWindow : public QWidget {
+/// The records window (成績): draws its model, Form3 (the names, scores and bests of
+/// the records file). Modeless.
+class RecordsWindow : public ModelWindow {
     Q_OBJECT
 public:
-    /// The client area, in twips.
-    static constexpr int AreaWidth = 4380;
-    static constexpr int AreaHeight = 5835;
-
-    explicit RecordsWindow(const Form1& form, QWidget* parent = nullptr);
-
-    QSize sizeHint() const override;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    const Form1& form_;
+    /// form3 must outlive the window.
+    explicit RecordsWindow(const Form3& form3, QWidget* parent = nullptr);
 };
 
 }  // namespace tumblehand::ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/controls.h"
+#include "ui/label_painter.h"
 
 #include <QHash>
 #include <QPointF>
@@ -14,16 +15,6 @@ namespace tumblehand::ui {
 
 class TwipsScale;
 
-/// How a label's caption is drawn.
-struct LabelStyle {
-    double points = 12;
-    bool bold = true;
-    Qt::Alignment horizontal = Qt::AlignLeft;
-    bool filled = false;  ///< the label's rectangle is painted black behind its text
-    /// Twips from the label's left edge that a left-aligned caption may take; a wider
-    /// one is squeezed into them. 0: as wide as it is.
-    double widest = 0;
-};
 
 /// Remembers what each control of the board showed when last looked at and where it
 /// was drawn (its footprint, in widget pixels), so that a change repaints only the old

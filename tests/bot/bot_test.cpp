@@ -11,11 +11,11 @@
 #include "board/numbers.h"
 #include "shell/records_file.h"
 #include "tools/fake/board_text.h"
-#include "tools/sim/bot.h"
-#include "tools/sim/bot_invariants.h"
-#include "tools/sim/scenario.h"
-#include "tools/sim/session.h"
-#include "tools/sim/temp_folder.h"
+#include "sim/bot.h"
+#include "sim/bot_invariants.h"
+#include "sim/scenario.h"
+#include "sim/session.h"
+#include "sim/temp_folder.h"
 
 namespace tumblehand::sim {
 namespace {
@@ -116,11 +116,11 @@ TEST(BotInvariants, TheRecordsFileMustReadCleanAndInOrder) {
     Records records;
     records.scores[0] = {"900", true};
     records.scores[1] = {"800", false};
-    ASSERT_EQ(writeRecordsFile(path, records, RecordsStatus::Missing), "");
+    ASSERT_EQ(saveRecordsFile(path, records, RecordsStatus::Missing).error, "");
     EXPECT_EQ(checkRecordsFile(path), "");
 
     records.scores[2] = {"850", true};
-    ASSERT_EQ(writeRecordsFile(path, records, RecordsStatus::Ok), "");
+    ASSERT_EQ(saveRecordsFile(path, records, RecordsStatus::Ok).error, "");
     EXPECT_NE(checkRecordsFile(path).find("place 3 (850) above place 2 (800)"), std::string::npos);
 
     std::ofstream(path, std::ios::binary | std::ios::trunc) << "1,\"a\"\r\n";

@@ -50,6 +50,27 @@ class PlatformTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void userDataFolderFollowsXdgDataHome_data() {
+        QTest::addColumn<QByteArray>("dataHome");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("set") << QByteArray("/xdg/data") << "/xdg/data";
+        QTest::newRow("relative, invalid, ignored") << QByteArray("relative/data") << "/home/p/.local/share";
+        QTest::newRow("empty") << QByteArray("") << "/home/p/.local/share";
+    }
+
+    void userDataFolderFollowsXdgDataHome() {
+        QFETCH(QByteArray, dataHome);
+        QFETCH(QString, expected);
+        const bool dataSet = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+        const QByteArray savedData = qgetenv("XDG_DATA_HOME"), savedHome = qgetenv("HOME");
+        qputenv("XDG_DATA_HOME", dataHome);
+        qputenv("HOME", "/home/p/");
+        const std::string folder = ui::QtPlatform().userDataFolder();
+        dataSet ? qputenv("XDG_DATA_HOME", savedData) : qunsetenv("XDG_DATA_HOME");
+        qputenv("HOME", savedHome);
+        QCOMPARE(QString::fromStdString(folder), expected);
+    }
+
     void randomNumbersStayBelowOne() {
         ui::QtPlatform platform;
         platform.seedFromClock();

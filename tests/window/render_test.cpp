@@ -119,7 +119,7 @@ private slots:
         tagsShowLiterally(scene.view, scene.size, QRect(scene.e.at(120, 0), scene.e.at(2535, 240)),
                           scene.background(), scene.form.YakuL.Caption);
 
-        ui::RecordsWindow window(scene.form);
+        ui::RecordsWindow window(scene.form.form3());
         const QSize size(584, 778);
         const Expected e(size, 4380, 5835);
         const QRect name(e.at(240, 480), e.at(2200, 780));

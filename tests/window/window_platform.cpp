@@ -20,7 +20,7 @@ T next(std::deque<T>& queue, T otherwise) {
 
 WindowPlatform::WindowPlatform(std::string folder) : folder_(std::move(folder)) {}
 
-float WindowPlatform::random() { return static_cast<float>(generator_() >> 8) * (1.0f / 16777216.0f); }
+float WindowPlatform::random() { return unitFloat(static_cast<std::uint32_t>(generator_())); }
 
 void WindowPlatform::open(std::string_view text) {
     dialogs.emplace_back(text);

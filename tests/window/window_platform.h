@@ -40,6 +40,7 @@ public:
     std::string inputBox(std::string_view prompt, std::string_view title,
                          std::string_view defaultText) override;
     std::string programFolder() override { return folder_; }
+    std::string userDataFolder() override { return {}; }
     void playWav(const std::string& path) override { cues.push_back(path); }
     void closeMainWindow() override;
     void showHandTable() override;

@@ -7,7 +7,7 @@ FakePlatform::FakePlatform(std::string folderPath, std::uint32_t seed)
 
 float FakePlatform::nextSeeded() {
     // 24 random bits make every float of the form k / 2^24, all below 1.
-    return static_cast<float>(generator_() >> 8) * (1.0f / 16777216.0f);
+    return unitFloat(static_cast<std::uint32_t>(generator_()));
 }
 
 float FakePlatform::random() {

@@ -40,14 +40,6 @@ TEST(Board, EmptinessLooksOnlyAtThePicture) {
     EXPECT_EQ(board.Num(3).Caption, "");
 }
 
-TEST(Board, Neighbours) {
-    for (int i : {0, 5, 45}) EXPECT_FALSE(Board::hasLeft(i));
-    for (int i : {4, 9, 49}) EXPECT_FALSE(Board::hasRight(i));
-    for (int i = 45; i < 50; ++i) EXPECT_FALSE(Board::hasBelow(i));
-    EXPECT_TRUE(Board::hasBelow(44));
-    EXPECT_FALSE(Board::hasAbove(4));
-}
-
 TEST(CleanenAppear, WriteCardZeroFirstAndClearBoth) {
     FakePlatform platform;
     Form1 form(platform);

@@ -1,5 +1,5 @@
-#include "tools/cues/cue_synth.h"
-#include "tools/cues/wav_writer.h"
+#include "assets/cues/cue_synth.h"
+#include "assets/cues/wav_writer.h"
 
 #include <gtest/gtest.h>
 

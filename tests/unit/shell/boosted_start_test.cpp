@@ -18,7 +18,7 @@ struct BoostedStart : ::testing::Test {
         records.scores[0] = {"500001", true};
         records.bestCombo = 9;
         records.bestPoints = 4321;
-        ASSERT_EQ(writeRecordsFile(folder.file("data.dat"), records, RecordsStatus::Missing), "");
+        ASSERT_EQ(saveRecordsFile(folder.file("data.dat"), records, RecordsStatus::Missing).error, "");
         form.Form_Load();
     }
 };

@@ -30,7 +30,7 @@ TEST(RecordsCrashSafety, AKilledWriterLeavesTheOldOrTheNewTable) {
     const std::string path = folder.file("data.dat");
     const Records old = table("old", 1000);
     const Records fresh = table("new", 2000);
-    ASSERT_EQ(writeRecordsFile(path, old, RecordsStatus::Missing), "");
+    ASSERT_EQ(saveRecordsFile(path, old, RecordsStatus::Missing).error, "");
 
     std::mt19937 generator(2024);
     int sawOld = 0;

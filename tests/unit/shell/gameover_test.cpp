@@ -48,7 +48,7 @@ struct GameOver : ::testing::Test {
     void SetUp() override { form.Form_Load(); }
 
     void endGame(const Records& file, const std::string& score, std::uint8_t combo, std::int32_t points) {
-        ASSERT_EQ(writeRecordsFile(path, file, RecordsStatus::Ok), "");
+        ASSERT_EQ(saveRecordsFile(path, file, RecordsStatus::Ok).error, "");
         endGame(score, combo, points);
     }
     void endGame(const std::string& score, std::uint8_t combo, std::int32_t points) {

@@ -50,7 +50,7 @@ struct RecordsFile : ::testing::Test {
     }
     // Whatever was read, the file written from it reads back the same, completely.
     void expectCleanRewrite(const Records& records) {
-        ASSERT_EQ(writeRecordsFile(path, records, RecordsStatus::Ok), "");
+        ASSERT_EQ(saveRecordsFile(path, records, RecordsStatus::Ok).error, "");
         const RecordsRead again = readRecordsFile(path);
         EXPECT_EQ(again.status, RecordsStatus::Ok);
         EXPECT_EQ(again.records, records);
@@ -94,7 +94,7 @@ TEST_F(RecordsFile, RoundTrips) {
         const RecordsRead read = readRecordsFile(path);
         EXPECT_EQ(read.status, c.status);
         EXPECT_EQ(recordsFileText(read.records), c.written);
-        EXPECT_EQ(writeRecordsFile(path, read.records, read.status), "");
+        EXPECT_EQ(saveRecordsFile(path, read.records, read.status).error, "");
         EXPECT_EQ(folder.read("data.dat"), c.written);
         EXPECT_EQ(folder.listing(), "data.dat ") << "no temporary file or backup is left";
     }
@@ -206,7 +206,7 @@ TEST_F(RecordsFile, NamesOfEveryKindComeBackAsStored) {
     Records records;
     for (std::size_t i = 0; i < 10; ++i) records.names[i] = typed[i];
     records.comboHolder = "q\"uote";
-    ASSERT_EQ(writeRecordsFile(path, records, RecordsStatus::Missing), "");
+    ASSERT_EQ(saveRecordsFile(path, records, RecordsStatus::Missing).error, "");
     const RecordsRead read = readRecordsFile(path);
     EXPECT_EQ(read.status, RecordsStatus::Ok);
     for (std::size_t i = 0; i < 10; ++i) EXPECT_EQ(read.records.names[i], storableText(typed[i])) << i;
@@ -217,7 +217,7 @@ TEST_F(RecordsFile, NamesOfEveryKindComeBackAsStored) {
     for (auto& name : records.names) name = repeat("\U0001F600", 10000);
     for (auto& score : records.scores) score = {records.names[0], true};
     records.comboHolder = records.pointsHolder = records.names[0];
-    ASSERT_EQ(writeRecordsFile(path, records, RecordsStatus::Ok), "");
+    ASSERT_EQ(saveRecordsFile(path, records, RecordsStatus::Ok).error, "");
     EXPECT_LE(std::filesystem::file_size(path), MaxRecordsFileBytes);
     EXPECT_EQ(readRecordsFile(path).status, RecordsStatus::Ok);
 }
@@ -243,7 +243,7 @@ TEST(RecordsFileSave, KeepsAFileThatWasNotReadCleanlyBeforeReplacingIt) {
 TEST_F(RecordsFile, NeverOverwritesAnEarlierBackup) {
     for (const char* content : {"first", "second", "third"}) {
         folder.write("data.dat", content);
-        ASSERT_EQ(writeRecordsFile(path, Records{}, RecordsStatus::Malformed), "");
+        ASSERT_EQ(saveRecordsFile(path, Records{}, RecordsStatus::Malformed).error, "");
     }
     EXPECT_EQ(folder.read("data.dat.bak") + folder.read("data.dat.bak1") + folder.read("data.dat.bak2"),
               "firstsecondthird");

@@ -51,7 +51,7 @@ TEST(RecordsWindow, LoadShowsTheFileOrTheStartingFile) {
     EXPECT_EQ(missing.Maxcombop.Caption + missing.Label1[4].Caption, "");
     EXPECT_FALSE(folder.exists("data.dat")) << "reading never creates the file";
 
-    ASSERT_EQ(writeRecordsFile(folder.file("data.dat"), sample(), RecordsStatus::Missing), "");
+    ASSERT_EQ(saveRecordsFile(folder.file("data.dat"), sample(), RecordsStatus::Missing).error, "");
     Form3 window;
     window.Form_Load(folder.file("data.dat"));
     EXPECT_EQ(window.Maxcombon.Caption + window.Maxcombop.Caption, "7comboAB");
@@ -80,7 +80,7 @@ struct Shell : ::testing::Test {
 
     void SetUp() override { form.Form_Load(); }
     void writeFile(const ScoreField& best) {
-        ASSERT_EQ(writeRecordsFile(folder.file("data.dat"), sample(best), RecordsStatus::Ok), "");
+        ASSERT_EQ(saveRecordsFile(folder.file("data.dat"), sample(best), RecordsStatus::Ok).error, "");
     }
 };
 

@@ -1,4 +1,4 @@
-#include "tools/sim/bot_player.h"
+#include "sim/bot_player.h"
 
 #include "play/key_codes.h"
 

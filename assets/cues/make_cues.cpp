@@ -1,6 +1,6 @@
 // Writes the game's sound cues as WAV files into the folder given on the command line.
-#include "tools/cues/cue_synth.h"
-#include "tools/cues/wav_writer.h"
+#include "assets/cues/cue_synth.h"
+#include "assets/cues/wav_writer.h"
 
 #include <filesystem>
 #include <iostream>

@@ -1,8 +1,8 @@
-#include "tools/sim/words.h"
+#include "sim/words.h"
 
 #include <charconv>
 
-#include "tools/sim/scenario.h"
+#include "sim/scenario.h"
 
 namespace tumblehand::sim {
 

@@ -1,8 +1,11 @@
-#include "tools/sim/state_fields.h"
+#include "sim/state_fields.h"
 
 #include <charconv>
 #include <functional>
 #include <limits>
+#include <optional>
+
+#include "sim/face_names.h"
 
 namespace tumblehand::sim {
 
@@ -27,7 +30,9 @@ std::string parseValue(const std::string& word, T& out) {
         }
         return {};
     } else if constexpr (std::is_same_v<T, CardFace>) {
-        if (!parseFaceName(word, out)) return "not a face name: " + word;
+        const std::optional<CardFace> face = parseFaceName(word);
+        if (!face) return "not a face name: " + word;
+        out = *face;
         return {};
     } else {
         std::int64_t value = 0;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "board/game_state.h"
-#include "tools/sim/json.h"
+#include "sim/json.h"
 
 namespace tumblehand::sim {
 

@@ -1,4 +1,4 @@
-#include "tools/sim/json.h"
+#include "sim/json.h"
 
 #include <charconv>
 

@@ -3,10 +3,10 @@
 #include <iostream>
 #include <memory>
 
-#include "tools/sim/bot.h"
-#include "tools/sim/options.h"
-#include "tools/sim/scenario.h"
-#include "tools/sim/temp_folder.h"
+#include "sim/bot.h"
+#include "sim/options.h"
+#include "sim/scenario.h"
+#include "sim/temp_folder.h"
 
 using namespace tumblehand::sim;
 

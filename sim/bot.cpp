@@ -1,4 +1,4 @@
-#include "tools/sim/bot.h"
+#include "sim/bot.h"
 
 #include <algorithm>
 #include <array>
@@ -14,9 +14,9 @@
 
 #include "board/numbers.h"
 #include "play/key_codes.h"
-#include "tools/sim/bot_invariants.h"
-#include "tools/sim/bot_player.h"
-#include "tools/sim/session.h"
+#include "sim/bot_invariants.h"
+#include "sim/bot_player.h"
+#include "sim/session.h"
 
 namespace tumblehand::sim {
 

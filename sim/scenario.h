@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/sim/session.h"
+#include "sim/session.h"
 
 namespace tumblehand::sim {
 

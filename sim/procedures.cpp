@@ -1,4 +1,4 @@
-#include "tools/sim/procedures.h"
+#include "sim/procedures.h"
 
 namespace tumblehand::sim {
 

@@ -1,4 +1,4 @@
-#include "tools/sim/temp_folder.h"
+#include "sim/temp_folder.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,4 +1,4 @@
-#include "tools/sim/commands.h"
+#include "sim/commands.h"
 
 #include <charconv>
 #include <filesystem>
@@ -6,11 +6,11 @@
 #include <ostream>
 
 #include "tools/fake/board_text.h"
-#include "tools/sim/labels.h"
-#include "tools/sim/procedures.h"
-#include "tools/sim/scenario.h"
-#include "tools/sim/state_fields.h"
-#include "tools/sim/words.h"
+#include "sim/labels.h"
+#include "sim/procedures.h"
+#include "sim/scenario.h"
+#include "sim/state_fields.h"
+#include "sim/words.h"
 
 namespace tumblehand::sim {
 

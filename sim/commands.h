@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tools/sim/session.h"
+#include "sim/session.h"
 
 namespace tumblehand::sim {
 

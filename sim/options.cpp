@@ -1,11 +1,11 @@
-#include "tools/sim/options.h"
+#include "sim/options.h"
 
 #include <charconv>
 
-#include "tools/sim/commands.h"
-#include "tools/sim/labels.h"
-#include "tools/sim/procedures.h"
-#include "tools/sim/state_fields.h"
+#include "sim/commands.h"
+#include "sim/labels.h"
+#include "sim/procedures.h"
+#include "sim/state_fields.h"
 
 namespace tumblehand::sim {
 

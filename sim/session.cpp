@@ -1,9 +1,10 @@
-#include "tools/sim/session.h"
+#include "sim/session.h"
 
 #include <cstdio>
 
-#include "tools/sim/labels.h"
-#include "tools/sim/state_fields.h"
+#include "sim/face_names.h"
+#include "sim/labels.h"
+#include "sim/state_fields.h"
 
 namespace tumblehand::sim {
 

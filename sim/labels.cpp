@@ -1,4 +1,4 @@
-#include "tools/sim/labels.h"
+#include "sim/labels.h"
 
 namespace tumblehand::sim {
 

@@ -1,10 +1,10 @@
-#include "tools/sim/scenario.h"
+#include "sim/scenario.h"
 
 #include <istream>
 #include <ostream>
 
-#include "tools/sim/commands.h"
-#include "tools/sim/words.h"
+#include "sim/commands.h"
+#include "sim/words.h"
 
 namespace tumblehand::sim {
 
