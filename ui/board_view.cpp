@@ -85,8 +85,8 @@ BoardView::BoardView(const Form1& form, QWidget* parent) : QWidget(parent), form
     // score too long for the room before it, and a multiplier too long for the room
     // left in the row, are squeezed rather than run into each other.
     const double rowEnd = AreaWidth - 30;
-    tracker_.trackLabel(form_.Label2, {CaptionPoints, true, Qt::AlignLeft, false, rowEnd - form_.Label2.Left});
-    tracker_.trackLabel(form_.Score, {RankPoints, true, Qt::AlignLeft, false, form_.Label2.Left - 60.0 - form_.Score.Left});
+    tracker_.trackLabel(form_.Label2, {CaptionPoints, true, Qt::AlignLeft, false, false, rowEnd - form_.Label2.Left});
+    tracker_.trackLabel(form_.Score, {RankPoints, true, Qt::AlignLeft, false, false, form_.Label2.Left - 60.0 - form_.Score.Left});
     tracker_.trackLabel(form_.YakuL, centred);
     tracker_.trackLabel(form_.Gscore, caption);
     tracker_.trackLabel(form_.TotalS, popup);
