@@ -5,7 +5,7 @@
 #include <fstream>
 #include <ostream>
 
-#include "tools/fake/board_text.h"
+#include "tests/support/board_text.h"
 #include "tools/sim/labels.h"
 #include "tools/sim/procedures.h"
 #include "tools/sim/scenario.h"

@@ -1,4 +1,4 @@
-#include "tools/fake/board_text.h"
+#include "tests/support/board_text.h"
 
 #include <sstream>
 
