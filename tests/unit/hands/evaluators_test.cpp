@@ -142,24 +142,5 @@ TEST(BoardScan, NoFullLiveRowBringsTheNextPair) {
     }
 }
 
-// Cells are valued down to the first counted pig; pig cards get 15, 17, ... in scan order.
-TEST(BoardScan, ValuesTheCellsAboveTheDeadRowsAndPlaysTheRowAboveThem) {
-    Game game;
-    game.setBottomRows(
-        ". PG . . .\n"
-        "AS PG JK 10D .\n"
-        "KC QH PG 2S JD\n"
-        "P4 P4 P4 P4 P4\n"
-        "P2 P2 . P2 P2");
-    Form1& form = game.form;
-    form.Num(46).Tag = "x";  // a dead row's tags are never rewritten
-    form.AllChecker();
-    const char* expected[] = {"0", "15", "0", "0", "0", "14", "17", "0", "10", "0", "13", "12", "19", "2", "11", "4"};
-    for (int i = 0; i < 16; ++i) EXPECT_EQ(form.Num(25 + i).Tag, expected[i]) << "cell " << 25 + i;
-    EXPECT_EQ(form.Num(46).Tag, "x");
-    EXPECT_EQ(form.state.ResolvedRowFirst, 35);
-    EXPECT_EQ(form.state.ResolvedHand, 10);
-}
-
 }  // namespace
 }  // namespace tumblehand
