@@ -21,18 +21,6 @@ TEST(FormLoad, LeavesAnEmptyWellAndBacksInTheFrames) {
     EXPECT_EQ(form.Timer1.Interval(), 1010);
 }
 
-TEST(CleanenAppear, WriteCardZeroFirstAndClearBoth) {
-    testing::Game game;
-    Form1& form = game.form;
-    game.putPair(20, 20);  // both on one cell: card 1, written second, shows
-    EXPECT_EQ(game.row(20), "9S . . . .");
-    game.putPair(12, 7);
-    EXPECT_EQ(game.row(10) + " " + game.row(5), ". . 5H . . . . 9S . .");
-    form.Cleanen();
-    EXPECT_EQ(game.cardsOnBoard(), 1);
-    EXPECT_EQ(form.Num(12).Caption, "");
-}
-
 TEST(Numbers, LeadingNumberSaturatingArithmeticAndHalfEvenRounding) {
     struct Case { const char* what; std::int64_t got; std::int64_t want; };
     const Case cases[] = {

@@ -14,10 +14,7 @@ struct DealIn : testing::GameTest {
     }
 };
 
-struct Geometry {
-    int tick;
-    int cardLeft, cardWidth, numLeft, numWidth;
-};
+struct Geometry { int tick; int cardLeft, cardWidth, numLeft, numWidth; };
 
 TEST_F(DealIn, SlidesTurnsAndDropsEachCardIn18Ticks) {
     const Geometry table[] = {
@@ -61,16 +58,6 @@ TEST_F(DealIn, PlacesThePairVerticallyAndHandsOverToGravity) {
     EXPECT_EQ(form.NextCard[0].Face, CardFace::Back);
 }
 
-TEST_F(DealIn, ShiftedFirstCardTakesItsColumn) {
-    ticks(18);
-    form.Form_KeyDown(vk::Right);
-    ticks(18);
-    EXPECT_EQ(form.state.FallingPair[0], 8);
-    EXPECT_EQ(form.state.FallingPair[1], 3);
-    EXPECT_EQ(form.Mas(3).Face, CardFace::Heart);
-    EXPECT_EQ(form.Mas(8).Face, CardFace::Spade);
-}
-
 TEST_F(DealIn, APairShownInNextEntersAsShown) {
     platform.randomQueue.clear();
     form.NextCard = {Picture{CardFace::Joker}, Picture{CardFace::Joker}};
@@ -84,12 +71,8 @@ TEST_F(DealIn, APairShownInNextEntersAsShown) {
     EXPECT_EQ(form.NextCard[0].Face, CardFace::Back);
 }
 
-struct GameOverCase {
-    const char* name;
-    const char* board;
-    int shiftLeft;  // top-row shifts of the first card
-    int ticks;
-};
+// shiftLeft: top-row shifts of the first card.
+struct GameOverCase { const char* name; const char* board; int shiftLeft; int ticks; };
 
 struct GameOver : DealIn, ::testing::WithParamInterface<GameOverCase> {};
 

@@ -8,38 +8,7 @@ namespace {
 using testing::Game;
 using testing::WeakestPick;
 
-TEST(Timer3, BlinksTenTicksThenApplies) {
-    Game table;
-    Form1& form = table.form;
-    table.setBottomRows("2S 2H 5D 9C KS");
-    table.queueRandom(WeakestPick);
-    form.AllChecker();
-    ASSERT_TRUE(form.YakuL.Visible);
-    // Ten ticks: shown on even ticks while blinking, then applied with the labels hidden.
-    for (int tick = 1; tick <= 10; ++tick) {
-        SCOPED_TRACE(tick);
-        form.Timer3_Timer();
-        const bool done = tick == 10;
-        EXPECT_EQ(form.YakuL.Visible, !done && tick % 2 == 0);
-        EXPECT_EQ(form.Gscore.Visible, form.YakuL.Visible);
-        EXPECT_EQ(form.Timer3.Enabled(), !done);
-        EXPECT_EQ(form.Timer2.Enabled(), done);  // the row is no longer full: the next pair comes
-        EXPECT_EQ(form.state.BlinkTick, done ? 0 : tick);
-        EXPECT_EQ(form.Score.Caption + " " + form.TotalS.Caption, done ? "10 10" : "0 total");
-        EXPECT_EQ(table.row(45), done ? "2S . 5D 9C KS" : "2S 2H 5D 9C KS");
-    }
-}
-
-struct EffectCase {
-    const char *name, *row;
-    std::int32_t multiplier;
-    std::int16_t jokerWeight, pigWeight;
-    bool markerBefore;
-    std::int32_t multiplierAfter;
-    std::int16_t jokerWeightAfter, pigWeightAfter;
-    bool markerAfter, twoJokersNext;
-    const char *score, *rowAfter;
-};
+struct EffectCase { const char *name, *row; std::int32_t multiplier; std::int16_t jokerWeight, pigWeight; bool markerBefore; std::int32_t multiplierAfter; std::int16_t jokerWeightAfter, pigWeightAfter; bool markerAfter, twoJokersNext; const char *score, *rowAfter; };
 
 const EffectCase Effects[] = {
     {"one pair", "2S 2H 5D 9C KS", 5, 3, 4, false, 5, 3, 4, false, false, "50", "2S . 5D 9C KS"},
@@ -91,11 +60,9 @@ TEST(Timer3, EachHandChangesTheRates) {
     }
 }
 
-struct PigEffectCase {
-    const char *name, *rows;  // the lowest rows, the resolved row just above the dead rows
-    std::int32_t level, multiplier;
-    const char *score, *after;  // the lowest three rows afterwards, separated by " | "
-};
+// rows: the lowest rows, the resolved row just above the dead rows; after: the lowest three
+// rows afterwards, separated by " | ".
+struct PigEffectCase { const char *name, *rows; std::int32_t level, multiplier; const char *score, *after; };
 
 const PigEffectCase PigEffects[] = {
     {"one pair over counters 3", "2S 2H 5D 9C KS  P3 P3 P3 P3 P3", 1, 1, "10", ". . . . . | 2S . 5D 9C KS | P2 P2 P2 P2 P2"},
@@ -137,15 +104,7 @@ TEST(Timer3, PigEffects) {
     }
 }
 
-struct SpecialCase {
-    const char* name;
-    std::int32_t level, comboBefore;
-    std::int16_t pigWeight;
-    std::int32_t multiplier;
-    const char *shown, *score;
-    std::int16_t pigWeightAfter;
-    std::int32_t multiplierAfter;
-};
+struct SpecialCase { const char* name; std::int32_t level, comboBefore; std::int16_t pigWeight; std::int32_t multiplier; const char *shown, *score; std::int16_t pigWeightAfter; std::int32_t multiplierAfter; };
 
 const SpecialCase Specials[] = {
     {"level 3, combo 2", 3, 1, 2, 5, "300000", "60000", 4, 2},

@@ -7,12 +7,7 @@ namespace {
 enum class Phase { Falling, Paused, Resolving, Entering, Idle };
 enum class Effect { None, BoardChanged, PauseToggled, NewGame, Question };
 
-struct KeyCase {
-    const char* name;
-    Phase phase;
-    int key;
-    Effect effect;
-};
+struct KeyCase { const char* name; Phase phase; int key; Effect effect; };
 
 struct KeyMaps : testing::GameTest, ::testing::WithParamInterface<KeyCase> {
     void enter(Phase phase) {
@@ -69,18 +64,6 @@ INSTANTIATE_TEST_SUITE_P(Keys, KeyMaps, ::testing::Values(
     KeyCase{"IdleF2", Phase::Idle, vk::F2, Effect::NewGame},
     KeyCase{"IdleRight", Phase::Idle, vk::Right, Effect::None}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(KeyMaps, EscYesClosesTheWindowWithTheQuitQuestion) {
-    putPair(27, 22);
-    form.Timer1.setEnabled(true);
-    platform.confirmations.push_back(true);
-    form.Form_KeyDown(vk::Escape);
-    ASSERT_EQ(platform.events.size(), 2u);
-    EXPECT_EQ(platform.events[0].kind, PlatformEvent::Kind::Question);
-    EXPECT_EQ(platform.events[0].text, "本当に終了しますか？");
-    EXPECT_EQ(platform.events[0].title, "Tumblehand");
-    EXPECT_TRUE(platform.closed);
-}
 
 }  // namespace
 }  // namespace tumblehand

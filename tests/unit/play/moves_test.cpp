@@ -10,12 +10,7 @@ constexpr int Tick = 0;  // no key: one gravity tick
 struct Moves : testing::GameTest {};
 
 // Card 0 is the 5 of hearts, the pivot the 9 of spades; orientation 2 unless turned.
-struct PairCase {
-    const char* name;
-    int key, card0, pivot, orientation;
-    std::vector<int> obstacles;
-    int card0After, pivotAfter, orientationAfter;
-};
+struct PairCase { const char* name; int key, card0, pivot, orientation; std::vector<int> obstacles; int card0After, pivotAfter, orientationAfter; };
 
 struct PairMoves : testing::GameTest, ::testing::WithParamInterface<PairCase> {};
 
@@ -78,12 +73,7 @@ TEST_F(Moves, HorizontalPairHalfOverAGapLandsAndTheHangingCardDrops) {
     EXPECT_EQ(form.Num(45).Caption, "9");
 }
 
-struct ShiftCase {
-    const char* name;
-    int key, from;
-    std::vector<int> obstacles;
-    int to;
-};
+struct ShiftCase { const char* name; int key, from; std::vector<int> obstacles; int to; };
 
 struct TopRowShift : testing::GameTest, ::testing::WithParamInterface<ShiftCase> {};
 
@@ -109,12 +99,7 @@ INSTANTIATE_TEST_SUITE_P(Shifts, TopRowShift, ::testing::Values(
     ShiftCase{"LeftFromCell1Blocked", vk::Left, 1, {0}, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
-struct FallCase {
-    const char* name;
-    const char* before;
-    const char* after;
-    int passes;
-};
+struct FallCase { const char* name; const char* before; const char* after; int passes; };
 
 struct Settling : testing::GameTest, ::testing::WithParamInterface<FallCase> {};
 

@@ -172,19 +172,5 @@ TEST(GameOverSave, AFailedWriteIsReportedAndNothingIsLost) {
     EXPECT_EQ(folder.listing("locked"), "");
 }
 
-TEST_F(GameOver, RefreshesTheRecordsWindowWithoutShowingIt) {
-    game.platform.answers = {"NEW"};
-    endGame(sampleRecords(), "9500", 7, 900);
-    const Form3* records = form.existingForm3();
-    ASSERT_NE(records, nullptr);
-    EXPECT_EQ(records->Label1[1].Caption + records->Score[1].Caption, "NEW9500");
-    EXPECT_EQ(records->Label1[2].Caption + records->Score[9].Caption, "P22000");
-    EXPECT_EQ(game.platform.recordsShown, 0);
-    game.platform.answers = {"TOP"};  // a window that already existed is refreshed too
-    endGame("99999", 7, 900);
-    EXPECT_EQ(form.existingForm3(), records);
-    EXPECT_EQ(records->Label1[0].Caption + records->Score[0].Caption, "TOP99999");
-}
-
 }  // namespace
 }  // namespace tumblehand

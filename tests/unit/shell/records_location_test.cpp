@@ -82,41 +82,6 @@ TEST(RecordsLocation, ShippedRecordsAreCopiedOnceAndNeverOverThePlayers) {
     EXPECT_EQ(data.listing("tumblehand"), "data.dat ") << "no temporary left";
 }
 
-TEST(RecordsLocation, AFolderThatCannotBeMadeIsLeftForTheSaveToName) {
-    TempFolder data;
-    TempFolder program;
-    data.write("share", "a file where the folder should be");
-    const std::string path = recordsPathFor(program.path() + "/", false, data.file("share"));
-    EXPECT_EQ(path, data.file("share/tumblehand/data.dat"));
-    const std::string error = writeRecordsFile(path, Players, RecordsStatus::Missing);
-    EXPECT_NE(error.find(data.file("share/tumblehand")), std::string::npos) << error;
-}
-
-TEST(RecordsLocation, UserDataFolderFromTheEnvironment) {
-    struct Saved {
-        std::string name;
-        std::optional<std::string> value;
-        explicit Saved(std::string n) : name(std::move(n)) {
-            if (const char* v = std::getenv(name.c_str())) value = v;
-        }
-        ~Saved() { value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str()); }
-    };
-    const Saved dataHome("XDG_DATA_HOME");
-    const Saved home("HOME");
-    struct Case { const char* dataHome; const char* home; const char* expected; };
-    const Case cases[] = {
-        {"/xdg/data", "/home/p", "/xdg/data"},
-        {"relative/data", "/home/p", "/home/p/.local/share"},  // invalid, ignored
-        {nullptr, "/home/p", "/home/p/.local/share"},
-    };
-    for (const Case& c : cases) {
-        c.dataHome ? ::setenv("XDG_DATA_HOME", c.dataHome, 1) : ::unsetenv("XDG_DATA_HOME");
-        ::setenv("HOME", c.home, 1);
-        FakePlatform platform;
-        EXPECT_EQ(platform.Platform::userDataFolder(), c.expected);
-    }
-}
-
 // The whole game: START, GAMEOVER and the records window use one file.
 struct InstalledGame : ::testing::Test {
     TempFolder program;
