@@ -134,7 +134,6 @@ TEST_F(RecordsFile, ReadsBrokenFilesAsFarAsTheyGo) {
         expectCleanRewrite(read.records);
     }
 }
-}
 
 TEST_F(RecordsFile, RefusesFilesBeyondTheSizeLimitAndLeavesThem) {
     struct Case { const char* name; std::uintmax_t size; RecordsStatus status; };
