@@ -97,15 +97,6 @@ private slots:
             QVERIFY(scene.screenIsWhole());
         }
 
-        // A centred caption, then a change of its colour alone.
-        Label& yaku = scene.form.YakuL;
-        yaku.Caption = "ロイヤルストレートフラッシュ";
-        QVERIFY(scene.repaint());
-        QVERIFY(scene.screenIsWhole());
-        yaku.ForeColor = colors::Red;
-        QVERIFY(scene.repaint());
-        QVERIFY(covers(scene.recorder.painted, scene.e.inside(yaku.Left + yaku.Width / 4, yaku.Top, yaku.Width / 2, yaku.Height)));
-        QVERIFY(scene.screenIsWhole());
     }
 
     void aDealInRepaintsTheSlidingCardOnlyAndLeavesTheWholePicture() {

@@ -72,31 +72,6 @@ TEST_F(DealIn, APairShownInNextEntersAsShown) {
 }
 
 // shiftLeft: top-row shifts of the first card.
-struct GameOverCase { const char* name; const char* board; int shiftLeft; int ticks; };
-
-struct GameOver : DealIn, ::testing::WithParamInterface<GameOverCase> {};
-
-TEST_P(GameOver, ABlockedEntryCellPlacesNothingAndStartsNoGravity) {
-    const GameOverCase& c = GetParam();
-    setBoard(c.board);
-    ticks(18);
-    for (int i = 0; i < c.shiftLeft; ++i) form.Form_KeyDown(vk::Left);
-    const std::string before = boardText(form);
-    ticks(c.ticks - 18);
-    EXPECT_EQ(boardText(form), before);
-    EXPECT_FALSE(form.Timer1.Enabled());
-    EXPECT_EQ(form.state.GravityInterval, 1010);
-}
-
-INSTANTIATE_TEST_SUITE_P(Entry, GameOver, ::testing::Values(
-    GameOverCase{"FirstCardColumn2Full",
-                 ". . 2C . .\n. . 3C . .\n. . 4C . .\n. . 5C . .\n. . 6C . .\n"
-                 ". . 7C . .\n. . 8C . .\n. . 9C . .\n. . 10C . .\n. . JC . .\n", 0, 18},
-    GameOverCase{"SecondCardOverOccupiedRow",
-                 ". . . . .\n2C . . . .\n3C . . . .\n4C . . . .\n5C . . . .\n"
-                 "6C . . . .\n7C . . . .\n8C . . . .\n9C . . . .\n10C . . . .\n", 2, 36}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 TEST_F(DealIn, GravityAndLevelFollowThePairs) {
     struct Row { int pairs; int interval; int level; const char* label; };
     const Row table[] = {{1, 1000, 1, "LV1"}, {10, 910, 1, "LV1"}, {11, 900, 2, "LV2"},

@@ -55,14 +55,11 @@ INSTANTIATE_TEST_SUITE_P(Keys, KeyMaps, ::testing::Values(
     KeyCase{"FallingOtherKey", Phase::Falling, 65, Effect::None},
     KeyCase{"PausedLeft", Phase::Paused, vk::Left, Effect::None},
     KeyCase{"PausedF1", Phase::Paused, vk::F1, Effect::PauseToggled},
-    KeyCase{"PausedF2", Phase::Paused, vk::F2, Effect::NewGame},
     KeyCase{"ResolvingUp", Phase::Resolving, vk::Up, Effect::None},
-    KeyCase{"ResolvingF2", Phase::Resolving, vk::F2, Effect::NewGame},
     KeyCase{"EnteringLeftShifts", Phase::Entering, vk::Left, Effect::BoardChanged},
     KeyCase{"EnteringDown", Phase::Entering, vk::Down, Effect::None},
     KeyCase{"EnteringF2", Phase::Entering, vk::F2, Effect::None},
-    KeyCase{"IdleF2", Phase::Idle, vk::F2, Effect::NewGame},
-    KeyCase{"IdleRight", Phase::Idle, vk::Right, Effect::None}),
+    KeyCase{"IdleF2", Phase::Idle, vk::F2, Effect::NewGame}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,7 +1,4 @@
-#include "shell/records_file.h"
 #include "tests/support/game_fixture.h"
-#include "tests/support/sample_records.h"
-#include "tests/support/temp_folder.h"
 
 namespace tumblehand {
 namespace {
@@ -33,18 +30,6 @@ TEST_F(StartStop, StartResetsTheGameAndDealsTheFirstPair) {
     EXPECT_NE(form.NextCard[0].Face, CardFace::Back) << "dealt before the board was emptied";
     EXPECT_FALSE(form.Timer1.Enabled() || form.Timer3.Enabled());
     EXPECT_TRUE(form.Timer2.Enabled() && form.state.HideNext);
-}
-
-TEST(StartRecords, ReadsBestComboAndPointsFromTheRecordsFileOrZeros) {
-    testing::TempFolder folder;
-    testing::Game game(folder.path());
-    game.form.state.BestCombo = 9;
-    game.form.Start_Click();
-    EXPECT_EQ(game.form.state.BestCombo + game.form.state.BestPoints, 0);
-    ASSERT_EQ(writeRecordsFile(folder.file("data.dat"), testing::sampleRecords(), RecordsStatus::Missing), "");
-    game.form.Start_Click();
-    EXPECT_EQ(game.form.state.BestCombo, 7);
-    EXPECT_EQ(game.form.state.BestPoints, 900);
 }
 
 // A drop on the pig rate arms the pig boost (the joker boost needs a best score, see the

@@ -103,35 +103,5 @@ const Case Cases[] = {
 INSTANTIATE_TEST_SUITE_P(Schedule, ScheduleCase, testing::ValuesIn(Cases),
                          [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
-// T2 ticks every 50 ms; with handOver its first tick disables it and enables T1 (1000 ms), as the
-// deal-in hands over to gravity. runUntil is virtual time (never late); advanceTo is a late wake-up.
-struct RunCase { const char* name; bool handOver; std::int64_t postpone; bool virtualTime; std::int64_t to; int fired; std::int64_t next; };
-
-class RunCaseTest : public testing::TestWithParam<RunCase> {};
-
-TEST_P(RunCaseTest, FiresAndSchedulesTheNextTick) {
-    const RunCase& c = GetParam();
-    Clock clock;
-    clock.T(2).setInterval(50);
-    clock.T(2).setEnabled(true);
-    clock.T(1).setInterval(1000);
-    if (c.handOver) clock.actions[1] = [](Clock& k) { k.T(2).setEnabled(false); k.T(1).setEnabled(true); };
-    clock.schedule.sync(0);
-    if (c.postpone) clock.schedule.postpone(c.postpone);
-    EXPECT_EQ(c.virtualTime ? clock.schedule.runUntil(c.to) : clock.schedule.advanceTo(c.to), c.fired);
-    EXPECT_EQ(clock.schedule.nextDue(), c.next);
-}
-
-const RunCase RunCases[] = {
-    {"RunUntilGivesHandlerEnabledTimersTheirDueTime", true, 0, true, 5000, 5, 5050},  // T2@50, T1@1050..4050
-    {"NoBurstAfterALongGap", false, 0, false, 5000, 1, 5050},
-    {"LateTickCountsWhatItEnablesFromNow", true, 0, false, 5000, 1, 6000},  // not T1 at once as well
-    {"SlightlyLateTickKeepsTheCadence", false, 0, false, 70, 1, 100},
-    {"PostponeHoldsBackTheNextTick", false, 500, false, 549, 0, 550},
-};
-
-INSTANTIATE_TEST_SUITE_P(Schedule, RunCaseTest, testing::ValuesIn(RunCases),
-                         [](const testing::TestParamInfo<RunCase>& info) { return std::string(info.param.name); });
-
 }  // namespace
 }  // namespace tumblehand

@@ -49,15 +49,6 @@ struct RecordsFile : ::testing::Test {
     }
 };
 
-TEST_F(RecordsFile, ReadsTheThreeLines) {
-    const Records r = readText(Sample).records;
-    EXPECT_EQ(decimal(r.bestCombo) + r.comboHolder + decimal(r.bestPoints) + r.pointsHolder, "7AB900CD");
-    EXPECT_EQ(r.scores[0], (ScoreField{"5000", true}));
-    EXPECT_EQ(r.scores[1], (ScoreField{"4000", false}));
-    EXPECT_EQ(r.names[0], "一郎");
-    EXPECT_EQ(r.names[9], "j");
-}
-
 // Each file is read, then rewritten: quoted and bare scores keep their form.
 TEST_F(RecordsFile, RoundTrips) {
     std::string lf = Sample;
@@ -68,7 +59,6 @@ TEST_F(RecordsFile, RoundTrips) {
         {"as written", Sample, RecordsStatus::Ok, Sample},
         {"plain line feeds", lf, RecordsStatus::Ok, Sample},
         {"last line end missing", Sample.substr(0, Sample.size() - 2), RecordsStatus::Ok, Sample},
-        {"blank lines at the end", Sample + "\r\n\r\n", RecordsStatus::Ok, Sample},
         {"byte order mark", "\xEF\xBB\xBF" + Sample, RecordsStatus::Ok, Sample},
         {"missing file is the starting file", std::nullopt, RecordsStatus::Missing, zeros},
     };
@@ -96,7 +86,6 @@ TEST_F(RecordsFile, ReadsBrokenFilesAsFarAsTheyGo) {
         {"one line", Line1, bad, [&](R r) { EXPECT_EQ(r.pointsHolder + score(r.scores[0]), "CD" + score({})); }},
         {"cut inside line 2", Line1 + "\"5000\",40", bad,
          [&](R r) { EXPECT_EQ(score(r.scores[1]) + score(r.scores[2]), "b40" + score({})); }},
-        {"cut inside a name", Line1 + Line2 + "\"一郎\",\"b", bad, [](R r) { EXPECT_EQ(r.names[1] + r.names[2], "b"); }},
         {"names without quotes", "7,AB,900,C D\r\n" + Line2 + "x,\"b\",,d,e,f,g,h,i,j\r\n", RecordsStatus::Ok,
          [](R r) { EXPECT_EQ(r.pointsHolder + "|" + r.names[0] + "|" + r.names[2] + "|" + r.names[3], "C D|x||d"); }},
         {"quote never closed", "7,\"AB,900,\"CD\"\r\n" + Line2 + Line3, bad,
@@ -159,13 +148,11 @@ TEST_F(RecordsFile, RefusesFilesBeyondTheSizeLimitAndLeavesThem) {
 TEST(StorableText, KeepsNamesReadableBetweenQuotes) {
     struct Case { const char* name; std::string typed; std::string stored; };
     const Case cases[] = {
-        {"plain", "AB", "AB"},
         {"double quote", "a\"b\"", "a\u201Db\u201D"},
         {"line breaks", "a\r\nb\nc\rd", "abcd"},
         {"controls", std::string("a\tb\x01\x7F") + '\0' + "c\u0085\u2028d", "abcd"},
         {"not UTF-8", "a\xC3(\xFF", "a\uFFFD(\uFFFD"},
         {"overlong and surrogate", "\xC0\xAF\xED\xA0\x80", repeat("\uFFFD", 5)},
-        {"only controls", "\r\n\t", ""},
         {"10 000 letters", std::string(10000, 'x'), std::string(MaxRecordTextChars, 'x')},
         {"10 000 wide letters cut whole", repeat("名", 10000), repeat("名", MaxRecordTextChars)},
     };

@@ -27,7 +27,6 @@ Records table(const std::string& name, std::uint8_t combo, std::int32_t points, 
     return records;
 }
 const Records Shipped = table("SHIP", 4, 700, "600000");
-const Records Players = table("ME", 9, 4321, "1200");
 
 TEST(RecordsLocation, CanCreateFileInTriesAndCleansUp) {
     TempFolder folder;
@@ -65,21 +64,6 @@ TEST(RecordsLocation, ChoosesTheProgramFolderOrThePlayersFolder) {
         }
         EXPECT_EQ(program.listing(), c.shipsAFolder ? "data.dat " : "") << "choosing writes nothing";
     }
-}
-
-TEST(RecordsLocation, ShippedRecordsAreCopiedOnceAndNeverOverThePlayers) {
-    TempFolder program;
-    TempFolder data;
-    program.write("data.dat", recordsFileText(Shipped));
-    const std::string path = recordsPathFor(program.path() + "/", false, data.path());
-    ASSERT_EQ(path, data.file("tumblehand/data.dat"));
-    EXPECT_EQ(data.read("tumblehand/data.dat"), recordsFileText(Shipped)) << "copied byte for byte";
-
-    ASSERT_EQ(writeRecordsFile(path, Players, RecordsStatus::Ok), "");
-    program.write("data.dat", recordsFileText(Records{}));  // a newer shipped file
-    EXPECT_EQ(recordsPathFor(program.path() + "/", false, data.path()), path);
-    EXPECT_EQ(data.read("tumblehand/data.dat"), recordsFileText(Players)) << "the player's records stay";
-    EXPECT_EQ(data.listing("tumblehand"), "data.dat ") << "no temporary left";
 }
 
 // The whole game: START, GAMEOVER and the records window use one file.
