@@ -77,23 +77,6 @@ TEST(BotInvariants, CatchEveryKindOfBrokenState) {
     }
 }
 
-// A boosted weight is 100 only until it first changes; the score may only rise.
-TEST(BotInvariants, JudgeEachChangeAgainstTheGameSoFar) {
-    FallingGame game;
-    GameState& state = game.form().state;
-    state.PigWeight = 100;
-    game.watch = watchNewGame(game.form());
-    EXPECT_EQ(game.check(), "");
-    state.PigWeight = 10;
-    game.form().Score.Caption = "500";
-    EXPECT_EQ(game.check(), "");
-    state.PigWeight = 100;
-    EXPECT_NE(game.check().find("PigWeight"), std::string::npos);
-    state.PigWeight = 10;
-    game.form().Score.Caption = "499";
-    EXPECT_NE(game.check().find("from 500 to 499"), std::string::npos);
-}
-
 TEST(BotInvariants, TheRecordsFileMustReadCleanAndInOrder) {
     testing::TempFolder folder;
     const std::string path = folder.path() + "/data.dat";
