@@ -45,16 +45,12 @@ TEST_P(KeyMaps, DependOnGravityAndTheDealPhase) {
     EXPECT_FALSE(platform.closed);
 }
 
+// Arrows while a pair falls, F1 and Esc: whole_game.scn and keys_pause_quit.scn.
 INSTANTIATE_TEST_SUITE_P(Keys, KeyMaps, ::testing::Values(
-    KeyCase{"FallingLeft", Phase::Falling, vk::Left, Effect::BoardChanged},
     KeyCase{"FallingSpaceTurns", Phase::Falling, vk::Space, Effect::BoardChanged},
-    KeyCase{"FallingDown", Phase::Falling, vk::Down, Effect::BoardChanged},
-    KeyCase{"FallingF1", Phase::Falling, vk::F1, Effect::PauseToggled},
     KeyCase{"FallingF2", Phase::Falling, vk::F2, Effect::NewGame},
-    KeyCase{"FallingEsc", Phase::Falling, vk::Escape, Effect::Question},
     KeyCase{"FallingOtherKey", Phase::Falling, 65, Effect::None},
     KeyCase{"PausedLeft", Phase::Paused, vk::Left, Effect::None},
-    KeyCase{"PausedF1", Phase::Paused, vk::F1, Effect::PauseToggled},
     KeyCase{"ResolvingUp", Phase::Resolving, vk::Up, Effect::None},
     KeyCase{"EnteringLeftShifts", Phase::Entering, vk::Left, Effect::BoardChanged},
     KeyCase{"EnteringDown", Phase::Entering, vk::Down, Effect::None},
