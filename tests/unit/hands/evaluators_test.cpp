@@ -66,14 +66,8 @@ const std::string Royal = "ROYAL STRAIGHT FLUSH", FiveCard = "\uFF15\uFF23\uFF21
     Buta = "\u3076\u3000\u305F", PigSpecial = "\u3076\u305F\u30B9\u30DA\u30B7\u30E3\u30EB";
 
 TEST(BoardScan, NamesScoresAndCuesTheStrongestHandOfTheRow) {
-    struct Case {
-        const char* row;
-        int comboBefore;
-        std::int32_t multiplier, level;
-        int hand;  // 10, the pig row, is shown in red, every hand in blue
-        const std::string* caption;
-        const char *points, *cue, *flags;  // flags of hands 0..9 when given
-    };
+    // hand 10, the pig row, is shown in red, every hand in blue; flags of hands 0..9 when given.
+    struct Case { const char* row; int comboBefore; std::int32_t multiplier, level; int hand; const std::string* caption; const char *points, *cue, *flags; };
     const Case cases[] = {
         {"JK JK JK JK JK", 0, 1, 1, 9, &Royal, "50000", "up2", "1011101111"},
         {"9H 10H JH QH KH", 0, 1, 1, 7, &StraightFlush, "15000", "up", ""},
@@ -103,17 +97,14 @@ TEST(BoardScan, NamesScoresAndCuesTheStrongestHandOfTheRow) {
         form.Timer1.setEnabled(true);
         form.Timer2.setEnabled(true);
         form.AllChecker();
-        EXPECT_EQ(form.state.ResolvedHand, c.hand);
-        EXPECT_EQ(form.YakuL.Caption, *c.caption);
+        const std::vector<std::string> cues = game.events(PlatformEvent::Kind::PlayCue);
+        EXPECT_EQ(std::to_string(form.state.ResolvedHand) + " " + form.YakuL.Caption + " " + form.Gscore.Caption + " " +
+                      (cues.size() == 1 ? cues[0] : "?") + " " + game.row(45),  // the scan changes no card
+                  std::to_string(c.hand) + " " + *c.caption + " " + c.points + " /nonexistent/sound/" + c.cue + ".wav " + c.row);
         EXPECT_EQ(form.YakuL.ForeColor, c.hand == 10 ? colors::Red : colors::Blue);
-        EXPECT_EQ(form.Gscore.Caption, c.points);
-        EXPECT_TRUE(form.YakuL.Visible && form.Gscore.Visible);
+        EXPECT_TRUE(form.YakuL.Visible && form.Gscore.Visible && form.Timer3.Enabled() && !form.Timer1.Enabled() && !form.Timer2.Enabled());
         EXPECT_EQ(form.state.ComboCount, c.comboBefore + 1);
         EXPECT_EQ(form.state.ResolvedRowFirst + form.state.ResolvedRowLast, 45 + 49);
-        EXPECT_TRUE(!form.Timer1.Enabled() && !form.Timer2.Enabled() && form.Timer3.Enabled());
-        EXPECT_EQ(game.events(PlatformEvent::Kind::PlayCue),
-                  std::vector<std::string>{std::string("/nonexistent/sound/") + c.cue + ".wav"});
-        EXPECT_EQ(game.row(45), c.row);  // the scan changes no card
         std::string flags;
         for (std::int16_t flag : form.state.HandFlags) flags += flag == True16 ? '1' : '0';
         if (*c.flags) { EXPECT_EQ(flags, c.flags); }

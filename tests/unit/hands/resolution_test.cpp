@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "board/numbers.h"
 #include "tests/support/game_fixture.h"
 
 namespace tumblehand {
@@ -8,55 +9,50 @@ namespace {
 using testing::Game;
 using testing::WeakestPick;
 
-struct EffectCase { const char *name, *row; std::int32_t multiplier; std::int16_t jokerWeight, pigWeight; bool markerBefore; std::int32_t multiplierAfter; std::int16_t jokerWeightAfter, pigWeightAfter; bool markerAfter, twoJokersNext; const char *score, *rowAfter; };
+std::string cards(const Picture& card, const Label& rank) { return cardTokenOf(card.Face, rank.Caption); }
 
-const EffectCase Effects[] = {
-    {"one pair", "2S 2H 5D 9C KS", 5, 3, 4, false, 5, 3, 4, false, false, "50", "2S . 5D 9C KS"},
-    {"two pair", "2S 2H 5D 5C KS", 1, 2, 4, true, 1, 2, 4, true, false, "50", ". . 5D 5C KS"},
-    {"three of a kind 3", "2S 2H 2D 9C KS", 3, 2, 4, false, 4, 2, 4, false, false, "300", ". . . 9C KS"},
-    {"three of a kind 11", "2S 2H 2D 9C KS", 11, 2, 4, false, 16, 2, 4, false, false, "1100", ". . . 9C KS"},
-    {"three of a kind 12", "2S 2H 2D 9C KS", 12, 2, 4, false, 32, 2, 4, false, false, "1200", ". . . 9C KS"},
-    {"straight keeps its joker", "5S 6H 7D 8C JK", 1, 4, 6, false, 1, 4, 2, true, false, "1000", ". . . . JK"},
-    {"flush", "2H 5H 9H JH KH", 2, 4, 6, true, 2, 4, 2, true, false, "4000", ". . . . ."},
-    {"full house 3", "AS AH AD KC KS", 3, 2, 5, false, 15, 2, 2, false, false, "15000", ". . . . ."},
-    {"full house 4", "AS AH AD KC KS", 4, 2, 5, false, 32, 2, 2, false, false, "20000", ". . . . ."},
-    {"four of a kind 9", "AS AH AD AC KS", 9, 8, 5, false, 32, 10, 2, false, true, "72000", ". . . . ."},
-    {"straight flush", "9H 10H JH QH KH", 1, 2, 5, false, 1, 2, 2, false, false, "15000", ". . . . ."},
-    {"five of a kind erases its joker", "AS AH AD AC JK", 1, 2, 5, false, 1, 10, 2, true, true, "25000", ". . . . ."},
-    {"royal straight flush 8", "10H JH QH KH AH", 8, 1, 4, false, 32, 5, 2, false, true, "400000", ". . . . ."},
-    {"no hand", "2S 5H 9D JC KH", 8, 6, 2, true, 1, 2, 2, false, false, "0", "P1 P1 P1 P1 P1"},
-    {"no hand, pig weight 7", "2S 5H 9D JC KH", 1, 6, 7, false, 4, 2, 7, false, false, "0", "P1 P1 P1 P1 P1"},
-    {"no hand, pig weight 100", "2S 5H 9D JC KH", 1, 6, 100, false, 32, 2, 100, false, false, "0", "P1 P1 P1 P1 P1"},
-};
-
+// "multiplier joker-weight pig-weight marker | the NEXT pair | score | the resolved row" after the blink.
 TEST(Timer3, EachHandChangesTheRates) {
-    for (const EffectCase& c : Effects) {
+    struct Case { const char *name, *row; std::int32_t multiplier; std::int16_t jokerWeight, pigWeight; bool marker; const char* after; };
+    const Case cases[] = {
+        {"one pair", "2S 2H 5D 9C KS", 5, 3, 4, false, "5 3 4 - | 7C QH | 50 | 2S . 5D 9C KS"},
+        {"two pair", "2S 2H 5D 5C KS", 1, 2, 4, true, "1 2 4 ! | 7C QH | 50 | . . 5D 5C KS"},
+        {"three of a kind 3", "2S 2H 2D 9C KS", 3, 2, 4, false, "4 2 4 - | 7C QH | 300 | . . . 9C KS"},
+        {"three of a kind 11", "2S 2H 2D 9C KS", 11, 2, 4, false, "16 2 4 - | 7C QH | 1100 | . . . 9C KS"},
+        {"three of a kind 12", "2S 2H 2D 9C KS", 12, 2, 4, false, "32 2 4 - | 7C QH | 1200 | . . . 9C KS"},
+        {"straight keeps its joker", "5S 6H 7D 8C JK", 1, 4, 6, false, "1 4 2 ! | 7C QH | 1000 | . . . . JK"},
+        {"flush", "2H 5H 9H JH KH", 2, 4, 6, true, "2 4 2 ! | 7C QH | 4000 | . . . . ."},
+        {"full house 3", "AS AH AD KC KS", 3, 2, 5, false, "15 2 2 - | 7C QH | 15000 | . . . . ."},
+        {"full house 4", "AS AH AD KC KS", 4, 2, 5, false, "32 2 2 - | 7C QH | 20000 | . . . . ."},
+        {"four of a kind 9", "AS AH AD AC KS", 9, 8, 5, false, "32 10 2 - | JK JK | 72000 | . . . . ."},
+        {"straight flush", "9H 10H JH QH KH", 1, 2, 5, false, "1 2 2 - | 7C QH | 15000 | . . . . ."},
+        {"five of a kind erases its joker", "AS AH AD AC JK", 1, 2, 5, false, "1 10 2 ! | JK JK | 25000 | . . . . ."},
+        {"royal straight flush 8", "10H JH QH KH AH", 8, 1, 4, false, "32 5 2 - | JK JK | 400000 | . . . . ."},
+        {"no hand", "2S 5H 9D JC KH", 8, 6, 2, true, "1 2 2 - | 7C QH | 0 | P1 P1 P1 P1 P1"},
+        {"no hand, pig weight 7", "2S 5H 9D JC KH", 1, 6, 7, false, "4 2 7 - | 7C QH | 0 | P1 P1 P1 P1 P1"},
+        {"no hand, pig weight 100", "2S 5H 9D JC KH", 1, 6, 100, false, "32 2 100 - | 7C QH | 0 | P1 P1 P1 P1 P1"},
+    };
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Game table;
-        Form1& form = table.form;
-        table.setBottomRows(c.row);
+        Game game;
+        Form1& form = game.form;
+        game.setBottomRows(c.row);
         form.state.ScoreMultiplier = c.multiplier;
         form.state.JokerWeight = c.jokerWeight;
         form.state.PigWeight = c.pigWeight;
-        form.Label3.Tag = c.markerBefore ? "!" : "";
+        form.Label3.Tag = c.marker ? "!" : "";
         form.NextCard = {Picture{CardFace::Club}, Picture{CardFace::Heart}};  // a pair the player already sees
         form.NextNum[0].Caption = "7";
         form.NextNum[1].Caption = "Q";
-        table.queueRandom(WeakestPick, 5);
-
+        game.queueRandom(WeakestPick, 5);
         form.AllChecker();
-        table.runBlink();
-
-        EXPECT_EQ(form.state.ScoreMultiplier, c.multiplierAfter);
-        EXPECT_EQ(form.state.JokerWeight, c.jokerWeightAfter);
-        EXPECT_EQ(form.state.PigWeight, c.pigWeightAfter);
-        EXPECT_EQ(form.Label3.Tag, c.markerAfter ? "!" : "");
-        EXPECT_EQ(cardTokenOf(form.NextCard[0].Face, form.NextNum[0].Caption) + " " +
-                      cardTokenOf(form.NextCard[1].Face, form.NextNum[1].Caption),
-                  c.twoJokersNext ? "JK JK" : "7C QH");
-        EXPECT_EQ(form.Score.Caption, c.score);
-        EXPECT_EQ(table.row(45), c.rowAfter);
-        EXPECT_EQ(form.state.Level, 1);
+        game.runBlink();
+        const GameState& s = form.state;
+        EXPECT_EQ(decimal(s.ScoreMultiplier) + " " + decimal(s.JokerWeight) + " " + decimal(s.PigWeight) + " " +
+                      (form.Label3.Tag == "!" ? "!" : "-") + " | " + cards(form.NextCard[0], form.NextNum[0]) + " " +
+                      cards(form.NextCard[1], form.NextNum[1]) + " | " + form.Score.Caption + " | " + game.row(45),
+                  c.after);
+        EXPECT_EQ(s.Level, 1);
     }
 }
 
@@ -79,10 +75,6 @@ const PigEffectCase PigEffects[] = {
     {"royal straight flush at the new multiplier", "10H JH QH KH AH  P50 P50 P50 P50 P50", 1, 1, "50300", ". . . . . | . . . . . | . . . . ."},
 };
 
-std::string lowestRows(const Game& table) {
-    return table.row(35) + " | " + table.row(40) + " | " + table.row(45);
-}
-
 TEST(Timer3, PigEffects) {
     for (const PigEffectCase& c : PigEffects) {
         SCOPED_TRACE(c.name);
@@ -92,32 +84,26 @@ TEST(Timer3, PigEffects) {
         form.state.Level = c.level;
         form.state.ScoreMultiplier = c.multiplier;
         table.queueRandom(WeakestPick, 5);
-
         form.AllChecker();
         table.runBlink();
-
-        EXPECT_EQ(form.Score.Caption, c.score);
-        EXPECT_EQ(lowestRows(table), c.after);
+        EXPECT_EQ(form.Score.Caption + " " + table.row(35) + " | " + table.row(40) + " | " + table.row(45),
+                  std::string(c.score) + " " + c.after);
         EXPECT_TRUE(form.Timer2.Enabled());
         for (int i = 0; i < Board::Cells; ++i)
             if (form.board.isCountedPig(i)) { EXPECT_EQ(form.Num(i).Tag, form.Num(i).Caption) << "cell " << i; }
     }
 }
 
-struct SpecialCase { const char* name; std::int32_t level, comboBefore; std::int16_t pigWeight; std::int32_t multiplier; const char *shown, *score; std::int16_t pigWeightAfter; std::int32_t multiplierAfter; };
-
-const SpecialCase Specials[] = {
-    {"level 3, combo 2", 3, 1, 2, 5, "300000", "60000", 4, 2},
-    {"pig weight 8 stops at 10", 3, 1, 8, 1, "60000", "240000", 10, 32},
-    {"pig weight 3", 1, 0, 3, 1, "10000", "20000", 6, 6},
-};
-
+// A row of five pig cards: level 99, the pig weight doubled up to 10, the joker weight 10, the
+// marker gone; "pig weight multiplier" after.
 TEST(Timer3, PigSpecial) {
-    for (const SpecialCase& c : Specials) {
-        SCOPED_TRACE(c.name);
-        Game table;
-        Form1& form = table.form;
-        table.setBottomRows("PG PG PG PG PG");
+    struct Case { std::int32_t level, comboBefore; std::int16_t pigWeight; std::int32_t multiplier; const char *shown, *score, *after; };
+    const Case cases[] = {{3, 1, 2, 5, "300000", "60000", "4 2"}, {3, 1, 8, 1, "60000", "240000", "10 32"}, {1, 0, 3, 1, "10000", "20000", "6 6"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shown);
+        Game game;
+        Form1& form = game.form;
+        game.setBottomRows("PG PG PG PG PG");
         form.state.Level = c.level;
         form.state.ComboCount = c.comboBefore;
         form.state.PigWeight = c.pigWeight;
@@ -126,48 +112,37 @@ TEST(Timer3, PigSpecial) {
         form.Label3.Tag = "!";
         form.AllChecker();
         EXPECT_EQ(form.Gscore.Caption, c.shown);
-        table.runBlink();
+        game.runBlink();
         EXPECT_EQ(form.Score.Caption + " " + form.TotalS.Caption, std::string(c.score) + " " + c.score);
-        EXPECT_EQ(form.state.PigWeight, c.pigWeightAfter);
-        EXPECT_EQ(form.state.JokerWeight, 10);
-        EXPECT_EQ(form.state.Level, 99);
-        EXPECT_EQ(form.state.ScoreMultiplier, c.multiplierAfter);
-        EXPECT_EQ(form.Label3.Tag, "");
-        EXPECT_EQ(table.row(45), "P99 P99 P99 P99 P99");
+        EXPECT_EQ(decimal(form.state.PigWeight) + " " + decimal(form.state.ScoreMultiplier), c.after);
+        EXPECT_EQ(decimal(form.state.JokerWeight) + " " + decimal(form.state.Level) + form.Label3.Tag, "10 99");
+        EXPECT_EQ(game.row(45), "P99 P99 P99 P99 P99");
         for (int i = 45; i < 50; ++i) EXPECT_EQ(form.Num(i).Tag, "99");
     }
 }
 
+// The one pair loses its 2 of clubs; the king above drops in and makes a flush, one second
+// after the first cue; the chain ends only when the next pair enters.
 TEST(Timer3, AChainScoresEachLinkTimesItsCombo) {
-    Game table;
-    Form1& form = table.form;
-    // The one pair loses its 2 of clubs; the king above drops in and makes a flush.
-    table.setBottomRows(
-        "KH . . . .\n"
-        "2C 2H 5H 9H JH");
-    table.queueRandom(WeakestPick, 6);
+    Game game;
+    Form1& form = game.form;
+    game.setBottomRows("KH . . . .  2C 2H 5H 9H JH");
+    game.queueRandom(WeakestPick, 6);
     form.AllChecker();
     EXPECT_EQ(form.Gscore.Caption, "10");
     for (int tick = 1; tick <= 9; ++tick) form.Timer3_Timer();
-    EXPECT_EQ(table.events(PlatformEvent::Kind::PlayCue).size(), 1u);
-
-    form.Timer3_Timer();  // one second after the first cue
-    EXPECT_EQ(form.Score.Caption, "10");
-    EXPECT_EQ(table.row(45), "KH 2H 5H 9H JH");
+    EXPECT_EQ(game.events(PlatformEvent::Kind::PlayCue).size(), 1u);
+    form.Timer3_Timer();
+    EXPECT_EQ(form.Score.Caption + " " + game.row(45) + " " + form.Gscore.Caption, "10 KH 2H 5H 9H JH 4000");
     EXPECT_EQ(form.state.ComboCount, 2);
     EXPECT_EQ(form.YakuL.Caption, "\uFF26\uFF2C\uFF35\uFF33\uFF28");
-    EXPECT_EQ(form.Gscore.Caption, "4000");
-    EXPECT_TRUE(form.Timer3.Enabled());
-    EXPECT_FALSE(form.Timer2.Enabled());
-    EXPECT_EQ(table.events(PlatformEvent::Kind::PlayCue),
+    EXPECT_TRUE(form.Timer3.Enabled() && !form.Timer2.Enabled());
+    EXPECT_EQ(game.events(PlatformEvent::Kind::PlayCue),
               (std::vector<std::string>{"/nonexistent/sound/pn.wav", "/nonexistent/sound/Flush.wav"}));
-
-    table.runBlink();
-    EXPECT_EQ(form.Score.Caption, "4010");
-    EXPECT_EQ(form.TotalS.Caption, "4010");
-    EXPECT_EQ(table.row(45), ". . . . .");
+    game.runBlink();
+    EXPECT_EQ(form.Score.Caption + " " + form.TotalS.Caption + " " + game.row(45), "4010 4010 . . . . .");
     EXPECT_TRUE(form.Timer2.Enabled());
-    EXPECT_EQ(form.state.ComboCount, 2);  // the chain ends only when the next pair enters
+    EXPECT_EQ(form.state.ComboCount, 2);
 }
 
 }  // namespace
