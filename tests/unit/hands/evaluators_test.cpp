@@ -56,6 +56,16 @@ TEST(Evaluators, EdgeCases) {
     }
 }
 
+// An evaluator only ever clears a flag: flags already down stay down, whatever the row makes.
+TEST(Evaluators, NeverSetAFlagBackToTrue) {
+    Game game;
+    game.setBottomRows("AS AH KS KH 5S");
+    game.form.AllChecker();
+    game.form.state.HandFlags.fill(False16);
+    game.form.Flush(4), game.form.Straight(3), game.form.Pair(2, 0), game.form.TwoPair(4, 2, 1);
+    for (std::int16_t flag : game.form.state.HandFlags) EXPECT_EQ(flag, False16);
+}
+
 // The captions by code point: full-width letters and digits, an ordinary space in the
 // full house, an ideographic space in the plain pig row.
 const std::string Royal = "ROYAL STRAIGHT FLUSH", FiveCard = "\uFF15\uFF23\uFF21\uFF32\uFF24",
