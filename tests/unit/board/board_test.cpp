@@ -34,7 +34,7 @@ TEST(Numbers, LeadingNumberSaturatingArithmeticAndHalfEvenRounding) {
         {"2147483000+1000", sum32(2147483000, 1000), 2147483647},
         {"-2147483000-1000", sum32(-2147483000, -1000), -2147483647 - 1},
         {"3/2", roundHalfEven(3, 2), 2}, {"5/2", roundHalfEven(5, 2), 2},
-        {"7/2", roundHalfEven(7, 2), 4}, {"40/2", roundHalfEven(40, 2), 20},
+        {"7/2", roundHalfEven(7, 2), 4}, {"40/2", roundHalfEven(40, 2), 20}, {"-3/2", roundHalfEven(-3, 2), -2},
     };
     for (const Case& c : cases) EXPECT_EQ(c.got, c.want) << c.what;
 }

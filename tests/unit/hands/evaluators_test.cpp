@@ -121,6 +121,16 @@ TEST(BoardScan, NamesScoresAndCuesTheStrongestHandOfTheRow) {
     }
 }
 
+// Every pig card gets its own odd value in scan order (15, 17, ...), so no two ever pair.
+TEST(BoardScan, ValuesPigCardsInScanOrder) {
+    Game game;
+    game.setBottomRows("PG . . . .  AS PG JK 10D PG");
+    game.form.AllChecker();
+    std::string tags;
+    for (int i : {40, 45, 46, 47, 48, 49}) tags += game.form.Num(i).Tag + " ";
+    EXPECT_EQ(tags, "15 14 17 0 10 19 ");
+}
+
 // No full live row: no hand, no combo, no cue; the next pair comes.
 TEST(BoardScan, NoFullLiveRowBringsTheNextPair) {
     for (const char* rows : {"2S 2H . 9C KS", "P1 P1 P1 P1 P1  P1 P1 P1 P1 P1  P1 P1 P1 P1 P1  P1 P1 P1 P1 P1  "

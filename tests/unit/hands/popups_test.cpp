@@ -34,8 +34,11 @@ TEST_P(Popups, ShowTheChainThenRateIt) {
     expectPopup(form.ComboS, c.comboShown, colors::Purple, false);
     EXPECT_EQ(form.YakuL.Caption, "");
     EXPECT_EQ(form.state.ComboCount, 0);
-
-    ticks(18);
+    ticks(5);  // slid in, 120 twips a tick
+    for (const Label* popup : {&form.TotalS, &form.ComboS}) {
+        if (popup->Visible) { EXPECT_EQ(popup->Left, 0); }
+    }
+    ticks(13);
     const bool pointsRecord = std::string(c.totalRated) == "new record!";
     const bool comboRecord = std::string(c.comboRated) == "new record!";
     expectPopup(form.TotalS, c.totalRated, colors::Green, pointsRecord);

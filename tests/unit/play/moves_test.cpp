@@ -37,6 +37,7 @@ INSTANTIATE_TEST_SUITE_P(Pairs, PairMoves, ::testing::Values(
     PairCase{"CardZeroRightOfPivotMovesLeft", vk::Left, 22, 21, 2, {}, 21, 20, 2},
     PairCase{"CardZeroRightOfPivotBlocked", vk::Left, 22, 21, 2, {20}, 22, 21, 2},
     PairCase{"CardZeroLeftOfPivotMovesLeft", vk::Left, 21, 22, 2, {}, 20, 21, 2},
+    PairCase{"CardZeroRightOfPivotBlockedRight", vk::Right, 23, 22, 2, {24}, 23, 22, 2},
     PairCase{"CardZeroRightOfPivotMovesRight", vk::C, 23, 22, 2, {}, 24, 23, 2},
     PairCase{"DownRunsOneGravityStep", vk::X, 25, 20, 2, {}, 30, 25, 2},
     PairCase{"AboveFromTopRowDropsARow", vk::Up, 1, 2, 3, {}, 2, 7, 0},
