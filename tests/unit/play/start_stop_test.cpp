@@ -15,13 +15,14 @@ TEST_F(StartStop, StartResetsTheGameAndDealsTheFirstPair) {
     form.Label5.Caption = "LV7";
     form.MoveCard = Picture{CardFace::Heart, true, 1195, 0, 250, 480};
     form.Gscore.Visible = true;
+    form.YakuL.Visible = false;
     setBottomRows("P3 . . . KC");  // a counted pig in cell 45 would show the next pair
     form.Start_Click();
     EXPECT_EQ(form.state.GravityInterval, 1010);
     EXPECT_EQ(form.state.DealPhase + form.state.DealTick, 0);
     EXPECT_EQ(form.state.Level, 1);
     EXPECT_EQ(form.Label5.Caption + form.Score.Caption, "LV10");
-    EXPECT_FALSE(form.Gscore.Visible);
+    EXPECT_TRUE(!form.Gscore.Visible && form.YakuL.Visible);
     EXPECT_EQ(form.MoveCard.Face, CardFace::Back);
     EXPECT_EQ(form.MoveCard.Left, 2640);
     EXPECT_EQ(form.MoveCard.Width, 480);

@@ -92,6 +92,10 @@ TEST_F(RecordsFile, ReadsBrokenFilesAsFarAsTheyGo) {
          [](R r) { EXPECT_EQ(r.comboHolder + decimal(r.bestPoints) + decimal(r.scores[0].value()), "AB,900,05000"); }},
         {"text after a closing quote", "7,\"AB\"x,900,\"CD\"\r\n" + Line2 + Line3, bad,
          [](R r) { EXPECT_EQ(r.comboHolder + decimal(r.bestPoints), "AB900"); }},
+        {"text after the closing quote of a number", "\"7\"x,\"AB\",900,\"CD\"\r\n" + Line2 + Line3, bad,
+         [](R r) { EXPECT_EQ(decimal(r.bestCombo) + r.comboHolder, "7AB"); }},
+        {"text after the closing quote of a name", "7,\"AB\"y,900,\"CD\"\r\n" + Line2 + Line3, bad,
+         [](R r) { EXPECT_EQ(r.comboHolder + decimal(r.bestPoints), "AB900"); }},
         {"empty score fields", Line1 + ",,,,,,,,,\r\n" + Line3, RecordsStatus::Ok,
          [&](R r) { EXPECT_EQ(score(r.scores[0]), "b"); }},
         {"numbers too large", "999,\"A\",99999999999,\"B\"\r\n99999999999" + Rest2 + Line3, bad, [&](R r) {
