@@ -18,7 +18,9 @@ TEST(FormLoad, LeavesAnEmptyWellAndBacksInTheFrames) {
     EXPECT_EQ(form.NextCard[1].Face, CardFace::Back);
     EXPECT_EQ(form.YakuL.Caption, "");
     EXPECT_FALSE(form.Timer1.Enabled() || form.Timer2.Enabled() || form.Timer3.Enabled());
-    EXPECT_EQ(form.Timer1.Interval(), 1010);
+    // The first gravity step, a deal-in step, a blink.
+    EXPECT_EQ(std::to_string(form.Timer1.Interval()) + " " + std::to_string(form.Timer2.Interval()) + " " +
+                  std::to_string(form.Timer3.Interval()), "1010 50 100");
 }
 
 TEST(Numbers, LeadingNumberSaturatingArithmeticAndHalfEvenRounding) {
