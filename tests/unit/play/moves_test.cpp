@@ -53,6 +53,7 @@ INSTANTIATE_TEST_SUITE_P(Pairs, PairMoves, ::testing::Values(
     PairCase{"BelowRefusedAtCell45", vk::Up, 46, 45, 1, {}, 40, 45, 0},
     PairCase{"AboveFromRow1", vk::Up, 6, 5, 3, {}, 0, 5, 0},
     PairCase{"LandingVerticalFromRow8", Tick, 44, 39, 2, {}, 49, 44, 2},
+    PairCase{"LandingVerticalPivotFromRow8", Tick, 39, 44, 0, {}, 44, 49, 0},
     PairCase{"LandingVerticalInBottomRowLands", Tick, 47, 42, 2, {}, 47, 42, 2},
     PairCase{"LandingCardZeroAboveFallsOverPartner", Tick, 12, 17, 2, {}, 17, 22, 2},
     PairCase{"LandingCardZeroBelowOnStackLands", Tick, 22, 17, 2, {27, 32, 37, 42, 47}, 22, 17, 2},
