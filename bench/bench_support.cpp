@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "tools/fake/board_text.h"
+#include "tests/support/board_text.h"
 
 namespace tumblehand::bench {
 

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "board/form1.h"
-#include "tools/fake/fake_platform.h"
+#include "tests/support/fake_platform.h"
 
 namespace tumblehand::bench {
 

@@ -3,12 +3,14 @@
 // exit codes: a scenario mistake is reported, never a crash.
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "fuzz/fuzz_folder.h"
+#include "tests/support/temp_folder.h"
 #include "sim/scenario.h"
 #include "sim/words.h"
 
@@ -38,10 +40,17 @@ void emptyFolder(const std::string& folder) {
     }
 }
 
+// Stops the run with a message libFuzzer keeps beside the crashing input.
+[[noreturn]] void fail(const char* what) {
+    std::fprintf(stderr, "fuzz check failed: %s\n", what);
+    std::abort();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string& folder = fuzz::scratchFolder();
+    static const testing::TempFolder scratch;  // one per fuzzing process, removed at exit
+    const std::string& folder = scratch.path();
     emptyFolder(folder);
 
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
@@ -53,10 +62,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ostringstream err;
     const sim::ExitCode code = sim::runScenario(lines, session, out, err);
     if (code != sim::Passed && code != sim::ExpectFailed && code != sim::ScenarioFailed) {
-        fuzz::fail("the runner returned an unknown exit code");
+        fail("the runner returned an unknown exit code");
     }
     if (code == sim::ScenarioFailed && err.str().empty()) {
-        fuzz::fail("the runner failed without saying why");
+        fail("the runner failed without saying why");
     }
     return 0;
 }

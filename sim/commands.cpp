@@ -4,8 +4,9 @@
 #include <filesystem>
 #include <fstream>
 #include <ostream>
+#include <vector>
 
-#include "tools/fake/board_text.h"
+#include "tests/support/board_text.h"
 #include "sim/labels.h"
 #include "sim/procedures.h"
 #include "sim/scenario.h"
@@ -198,9 +199,14 @@ void call(CommandContext& c) {
 }
 
 void key(CommandContext& c) {
-    requireWords(c, 1, 1);
-    c.session.form.Form_KeyDown(static_cast<int>(parseInteger(c.words[1], 0, 255, "key code")));
-    c.session.schedule.sync(c.session.time);
+    requireWords(c, 1, 1000);
+    std::vector<int> codes;  // all read before any is pressed: a bad code presses none
+    for (std::size_t i = 1; i < c.words.size(); ++i)
+        codes.push_back(static_cast<int>(parseInteger(c.words[i], 0, 255, "key code")));
+    for (int code : codes) {
+        c.session.form.Form_KeyDown(code);
+        c.session.schedule.sync(c.session.time);
+    }
 }
 
 void run(CommandContext& c) {
@@ -251,7 +257,7 @@ const std::vector<Command>& commands() {
         {"confirm", "confirm yes|no", "queues the answer of the next question", confirm},
         {"datafile", "datafile + lines + end", "writes data.dat in the program folder (CR LF lines)", datafile},
         {"call", "call PROC [ARGS]", "runs a procedure", call},
-        {"key", "key CODE", "presses a key (Windows virtual-key code)", key},
+        {"key", "key CODE...", "presses keys in turn (Windows virtual-key codes)", key},
         {"run", "run MS", "advances virtual time, firing the timers that come due", run},
         {"dump", "dump", "prints the whole state as one JSON line", dump},
         {"expect", "expect PATH [VALUE]", "compares one value of the dump", expect},

@@ -5,7 +5,7 @@
 
 #include "board/form1.h"
 #include "play/timer_schedule.h"
-#include "tools/fake/fake_platform.h"
+#include "tests/support/fake_platform.h"
 #include "sim/json.h"
 
 namespace tumblehand::sim {

@@ -21,10 +21,13 @@ trap 'rm -rf "$folder"' EXIT
 [ -f build-fuzz/build.ninja ] || cmake --preset fuzz
 cmake --build --preset fuzz -j2
 mkdir -p fuzz-out/records fuzz-out/scenario
-# New inputs go to fuzz-out/ (ignored by git); the corpora in fuzz/corpus stay as they are.
+# New inputs go to fuzz-out/ (ignored by git); the records corpus in fuzz/corpus and the scenario
+# tests (the seeds of the scenario fuzzer) stay as they are. Past finds are CTest cases.
+# Scratch files go to a memory file system where there is one: the records writer syncs each.
+[ -d /dev/shm ] && export TMPDIR=/dev/shm
 ./build-fuzz/fuzz/fuzz_records -runs=20000 -seed=1 -artifact_prefix=fuzz-out/ \
     fuzz-out/records fuzz/corpus/records
 if [ -x build-fuzz/fuzz/fuzz_scenario ]; then
     ./build-fuzz/fuzz/fuzz_scenario -runs=20000 -seed=1 -timeout=20 -dict=fuzz/scenario.dict \
-        -artifact_prefix=fuzz-out/ fuzz-out/scenario fuzz/corpus/scenario
+        -artifact_prefix=fuzz-out/ fuzz-out/scenario tests/scenarios
 fi

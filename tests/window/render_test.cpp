@@ -95,16 +95,6 @@ private slots:
         QVERIFY(inkIn(filled, cell47, Qt::white) < inkIn(empty, cell47, Qt::white) / 2);
         QCOMPARE(filled.pixelColor(e.at(1830, 5070)), empty.pixelColor(e.at(1830, 5070)));
 
-        // The sliding card squeezed to 20 twips at Left 1310: bare sides, the middle drawn.
-        const auto ink = [&](double x0, double x1) { return inkIn(scene.draw(), QRect(e.at(x0, 100), e.at(x1, 380)), background); };
-        scene.form.MoveCard.Left = 1080;
-        QVERIFY(ink(1100, 1180) > 20);
-        scene.form.MoveCard.Left = 1310;
-        scene.form.MoveCard.Width = 20;
-        QCOMPARE(ink(1100, 1250), 0);
-        QCOMPARE(ink(1370, 1540), 0);
-        QVERIFY(ink(1300, 1340) > 0);
-        scene.form.MoveCard.Left = 2640;  // back on the deck, clear of the score below
 
         // A hidden label is not drawn, whatever its caption.
         const QRect gscore(e.at(1200, 250), e.at(1560, 460));

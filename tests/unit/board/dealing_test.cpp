@@ -1,113 +1,64 @@
 #include <gtest/gtest.h>
 
-#include "board/form1.h"
-#include "tools/fake/fake_platform.h"
+#include "tests/support/game_fixture.h"
 
 namespace tumblehand {
 namespace {
 
 // A random number that makes Int(r × W) + 1 come out as code.
-float pick(int code, int codes) { return (static_cast<float>(code) - 0.5f) / static_cast<float>(codes); }
+float pick(int code, int codes = 56) { return (static_cast<float>(code) - 0.5f) / static_cast<float>(codes); }
 
-struct Dealing : ::testing::Test {
-    FakePlatform platform;
-    Form1 form{platform};
-
-    void SetUp() override {
-        form.Form_Load();
-        form.state.PigWeight = 2;
-        form.state.JokerWeight = 2;
-    }
+struct Dealing : testing::GameTest {
     void queue(std::initializer_list<int> codes, int w = 56) {
         for (int code : codes) platform.randomQueue.push_back(pick(code, w));
     }
-    void put(int cell, CardFace face, std::string text) {
-        form.Mas(cell).Face = face;
-        form.Num(cell).Caption = std::move(text);
+    std::string next() const {
+        return cardTokenOf(form.NextCard[0].Face, form.NextNum[0].Caption) + " " +
+               cardTokenOf(form.NextCard[1].Face, form.NextNum[1].Caption);
     }
 };
 
-TEST_F(Dealing, ShowsCardZeroBelowAndCardOneAbove) {
-    struct Card { CardFace face; const char* text; };
-    struct Case { int code0; int code1; Card card0; Card card1; };
+TEST_F(Dealing, CodesMakeCardsAndRejectTheOnesAlreadyInPlay) {
+    struct Case { const char* name; const char* board; std::vector<int> codes; const char* next; int code0, code1; };
     const Case cases[] = {
-        {1, 26, {CardFace::Spade, "A"}, {CardFace::Heart, "K"}},
-        {13, 14, {CardFace::Spade, "K"}, {CardFace::Heart, "A"}},
-        {27, 39, {CardFace::Diamond, "A"}, {CardFace::Diamond, "K"}},
-        {49, 53, {CardFace::Club, "10"}, {CardFace::Pig, ""}},
-        {54, 2, {CardFace::Pig, ""}, {CardFace::Spade, "2"}},
-        {55, 3, {CardFace::Joker, ""}, {CardFace::Spade, "3"}},
-        {56, 4, {CardFace::Joker, ""}, {CardFace::Spade, "4"}},
+        {"first and last of spades, hearts", "", {1, 26}, "AS KH", 1, 26},
+        {"ace of diamonds, 10 of clubs", "", {27, 49}, "AD 10C", 27, 49},
+        {"last club, first pig", "", {52, 53}, "KC PG", 52, 53},
+        {"last pig", "", {54, 2}, "PG 2S", 54, 2},
+        {"first joker", "", {55, 3}, "JK 3S", 55, 3},
+        {"last joker", "", {56, 4}, "JK 4S", 56, 4},
+        {"cards on the board are drawn again", "AS 2H . . .", {1, 3, 15, 4}, "3S 4S", 3, 4},
+        {"counted pig 7 blocks the 7 of spades", "P7 . . . .", {7, 8, 9}, "8S 9S", 8, 9},
+        {"other counters block nothing", "P12 . . . .", {7, 8}, "7S 8S", 7, 8},
+        {"two specials: card 1 again", "", {53, 55, 53, 10}, "PG 10S", 53, 10},
+        {"equal codes: card 1 again", "", {5, 5, 6}, "5S 6S", 5, 6},
     };
     for (const Case& c : cases) {
-        queue({c.code0, c.code1});
+        SCOPED_TRACE(c.name);
+        setBottomRows(c.board);
+        for (int code : c.codes) platform.randomQueue.push_back(pick(code));
         form.Nexter();
+        EXPECT_EQ(next(), c.next);
         EXPECT_EQ(form.state.NextCodes[0], c.code0);
         EXPECT_EQ(form.state.NextCodes[1], c.code1);
-        EXPECT_EQ(form.NextCard[0].Face, c.card0.face) << c.code0;
-        EXPECT_EQ(form.NextNum[0].Caption, c.card0.text) << c.code0;
-        EXPECT_EQ(form.NextCard[1].Face, c.card1.face) << c.code1;
-        EXPECT_EQ(form.NextNum[1].Caption, c.card1.text) << c.code1;
+        EXPECT_TRUE(platform.randomQueue.empty());
     }
 }
 
-TEST_F(Dealing, RejectsStandardCardsAlreadyOnTheBoard) {
-    put(30, CardFace::Spade, "A");
-    put(31, CardFace::Heart, "2");
-    queue({1, 15, 3, 1, 15, 4});  // A♠ and 2♥ are rejected for both cards
-    form.Nexter();
-    EXPECT_EQ(form.state.NextCodes[0], 3);
-    EXPECT_EQ(form.state.NextCodes[1], 4);
-}
-
-TEST_F(Dealing, CountedPigSevenBlocksTheSevenOfSpadesOnly) {
-    for (const char* counter : {"7", "1", "12", "99"}) {
-        put(45, CardFace::Pig, counter);
-        queue({7, 8, 9});
-        form.Nexter();
-        const bool blocks = std::string(counter) == "7";
-        EXPECT_EQ(form.state.NextCodes[0], blocks ? 8 : 7) << counter;
-        platform.randomQueue.clear();
-    }
-}
-
-TEST_F(Dealing, CardOneIsRedrawnWhenBothAreSpecialOrEqual) {
-    queue({53, 55, 53, 10});  // a pig, then a joker and the same code are refused
-    form.Nexter();
-    EXPECT_EQ(form.NextCard[0].Face, CardFace::Pig);
-    EXPECT_EQ(form.state.NextCodes[1], 10);
-    EXPECT_TRUE(platform.randomQueue.empty());
-
-    queue({5, 5, 6});  // equal standard codes: card 1 is drawn again
-    form.Nexter();
-    EXPECT_EQ(form.state.NextCodes[0], 5);
-    EXPECT_EQ(form.state.NextCodes[1], 6);
-}
-
-TEST_F(Dealing, HiddenFrameShowsBacksAndKeepsTheCodes) {
+TEST_F(Dealing, HiddenFrameShowsBacksAndKeepsTheCodesUntilACountedPigReachesCell45) {
     queue({20, 30});
     form.Nexter();
     form.state.HideNext = true;
-    for (auto [face, text] : {std::pair{CardFace::Empty, ""}, std::pair{CardFace::Pig, ""},
-                              std::pair{CardFace::Spade, "5"}}) {
-        put(45, face, text);
+    for (const char* bottom : {"", "PG . . . .", "5S . . . ."}) {
+        setBottomRows(bottom);
         form.Nexter();
-        EXPECT_EQ(form.NextCard[0].Face, CardFace::Back);
-        EXPECT_EQ(form.NextCard[1].Face, CardFace::Back);
-        EXPECT_EQ(form.NextNum[0].Caption, "");
-        EXPECT_EQ(form.NextNum[1].Caption, "");
-        EXPECT_EQ(form.state.NextCodes[0], 20);
-        EXPECT_EQ(form.state.NextCodes[1], 30);
+        EXPECT_EQ(next(), "BK BK") << bottom;
+        EXPECT_EQ(form.state.NextCodes[0] + form.state.NextCodes[1], 50) << bottom;
     }
-}
-
-TEST_F(Dealing, CountedPigInCell45RevealsTheNextPair) {
-    form.state.HideNext = true;
-    put(45, CardFace::Pig, "3");
-    queue({2, 3});
+    setBottomRows("P3 . . . .");
+    queue({2, 4});
     form.Nexter();
-    EXPECT_EQ(form.NextCard[0].Face, CardFace::Spade);
-    EXPECT_EQ(form.NextNum[0].Caption, "2");
+    EXPECT_EQ(next(), "2S 4S");
 }
 
 TEST_F(Dealing, WeightsSetTheNumberOfCodesWithinAByte) {
@@ -121,11 +72,12 @@ TEST_F(Dealing, WeightsSetTheNumberOfCodesWithinAByte) {
         EXPECT_EQ(form.state.NextCodes[0], c.codes) << c.pig << " " << c.joker;
         EXPECT_EQ(form.state.NextCodes[1], 1);
     }
-    form.state.PigWeight = 100;
-    form.state.JokerWeight = 100;
-    queue({152, 153}, 252);  // the last pig code, the first joker code
+    form.state.PigWeight = form.state.JokerWeight = 100;
+    queue({152, 1, 153, 1}, 252);  // the last pig code, the first joker code
     form.Nexter();
-    EXPECT_EQ(form.NextCard[0].Face, CardFace::Pig);
+    EXPECT_EQ(next(), "PG AS");
+    form.Nexter();
+    EXPECT_EQ(next(), "JK AS");
 }
 
 }  // namespace

@@ -1,105 +1,154 @@
 #include <gtest/gtest.h>
 
-#include "tests/unit/hands/hands_support.h"
+#include "tests/support/game_fixture.h"
 
 namespace tumblehand {
 namespace {
 
-using testing::Table;
+using testing::Game;
 
-enum class Test { Flush, Straight, Pair2, Pair3, Pair4, Pair5, TwoPair421, TwoPair525, TwoPair535 };
+enum class Check { Flush, Straight, Pair2, Pair3, Pair4, Pair5, TwoPair421, TwoPair525, TwoPair535 };
 
-struct EvaluatorCase {
-    const char *name, *above, *row;  // above: the row above the tested bottom row
-    Test test;
-    bool passes;
-};
-
-constexpr const char* Empty = ". . . . .";
-
-const EvaluatorCase Cases[] = {
-    {"five jokers: flush", Empty, "JK JK JK JK JK", Test::Flush, true},
-    {"five jokers: straight", Empty, "JK JK JK JK JK", Test::Straight, true},
-    {"five jokers: pair", Empty, "JK JK JK JK JK", Test::Pair2, true},
-    {"five jokers: three", Empty, "JK JK JK JK JK", Test::Pair3, true},
-    {"five jokers: four", Empty, "JK JK JK JK JK", Test::Pair4, true},
-    {"five jokers: five", Empty, "JK JK JK JK JK", Test::Pair5, true},
-    {"five jokers: full house with a joker", Empty, "JK JK JK JK JK", Test::TwoPair535, true},
-    {"five jokers: two pair (all five qualify)", Empty, "JK JK JK JK JK", Test::TwoPair421, false},
-    {"10-J-Q-K-A one suit: flush", Empty, "10H JH QH KH AH", Test::Flush, true},
-    {"10-J-Q-K-A: straight", Empty, "10H JH QH KH AH", Test::Straight, true},
-    {"A-2-3-4-5: the ace is high only", Empty, "AS 2S 3S 4S 5S", Test::Straight, false},
-    {"9 J Q K A spans 5", Empty, "9H JH QH KH AH", Test::Straight, false},
-    {"10 J Q K joker", Empty, "10H JH QH KH JK", Test::Straight, true},
-    {"equal values, different faces", Empty, "5S 5H 6S 7S 8S", Test::Straight, false},
-    {"equal values, same face: straight", Empty, "5S 5S 6S 7S 8S", Test::Straight, true},
-    {"equal values, same face: flush", Empty, "5S 5S 6S 7S 8S", Test::Flush, true},
-    {"a pig card breaks the flush", Empty, "2H 3H PG 5H 6H", Test::Flush, false},
-    {"a pig card with four jokers is no flush", Empty, "JK JK PG JK JK", Test::Flush, false},
-    {"one other face", Empty, "KH 2S JK 7S 9S", Test::Flush, false},
-    {"J Q K A with pig 15", Empty, "JS QS KS AS PG", Test::Straight, true},
-    {"J Q K A with pig 17", "PG . . . .", "JS QS KS AS PG", Test::Straight, false},
-    {"a joker pairs with any card", Empty, "JK 3S 7H 9D KC", Test::Pair2, true},
-    {"no pair", Empty, "2S 3S 7H 9D KC", Test::Pair2, false},
-    {"A A A 5 7", Empty, "AS AH AD 5S 7S", Test::Pair3, true},
-    {"A A joker 5 7", Empty, "AS AH JK 5S 7S", Test::Pair3, true},
-    {"5 7 9 J joker", Empty, "5S 7S 9S JS JK", Test::Pair3, false},
-    {"A A A A K: four", Empty, "AS AH AD AC KS", Test::Pair4, true},
-    {"A A A A K: two pair", Empty, "AS AH AD AC KS", Test::TwoPair421, true},
-    {"A A A A K: full house", Empty, "AS AH AD AC KS", Test::TwoPair525, false},
-    {"A A K K 5", Empty, "AS AH KS KH 5S", Test::TwoPair421, true},
-    {"A A A K K: five qualify", Empty, "AS AH AD KS KH", Test::TwoPair421, false},
-    {"A A K Q 5: two qualify", Empty, "AS AH KS QS 5S", Test::TwoPair421, false},
-    {"a joker with four distinct cards", Empty, "JK 2S 5H 9D KC", Test::TwoPair421, false},
-    {"A A A K K: full house", Empty, "AS AH AD KS KH", Test::TwoPair525, true},
-    {"A A K K joker: full house with a joker", Empty, "AS AH KS KH JK", Test::TwoPair535, true},
-    {"pigs never pair with a joker", Empty, "PG PG PG PG JK", Test::Pair2, false},
-    {"pigs pair with a joker in TwoPair", Empty, "PG PG PG PG JK", Test::TwoPair525, true},
-    {"a pig and a joker count 2, not 3", Empty, "PG PG PG PG JK", Test::TwoPair535, false},
-    {"a joker counts the pig in TwoPair", Empty, "PG JK 2S 5H 9D", Test::TwoPair421, false},
-};
-
-constexpr int Flag = 4;  // any hand index will do: only this one may change
-
-void run(Form1& form, Test test) {
-    switch (test) {
-        case Test::Flush: form.Flush(Flag); break;
-        case Test::Straight: form.Straight(Flag); break;
-        case Test::Pair2: form.Pair(2, Flag); break;
-        case Test::Pair3: form.Pair(3, Flag); break;
-        case Test::Pair4: form.Pair(4, Flag); break;
-        case Test::Pair5: form.Pair(5, Flag); break;
-        case Test::TwoPair421: form.TwoPair(4, 2, Flag); break;
-        case Test::TwoPair525: form.TwoPair(5, 2, Flag); break;
-        case Test::TwoPair535: form.TwoPair(5, 3, Flag); break;
-    }
-}
-
+// Each evaluator on the bottom row, after a scan has valued the cells; only its own flag may fall.
 TEST(Evaluators, EdgeCases) {
-    for (const EvaluatorCase& c : Cases) {
-        SCOPED_TRACE(c.name);
-        Table table;
-        table.setBottomRows(std::string(c.above) + " " + c.row);
-        table.form.AllChecker();  // values every cell and finds the bottom row
-        ASSERT_EQ(table.form.state.ResolvedRowFirst, 45);
-        table.form.state.HandFlags.fill(True16);
-        run(table.form, c.test);
+    struct Case { const char *row; Check test; bool passes; const char* above = ". . . . ."; };
+    const Case cases[] = {
+        {"JK JK JK JK JK", Check::Flush, true},          {"JK JK JK JK JK", Check::Straight, true},
+        {"JK JK JK JK JK", Check::Pair5, true},          {"JK JK JK JK JK", Check::TwoPair535, true},
+        {"JK JK JK JK JK", Check::TwoPair421, false},    // all five qualify: not two pair
+        {"10H JH QH KH AH", Check::Straight, true},      {"AS 2S 3S 4S 5S", Check::Straight, false},  // the ace is high only
+        {"9H JH QH KH AH", Check::Straight, false},      {"10H JH QH KH JK", Check::Straight, true},
+        {"5S 5H 6S 7S 8S", Check::Straight, false},      {"5S 5S 6S 7S 8S", Check::Straight, true},
+        {"2H 3H PG 5H 6H", Check::Flush, false},         {"JK JK PG JK JK", Check::Flush, false},
+        {"KH 2S JK 7S 9S", Check::Flush, false},
+        {"JS QS KS AS PG", Check::Straight, true},       // the first pig card is worth 15
+        {"JS QS KS AS PG", Check::Straight, false, "PG . . . ."},  // the second 17
+        {"JK 3S 7H 9D KC", Check::Pair2, true},          {"2S 3S 7H 9D KC", Check::Pair2, false},
+        {"AS AH JK 5S 7S", Check::Pair3, true},          {"5S 7S 9S JS JK", Check::Pair3, false},
+        {"AS AH AD AC KS", Check::Pair4, true},          {"AS AH AD AC KS", Check::TwoPair525, false},
+        {"AS AH KS KH 5S", Check::TwoPair421, true},     {"AS AH AD KS KH", Check::TwoPair421, false},
+        {"AS AH KS QS 5S", Check::TwoPair421, false},    {"AS AH AD KS KH", Check::TwoPair525, true},
+        {"PG PG PG PG JK", Check::Pair2, false},         {"PG PG PG PG JK", Check::TwoPair525, true},
+        {"PG PG PG PG JK", Check::TwoPair535, false},    {"PG JK 2S 5H 9D", Check::TwoPair421, false},
+    };
+    constexpr int Flag = 4;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.row) + " test " + std::to_string(static_cast<int>(c.test)));
+        Game game;
+        game.setBottomRows(std::string(c.above) + " " + c.row);
+        Form1& form = game.form;
+        form.AllChecker();
+        ASSERT_EQ(form.state.ResolvedRowFirst, 45);
+        form.state.HandFlags.fill(True16);
+        switch (c.test) {
+            case Check::Flush: form.Flush(Flag); break;
+            case Check::Straight: form.Straight(Flag); break;
+            case Check::Pair2: form.Pair(2, Flag); break;
+            case Check::Pair3: form.Pair(3, Flag); break;
+            case Check::Pair4: form.Pair(4, Flag); break;
+            case Check::Pair5: form.Pair(5, Flag); break;
+            case Check::TwoPair421: form.TwoPair(4, 2, Flag); break;
+            case Check::TwoPair525: form.TwoPair(5, 2, Flag); break;
+            case Check::TwoPair535: form.TwoPair(5, 3, Flag); break;
+        }
         for (int k = 0; k < 10; ++k)
-            EXPECT_EQ(table.form.state.HandFlags[static_cast<std::size_t>(k)], k == Flag && !c.passes ? False16 : True16)
-                << "flag " << k;
+            EXPECT_EQ(form.state.HandFlags[static_cast<std::size_t>(k)], k == Flag && !c.passes ? False16 : True16) << k;
     }
 }
 
+// An evaluator only ever clears a flag: flags already down stay down, whatever the row makes.
 TEST(Evaluators, NeverSetAFlagBackToTrue) {
-    Table table;
-    table.setBottomRows("AS AH KS KH 5S");
-    table.form.AllChecker();
-    table.form.state.HandFlags.fill(False16);
-    table.form.Flush(4);
-    table.form.Straight(3);
-    table.form.Pair(2, 0);
-    table.form.TwoPair(4, 2, 1);
-    for (std::int16_t flag : table.form.state.HandFlags) EXPECT_EQ(flag, False16);
+    Game game;
+    game.setBottomRows("AS AH KS KH 5S");
+    game.form.AllChecker();
+    game.form.state.HandFlags.fill(False16);
+    game.form.Flush(4), game.form.Straight(3), game.form.Pair(2, 0), game.form.TwoPair(4, 2, 1);
+    for (std::int16_t flag : game.form.state.HandFlags) EXPECT_EQ(flag, False16);
+}
+
+// The captions by code point: full-width letters and digits, an ordinary space in the
+// full house, an ideographic space in the plain pig row.
+const std::string Royal = "ROYAL STRAIGHT FLUSH", FiveCard = "\uFF15\uFF23\uFF21\uFF32\uFF24",
+    StraightFlush = "STRAIGHT FLUSH", FourCard = "\uFF14\uFF23\uFF21\uFF32\uFF24",
+    FullHouse = "\uFF26\uFF35\uFF2C\uFF2C \uFF28\uFF2F\uFF35\uFF33\uFF25", FlushName = "\uFF26\uFF2C\uFF35\uFF33\uFF28",
+    StraightName = "\uFF33\uFF34\uFF32\uFF21\uFF29\uFF27\uFF28\uFF34", ThreeCard = "\uFF13\uFF23\uFF21\uFF32\uFF24",
+    TwoPairName = "\uFF12\uFF30\uFF21\uFF29\uFF32", OnePair = "\uFF11\uFF30\uFF21\uFF29\uFF32",
+    Buta = "\u3076\u3000\u305F", PigSpecial = "\u3076\u305F\u30B9\u30DA\u30B7\u30E3\u30EB";
+
+TEST(BoardScan, NamesScoresAndCuesTheStrongestHandOfTheRow) {
+    // hand 10, the pig row, is shown in red, every hand in blue; flags of hands 0..9 when given.
+    struct Case { const char* row; int comboBefore; std::int32_t multiplier, level; int hand; const std::string* caption; const char *points, *cue, *flags; };
+    const Case cases[] = {
+        {"JK JK JK JK JK", 0, 1, 1, 9, &Royal, "50000", "up2", "1011101111"},
+        {"9H 10H JH QH KH", 0, 1, 1, 7, &StraightFlush, "15000", "up", ""},
+        {"10H JH QH KS JK", 0, 1, 1, 3, &StraightName, "1000", "ph", ""},
+        {"PG JK JK JK JK", 0, 1, 1, 8, &FiveCard, "25000", "up2", ""},
+        {"AS AH JK JK KD", 0, 1, 1, 6, &FourCard, "8000", "up", "1010001000"},
+        {"AS AH AD AC AS", 0, 1, 1, 8, &FiveCard, "25000", "up2", "1010001010"},  // four, never a full house
+        {"AS AH KD KC JK", 0, 1, 1, 5, &FullHouse, "5000", "up", ""},
+        {"AS AS AS KS KS", 0, 1, 1, 7, &StraightFlush, "15000", "up", ""},
+        {"2H 5H 9H JH KH", 2, 32, 1, 4, &FlushName, "192000", "Flush", ""},
+        {"2S 2H 2D 9C KS", 0, 1, 1, 2, &ThreeCard, "100", "te", ""},
+        {"2S 2H 5D 5C KS", 0, 1, 1, 1, &TwoPairName, "50", "pe", ""},
+        {"2S 2H 5D 9C KS", 1, 4, 1, 0, &OnePair, "80", "pn", ""},
+        {"2S 5H 9D JC KH", 0, 1, 1, 10, &Buta, "0", "boo", ""},
+        {"PG PG PG PG PG", 1, 2, 3, 10, &PigSpecial, "120000", "boo", ""},
+        {"PG PG PG PG PG", 67, 32, 99, 10, &PigSpecial, "2147483647", "boo", ""},
+        {"PG PG JK PG PG", 0, 1, 1, 10, &Buta, "0", "boo", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.row);
+        Game game;
+        game.setBottomRows(c.row);
+        Form1& form = game.form;
+        form.state.ComboCount = c.comboBefore;
+        form.state.ScoreMultiplier = c.multiplier;
+        form.state.Level = c.level;
+        form.Timer1.setEnabled(true);
+        form.Timer2.setEnabled(true);
+        form.AllChecker();
+        const std::vector<std::string> cues = game.events(PlatformEvent::Kind::PlayCue);
+        EXPECT_EQ(std::to_string(form.state.ResolvedHand) + " " + form.YakuL.Caption + " " + form.Gscore.Caption + " " +
+                      (cues.size() == 1 ? cues[0] : "?") + " " + game.row(45),  // the scan changes no card
+                  std::to_string(c.hand) + " " + *c.caption + " " + c.points + " /nonexistent/sound/" + c.cue + ".wav " + c.row);
+        EXPECT_EQ(form.YakuL.ForeColor, c.hand == 10 ? colors::Red : colors::Blue);
+        EXPECT_TRUE(form.YakuL.Visible && form.Gscore.Visible && form.Timer3.Enabled() && !form.Timer1.Enabled() && !form.Timer2.Enabled());
+        EXPECT_EQ(form.state.ComboCount, c.comboBefore + 1);
+        EXPECT_EQ(form.state.ResolvedRowFirst + form.state.ResolvedRowLast, 45 + 49);
+        std::string flags;
+        for (std::int16_t flag : form.state.HandFlags) flags += flag == True16 ? '1' : '0';
+        if (*c.flags) { EXPECT_EQ(flags, c.flags); }
+    }
+}
+
+// Every pig card gets its own odd value in scan order (15, 17, ...), so no two ever pair.
+TEST(BoardScan, ValuesPigCardsInScanOrder) {
+    Game game;
+    game.setBottomRows("PG . . . .  AS PG JK 10D PG");
+    game.form.AllChecker();
+    std::string tags;
+    for (int i : {40, 45, 46, 47, 48, 49}) tags += game.form.Num(i).Tag + " ";
+    EXPECT_EQ(tags, "15 14 17 0 10 19 ");
+}
+
+// No full live row: no hand, no combo, no cue; the next pair comes.
+TEST(BoardScan, NoFullLiveRowBringsTheNextPair) {
+    for (const char* rows : {"2S 2H . 9C KS", "P1 P1 P1 P1 P1  P1 P1 P1 P1 P1  P1 P1 P1 P1 P1  P1 P1 P1 P1 P1  "
+                                              "P1 P1 P1 P1 P1  P1 P1 P1 P1 P1  P1 P1 P1 P1 P1  P1 P1 P1 P1 P1  "
+                                              "P1 P1 P1 P1 P1  P1 P1 P1 P1 P1"}) {
+        Game game;
+        game.setBottomRows(rows);
+        Form1& form = game.form;
+        form.state.ComboCount = 3;
+        form.YakuL.Caption = "before";
+        form.Timer1.setEnabled(true);
+        form.Timer2.setEnabled(rows[0] == 'P');  // an all-dead well leaves it as the resolution set it
+        form.AllChecker();
+        EXPECT_EQ(form.state.ComboCount, 3);
+        EXPECT_TRUE(!form.Timer1.Enabled() && form.Timer2.Enabled() && !form.Timer3.Enabled());
+        EXPECT_EQ(form.YakuL.Caption, "before");
+        EXPECT_TRUE(game.platform.events.empty());
+    }
 }
 
 }  // namespace

@@ -1,139 +1,73 @@
 #include <gtest/gtest.h>
 
-#include "tests/unit/hands/hands_support.h"
+#include "board/numbers.h"
+#include "tests/support/game_fixture.h"
 
 namespace tumblehand {
 namespace {
 
-using testing::endsWith;
-using testing::Table;
+using testing::Game;
 using testing::WeakestPick;
 
-TEST(Timer3, BlinksTenTicksThenApplies) {
-    Table table;
-    Form1& form = table.form;
-    table.setBottomRows("2S 2H 5D 9C KS");
-    table.queueRandom(WeakestPick);
-    form.AllChecker();
-    ASSERT_TRUE(form.YakuL.Visible);
-    // Ten ticks: shown on even ticks while blinking, then applied with the labels hidden.
-    for (int tick = 1; tick <= 10; ++tick) {
-        SCOPED_TRACE(tick);
-        form.Timer3_Timer();
-        const bool done = tick == 10;
-        EXPECT_EQ(form.YakuL.Visible, !done && tick % 2 == 0);
-        EXPECT_EQ(form.Gscore.Visible, form.YakuL.Visible);
-        EXPECT_EQ(form.Timer3.Enabled(), !done);
-        EXPECT_EQ(form.Timer2.Enabled(), done);  // the row is no longer full: the next pair comes
-        EXPECT_EQ(form.state.BlinkTick, done ? 0 : tick);
-        EXPECT_EQ(form.Score.Caption + " " + form.TotalS.Caption, done ? "10 10" : "0 total");
-        EXPECT_EQ(table.row(45), done ? "2S . 5D 9C KS" : "2S 2H 5D 9C KS");
-    }
-}
+std::string cards(const Picture& card, const Label& rank) { return cardTokenOf(card.Face, rank.Caption); }
 
-TEST(Timer3, ABlinkCutShortFinishesAfterTheRemainingTicks) {
-    Table table;
-    Form1& form = table.form;
-    form.state.BlinkTick = 6;  // left over from a blink that a new game interrupted
-    table.setBottomRows("2S 2H 5D 9C KS");
-    table.queueRandom(WeakestPick);
-    form.AllChecker();
-    EXPECT_EQ(form.state.BlinkTick, 6);
-    for (int tick = 0; tick < 3; ++tick) form.Timer3_Timer();
-    EXPECT_TRUE(form.Timer3.Enabled());
-    form.Timer3_Timer();
-    EXPECT_FALSE(form.Timer3.Enabled());
-    EXPECT_EQ(form.Score.Caption, "10");
-}
-
-struct EffectCase {
-    const char *name, *row;
-    std::int32_t multiplier;
-    std::int16_t jokerWeight, pigWeight;
-    bool markerBefore;
-    std::int32_t multiplierAfter;
-    std::int16_t jokerWeightAfter, pigWeightAfter;
-    bool markerAfter, twoJokersNext;
-    const char *score, *rowAfter;
-};
-
-const EffectCase Effects[] = {
-    {"one pair", "2S 2H 5D 9C KS", 5, 3, 4, false, 5, 3, 4, false, false, "50", "2S . 5D 9C KS"},
-    {"two pair", "2S 2H 5D 5C KS", 1, 2, 4, true, 1, 2, 4, true, false, "50", ". . 5D 5C KS"},
-    {"three of a kind 1", "2S 2H 2D 9C KS", 1, 2, 4, false, 2, 2, 4, false, false, "100", ". . . 9C KS"},
-    {"three of a kind 3", "2S 2H 2D 9C KS", 3, 2, 4, false, 4, 2, 4, false, false, "300", ". . . 9C KS"},
-    {"three of a kind 5", "2S 2H 2D 9C KS", 5, 2, 4, false, 8, 2, 4, false, false, "500", ". . . 9C KS"},
-    {"three of a kind 11", "2S 2H 2D 9C KS", 11, 2, 4, false, 16, 2, 4, false, false, "1100", ". . . 9C KS"},
-    {"three of a kind 12", "2S 2H 2D 9C KS", 12, 2, 4, false, 32, 2, 4, false, false, "1200", ". . . 9C KS"},
-    {"three of a kind 32", "2S 2H 2D 9C KS", 32, 2, 4, false, 32, 2, 4, false, false, "3200", ". . . 9C KS"},
-    {"straight keeps its joker", "5S 6H 7D 8C JK", 1, 4, 6, false, 1, 4, 2, true, false, "1000", ". . . . JK"},
-    {"flush", "2H 5H 9H JH KH", 2, 4, 6, true, 2, 4, 2, true, false, "4000", ". . . . ."},
-    {"full house 3", "AS AH AD KC KS", 3, 2, 5, false, 15, 2, 2, false, false, "15000", ". . . . ."},
-    {"full house 4", "AS AH AD KC KS", 4, 2, 5, false, 32, 2, 2, false, false, "20000", ". . . . ."},
-    {"four of a kind 8", "AS AH AD AC KS", 8, 2, 5, false, 16, 4, 2, false, true, "64000", ". . . . ."},
-    {"four of a kind 9", "AS AH AD AC KS", 9, 8, 5, false, 32, 10, 2, false, true, "72000", ". . . . ."},
-    {"straight flush", "9H 10H JH QH KH", 1, 2, 5, false, 1, 2, 2, false, false, "15000", ". . . . ."},
-    {"five of a kind erases its joker", "AS AH AD AC JK", 1, 2, 5, false, 1, 10, 2, true, true, "25000", ". . . . ."},
-    {"royal straight flush", "10H JH QH KH AH", 2, 2, 4, false, 6, 10, 2, false, true, "100000", ". . . . ."},
-    {"royal straight flush 8", "10H JH QH KH AH", 8, 1, 4, false, 32, 5, 2, false, true, "400000", ". . . . ."},
-    {"no hand", "2S 5H 9D JC KH", 8, 6, 2, true, 1, 2, 2, false, false, "0", "P1 P1 P1 P1 P1"},
-    {"no hand, pig weight 5", "2S 5H 9D JC KH", 1, 6, 5, false, 2, 2, 5, false, false, "0", "P1 P1 P1 P1 P1"},
-    {"no hand, pig weight 7", "2S 5H 9D JC KH", 1, 6, 7, false, 4, 2, 7, false, false, "0", "P1 P1 P1 P1 P1"},
-    {"no hand, pig weight 100", "2S 5H 9D JC KH", 1, 6, 100, false, 32, 2, 100, false, false, "0", "P1 P1 P1 P1 P1"},
-};
-
+// "multiplier joker-weight pig-weight marker | the NEXT pair | score | the resolved row" after the blink.
 TEST(Timer3, EachHandChangesTheRates) {
-    for (const EffectCase& c : Effects) {
+    struct Case { const char *name, *row; std::int32_t multiplier; std::int16_t jokerWeight, pigWeight; bool marker; const char* after; };
+    const Case cases[] = {
+        {"one pair", "2S 2H 5D 9C KS", 5, 3, 4, false, "5 3 4 - | 7C QH | 50 | 2S . 5D 9C KS"},
+        {"two pair", "2S 2H 5D 5C KS", 1, 2, 4, true, "1 2 4 ! | 7C QH | 50 | . . 5D 5C KS"},
+        {"three of a kind 3", "2S 2H 2D 9C KS", 3, 2, 4, false, "4 2 4 - | 7C QH | 300 | . . . 9C KS"},
+        {"three of a kind 11", "2S 2H 2D 9C KS", 11, 2, 4, false, "16 2 4 - | 7C QH | 1100 | . . . 9C KS"},
+        {"three of a kind 12", "2S 2H 2D 9C KS", 12, 2, 4, false, "32 2 4 - | 7C QH | 1200 | . . . 9C KS"},
+        {"straight keeps its joker", "5S 6H 7D 8C JK", 1, 4, 6, false, "1 4 2 ! | 7C QH | 1000 | . . . . JK"},
+        {"flush", "2H 5H 9H JH KH", 2, 4, 6, true, "2 4 2 ! | 7C QH | 4000 | . . . . ."},
+        {"full house 3", "AS AH AD KC KS", 3, 2, 5, false, "15 2 2 - | 7C QH | 15000 | . . . . ."},
+        {"full house 4", "AS AH AD KC KS", 4, 2, 5, false, "32 2 2 - | 7C QH | 20000 | . . . . ."},
+        {"four of a kind 9", "AS AH AD AC KS", 9, 8, 5, false, "32 10 2 - | JK JK | 72000 | . . . . ."},
+        {"straight flush", "9H 10H JH QH KH", 1, 2, 5, false, "1 2 2 - | 7C QH | 15000 | . . . . ."},
+        {"five of a kind erases its joker", "AS AH AD AC JK", 1, 2, 5, false, "1 10 2 ! | JK JK | 25000 | . . . . ."},
+        {"royal straight flush 8", "10H JH QH KH AH", 8, 1, 4, false, "32 5 2 - | JK JK | 400000 | . . . . ."},
+        {"no hand", "2S 5H 9D JC KH", 8, 6, 2, true, "1 2 2 - | 7C QH | 0 | P1 P1 P1 P1 P1"},
+        {"no hand, pig weight 7", "2S 5H 9D JC KH", 1, 6, 7, false, "4 2 7 - | 7C QH | 0 | P1 P1 P1 P1 P1"},
+        {"no hand, pig weight 100", "2S 5H 9D JC KH", 1, 6, 100, false, "32 2 100 - | 7C QH | 0 | P1 P1 P1 P1 P1"},
+    };
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Table table;
-        Form1& form = table.form;
-        table.setBottomRows(c.row);
+        Game game;
+        Form1& form = game.form;
+        game.setBottomRows(c.row);
         form.state.ScoreMultiplier = c.multiplier;
         form.state.JokerWeight = c.jokerWeight;
         form.state.PigWeight = c.pigWeight;
-        form.Label3.Tag = c.markerBefore ? "!" : "";
+        form.Label3.Tag = c.marker ? "!" : "";
         form.NextCard = {Picture{CardFace::Club}, Picture{CardFace::Heart}};  // a pair the player already sees
         form.NextNum[0].Caption = "7";
         form.NextNum[1].Caption = "Q";
-        table.queueRandom(WeakestPick, 5);
-
+        game.queueRandom(WeakestPick, 5);
         form.AllChecker();
-        table.runBlink();
-
-        EXPECT_EQ(form.state.ScoreMultiplier, c.multiplierAfter);
-        EXPECT_EQ(form.state.JokerWeight, c.jokerWeightAfter);
-        EXPECT_EQ(form.state.PigWeight, c.pigWeightAfter);
-        EXPECT_EQ(form.Label3.Tag, c.markerAfter ? "!" : "");
-        EXPECT_EQ(cardTokenOf(form.NextCard[0].Face, form.NextNum[0].Caption) + " " +
-                      cardTokenOf(form.NextCard[1].Face, form.NextNum[1].Caption),
-                  c.twoJokersNext ? "JK JK" : "7C QH");
-        EXPECT_EQ(form.Score.Caption, c.score);
-        EXPECT_EQ(table.row(45), c.rowAfter);
-        EXPECT_EQ(form.state.Level, 1);
+        game.runBlink();
+        const GameState& s = form.state;
+        EXPECT_EQ(decimal(s.ScoreMultiplier) + " " + decimal(s.JokerWeight) + " " + decimal(s.PigWeight) + " " +
+                      (form.Label3.Tag == "!" ? "!" : "-") + " | " + cards(form.NextCard[0], form.NextNum[0]) + " " +
+                      cards(form.NextCard[1], form.NextNum[1]) + " | " + form.Score.Caption + " | " + game.row(45),
+                  c.after);
+        EXPECT_EQ(s.Level, 1);
     }
 }
 
-struct PigEffectCase {
-    const char *name, *rows;  // the lowest rows, the resolved row just above the dead rows
-    std::int32_t level, multiplier;
-    const char *score, *after;  // the lowest three rows afterwards, separated by " | "
-};
+// rows: the lowest rows, the resolved row just above the dead rows; after: the lowest three
+// rows afterwards, separated by " | ".
+struct PigEffectCase { const char *name, *rows; std::int32_t level, multiplier; const char *score, *after; };
 
 const PigEffectCase PigEffects[] = {
-    {"one pair over counters 1", "2S 2H 5D 9C KS  P1 P1 P1 P1 P1", 1, 1, "110", ". . . . . | . . . . . | 2S . 5D 9C KS"},
     {"one pair over counters 3", "2S 2H 5D 9C KS  P3 P3 P3 P3 P3", 1, 1, "10", ". . . . . | 2S . 5D 9C KS | P2 P2 P2 P2 P2"},
-    {"two pair over counters 3", "2S 2H 5D 5C KS  P3 P3 P3 P3 P3", 1, 1, "50", ". . . . . | . . 5D 5C KS | P1 P1 P1 P1 P1"},
     {"three of a kind over counters 3, at the new multiplier", "2S 2H 2D 9C KS  P3 P3 P3 P3 P3", 1, 1, "300", ". . . . . | . . . . . | . . . 9C KS"},
-    {"three of a kind over counters 5", "2S 2H 2D 9C KS  P5 P5 P5 P5 P5", 1, 1, "100", ". . . . . | . . . 9C KS | P2 P2 P2 P2 P2"},
-    {"straight clears the row below", "5S 6H 7D 8C 9S  P9 P9 P9 P9 P9", 1, 1, "1100", ". . . . . | . . . . . | . . . . ."},
     {"full house pays pigs at the new multiplier", "AS AH AD KC KS  P9 P9 P9 P9 P9", 1, 3, "16500", ". . . . . | . . . . . | . . . . ."},
     {"four of a kind", "AS AH AD AC KS  P9 P9 P9 P9 P9", 2, 1, "8400", ". . . . . | . . . . . | . . . . ."},
     {"five of a kind", "AS AH AD AC JK  P9 P9 P9 P9 P9", 1, 1, "25100", ". . . . . | . . . . . | . . . . ."},
     {"only the row directly below", "2S 2H 5D 9C KS  P3 P3 P3 P3 P3  P3 P3 P3 P3 P3", 1, 1, "10", "2S . 5D 9C KS | P2 P2 P2 P2 P2 | P3 P3 P3 P3 P3"},
-    {"flush at level 1", "2H 5H 9H JH KH  P60 P60 P60 P60 P60", 1, 1, "2000", ". . . . . | . . . . . | P59 P59 P59 P59 P59"},
-    {"flush at level 2", "2H 5H 9H JH KH  P60 P60 P60 P60 P60", 2, 1, "2000", ". . . . . | . . . . . | P59 P59 P59 P59 P59"},
     {"flush at level 3", "2H 5H 9H JH KH  P60 P60 P60 P60 P60", 3, 1, "2000", ". . . . . | . . . . . | P58 P58 P58 P58 P58"},
-    {"flush at level 4", "2H 5H 9H JH KH  P60 P60 P60 P60 P60", 4, 1, "2000", ". . . . . | . . . . . | P58 P58 P58 P58 P58"},
     {"flush at level 10", "2H 5H 9H JH KH  P60 P60 P60 P60 P60", 10, 1, "2000", ". . . . . | . . . . . | P55 P55 P55 P55 P55"},
     {"flush at level 99", "2H 5H 9H JH KH  P60 P60 P60 P60 P60", 99, 1, "2000", ". . . . . | . . . . . | P10 P10 P10 P10 P10"},
     {"flush over every dead row", "2H 5H 9H JH KH  P1 P1 P1 P1 P1  P5 P5 P5 P5 P5", 1, 1, "2100", ". . . . . | . . . . . | P4 P4 P4 P4 P4"},
@@ -141,68 +75,35 @@ const PigEffectCase PigEffects[] = {
     {"royal straight flush at the new multiplier", "10H JH QH KH AH  P50 P50 P50 P50 P50", 1, 1, "50300", ". . . . . | . . . . . | . . . . ."},
 };
 
-std::string lowestRows(const Table& table) {
-    return table.row(35) + " | " + table.row(40) + " | " + table.row(45);
-}
-
 TEST(Timer3, PigEffects) {
     for (const PigEffectCase& c : PigEffects) {
         SCOPED_TRACE(c.name);
-        Table table;
+        Game table;
         Form1& form = table.form;
         table.setBottomRows(c.rows);
         form.state.Level = c.level;
         form.state.ScoreMultiplier = c.multiplier;
         table.queueRandom(WeakestPick, 5);
-
         form.AllChecker();
         table.runBlink();
-
-        EXPECT_EQ(form.Score.Caption, c.score);
-        EXPECT_EQ(lowestRows(table), c.after);
+        EXPECT_EQ(form.Score.Caption + " " + table.row(35) + " | " + table.row(40) + " | " + table.row(45),
+                  std::string(c.score) + " " + c.after);
         EXPECT_TRUE(form.Timer2.Enabled());
         for (int i = 0; i < Board::Cells; ++i)
             if (form.board.isCountedPig(i)) { EXPECT_EQ(form.Num(i).Tag, form.Num(i).Caption) << "cell " << i; }
     }
 }
 
-TEST(Timer3, AStrayCounterTextIsReadAsItsLeadingNumber) {
-    Table table;
-    Form1& form = table.form;
-    table.setBottomRows("2S 2H 5D 9C KS  P3 P3 P3 P3 P3");
-    for (int i = 45; i < 50; ++i) form.Num(i).Caption = "K", form.Num(i).Tag = "3p";
-    form.Num(49).Tag = "1x";
-    table.queueRandom(WeakestPick);
-    form.AllChecker();
-    table.runBlink();
-    EXPECT_EQ(table.row(45).substr(0, 16), "P-1 P-1 P-1 P-1 ");
-    for (int i = 45; i < 49; ++i) EXPECT_EQ(form.Num(i).Tag, "2") << i;
-    EXPECT_NE(form.Mas(49).Face, CardFace::Pig);  // "1x" ran out and was paid
-    EXPECT_EQ(form.Score.Caption, "30");
-}
-
-struct SpecialCase {
-    const char* name;
-    std::int32_t level, comboBefore;
-    std::int16_t pigWeight;
-    std::int32_t multiplier;
-    const char *shown, *score;
-    std::int16_t pigWeightAfter;
-    std::int32_t multiplierAfter;
-};
-
-const SpecialCase Specials[] = {
-    {"level 3, combo 2", 3, 1, 2, 5, "300000", "60000", 4, 2},
-    {"pig weight 8 stops at 10", 3, 1, 8, 1, "60000", "240000", 10, 32},
-    {"pig weight 3", 1, 0, 3, 1, "10000", "20000", 6, 6},
-};
-
+// A row of five pig cards: level 99, the pig weight doubled up to 10, the joker weight 10, the
+// marker gone; "pig weight multiplier" after.
 TEST(Timer3, PigSpecial) {
-    for (const SpecialCase& c : Specials) {
-        SCOPED_TRACE(c.name);
-        Table table;
-        Form1& form = table.form;
-        table.setBottomRows("PG PG PG PG PG");
+    struct Case { std::int32_t level, comboBefore; std::int16_t pigWeight; std::int32_t multiplier; const char *shown, *score, *after; };
+    const Case cases[] = {{3, 1, 2, 5, "300000", "60000", "4 2"}, {3, 1, 8, 1, "60000", "240000", "10 32"}, {1, 0, 3, 1, "10000", "20000", "6 6"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shown);
+        Game game;
+        Form1& form = game.form;
+        game.setBottomRows("PG PG PG PG PG");
         form.state.Level = c.level;
         form.state.ComboCount = c.comboBefore;
         form.state.PigWeight = c.pigWeight;
@@ -211,78 +112,37 @@ TEST(Timer3, PigSpecial) {
         form.Label3.Tag = "!";
         form.AllChecker();
         EXPECT_EQ(form.Gscore.Caption, c.shown);
-        table.runBlink();
+        game.runBlink();
         EXPECT_EQ(form.Score.Caption + " " + form.TotalS.Caption, std::string(c.score) + " " + c.score);
-        EXPECT_EQ(form.state.PigWeight, c.pigWeightAfter);
-        EXPECT_EQ(form.state.JokerWeight, 10);
-        EXPECT_EQ(form.state.Level, 99);
-        EXPECT_EQ(form.state.ScoreMultiplier, c.multiplierAfter);
-        EXPECT_EQ(form.Label3.Tag, "");
-        EXPECT_EQ(table.row(45), "P99 P99 P99 P99 P99");
+        EXPECT_EQ(decimal(form.state.PigWeight) + " " + decimal(form.state.ScoreMultiplier), c.after);
+        EXPECT_EQ(decimal(form.state.JokerWeight) + " " + decimal(form.state.Level) + form.Label3.Tag, "10 99");
+        EXPECT_EQ(game.row(45), "P99 P99 P99 P99 P99");
         for (int i = 45; i < 50; ++i) EXPECT_EQ(form.Num(i).Tag, "99");
     }
 }
 
-TEST(Timer3, TheLastRowDeadLeavesTheNextPairToComeIn) {
-    Table table;
-    Form1& form = table.form;
-    std::string rows = "2S 5H 9D JC KH\n";
-    for (int r = 1; r < 10; ++r) rows += "P3 P3 P3 P3 P3\n";
-    table.setBottomRows(rows);
-    form.AllChecker();
-    table.runBlink();
-    EXPECT_EQ(table.row(0), "P1 P1 P1 P1 P1");
-    EXPECT_EQ(form.state.ResolvedRowFirst, 50);
-    EXPECT_FALSE(form.Timer3.Enabled());
-    EXPECT_TRUE(form.Timer2.Enabled());  // its entry then finds the top taken
-}
-
+// The one pair loses its 2 of clubs; the king above drops in and makes a flush, one second
+// after the first cue; the chain ends only when the next pair enters.
 TEST(Timer3, AChainScoresEachLinkTimesItsCombo) {
-    Table table;
-    Form1& form = table.form;
-    // The one pair loses its 2 of clubs; the king above drops in and makes a flush.
-    table.setBottomRows(
-        "KH . . . .\n"
-        "2C 2H 5H 9H JH");
-    table.queueRandom(WeakestPick, 6);
+    Game game;
+    Form1& form = game.form;
+    game.setBottomRows("KH . . . .  2C 2H 5H 9H JH");
+    game.queueRandom(WeakestPick, 6);
     form.AllChecker();
     EXPECT_EQ(form.Gscore.Caption, "10");
-    ASSERT_EQ(table.cues().size(), 1u);
     for (int tick = 1; tick <= 9; ++tick) form.Timer3_Timer();
-    EXPECT_EQ(table.cues().size(), 1u);
-
-    form.Timer3_Timer();  // one second after the first cue
-    EXPECT_EQ(form.Score.Caption, "10");
-    EXPECT_EQ(table.row(45), "KH 2H 5H 9H JH");
+    EXPECT_EQ(game.events(PlatformEvent::Kind::PlayCue).size(), 1u);
+    form.Timer3_Timer();
+    EXPECT_EQ(form.Score.Caption + " " + game.row(45) + " " + form.Gscore.Caption, "10 KH 2H 5H 9H JH 4000");
     EXPECT_EQ(form.state.ComboCount, 2);
     EXPECT_EQ(form.YakuL.Caption, "\uFF26\uFF2C\uFF35\uFF33\uFF28");
-    EXPECT_EQ(form.Gscore.Caption, "4000");
-    EXPECT_TRUE(form.Timer3.Enabled());
-    EXPECT_FALSE(form.Timer2.Enabled());
-    const auto cues = table.cues();
-    ASSERT_EQ(cues.size(), 2u);
-    EXPECT_TRUE(endsWith(cues[0], "sound/pn.wav")) << cues[0];
-    EXPECT_TRUE(endsWith(cues[1], "sound/Flush.wav")) << cues[1];
-
-    table.runBlink();
-    EXPECT_EQ(form.Score.Caption, "4010");
-    EXPECT_EQ(form.TotalS.Caption, "4010");
-    EXPECT_EQ(table.row(45), ". . . . .");
+    EXPECT_TRUE(form.Timer3.Enabled() && !form.Timer2.Enabled());
+    EXPECT_EQ(game.events(PlatformEvent::Kind::PlayCue),
+              (std::vector<std::string>{"/nonexistent/sound/pn.wav", "/nonexistent/sound/Flush.wav"}));
+    game.runBlink();
+    EXPECT_EQ(form.Score.Caption + " " + form.TotalS.Caption + " " + game.row(45), "4010 4010 . . . . .");
     EXPECT_TRUE(form.Timer2.Enabled());
-    EXPECT_EQ(form.state.ComboCount, 2);  // the chain ends only when the next pair enters
-}
-
-TEST(Timer3, ScoreSaturatesInsteadOfWrapping) {
-    Table table;
-    Form1& form = table.form;
-    table.setBottomRows("10H JH QH KH AH");
-    form.state.ScoreMultiplier = 32;
-    form.Score.Caption = "2147000000";
-    table.queueRandom(WeakestPick, 5);
-    form.AllChecker();
-    table.runBlink();
-    EXPECT_EQ(form.Score.Caption, "2147483647");
-    EXPECT_EQ(form.TotalS.Caption, "1600000");
+    EXPECT_EQ(form.state.ComboCount, 2);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 #include "play/key_codes.h"
-#include "play_fixture.h"
+#include "tests/support/game_fixture.h"
 
 namespace tumblehand {
 namespace {
@@ -7,14 +7,9 @@ namespace {
 enum class Phase { Falling, Paused, Resolving, Entering, Idle };
 enum class Effect { None, BoardChanged, PauseToggled, NewGame, Question };
 
-struct KeyCase {
-    const char* name;
-    Phase phase;
-    int key;
-    Effect effect;
-};
+struct KeyCase { const char* name; Phase phase; int key; Effect effect; };
 
-struct KeyMaps : PlayTest, ::testing::WithParamInterface<KeyCase> {
+struct KeyMaps : testing::GameTest, ::testing::WithParamInterface<KeyCase> {
     void enter(Phase phase) {
         form.Score.Caption = "77";
         form.StopL.Caption = phase == Phase::Paused || phase == Phase::Entering ? "↓" : "STOP";
@@ -50,43 +45,18 @@ TEST_P(KeyMaps, DependOnGravityAndTheDealPhase) {
     EXPECT_FALSE(platform.closed);
 }
 
+// Arrows while a pair falls, F1 and Esc: whole_game.scn and keys_pause_quit.scn.
 INSTANTIATE_TEST_SUITE_P(Keys, KeyMaps, ::testing::Values(
-    KeyCase{"FallingLeft", Phase::Falling, vk::Left, Effect::BoardChanged},
     KeyCase{"FallingSpaceTurns", Phase::Falling, vk::Space, Effect::BoardChanged},
-    KeyCase{"FallingSTurns", Phase::Falling, vk::S, Effect::BoardChanged},
-    KeyCase{"FallingDown", Phase::Falling, vk::Down, Effect::BoardChanged},
-    KeyCase{"FallingF1", Phase::Falling, vk::F1, Effect::PauseToggled},
     KeyCase{"FallingF2", Phase::Falling, vk::F2, Effect::NewGame},
-    KeyCase{"FallingEsc", Phase::Falling, vk::Escape, Effect::Question},
     KeyCase{"FallingOtherKey", Phase::Falling, 65, Effect::None},
     KeyCase{"PausedLeft", Phase::Paused, vk::Left, Effect::None},
-    KeyCase{"PausedDown", Phase::Paused, vk::Down, Effect::None},
-    KeyCase{"PausedEsc", Phase::Paused, vk::Escape, Effect::None},
-    KeyCase{"PausedF1", Phase::Paused, vk::F1, Effect::PauseToggled},
-    KeyCase{"PausedF2", Phase::Paused, vk::F2, Effect::NewGame},
     KeyCase{"ResolvingUp", Phase::Resolving, vk::Up, Effect::None},
-    KeyCase{"ResolvingEsc", Phase::Resolving, vk::Escape, Effect::None},
-    KeyCase{"ResolvingF2", Phase::Resolving, vk::F2, Effect::NewGame},
     KeyCase{"EnteringLeftShifts", Phase::Entering, vk::Left, Effect::BoardChanged},
     KeyCase{"EnteringDown", Phase::Entering, vk::Down, Effect::None},
-    KeyCase{"EnteringEsc", Phase::Entering, vk::Escape, Effect::None},
-    KeyCase{"EnteringF1", Phase::Entering, vk::F1, Effect::None},
     KeyCase{"EnteringF2", Phase::Entering, vk::F2, Effect::None},
-    KeyCase{"IdleF2", Phase::Idle, vk::F2, Effect::NewGame},
-    KeyCase{"IdleRight", Phase::Idle, vk::Right, Effect::None}),
+    KeyCase{"IdleF2", Phase::Idle, vk::F2, Effect::NewGame}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(PlayTest, EscYesClosesTheWindowWithTheQuitQuestion) {
-    putPair(27, 22);
-    form.Timer1.setEnabled(true);
-    platform.confirmations.push_back(true);
-    form.Form_KeyDown(vk::Escape);
-    ASSERT_EQ(platform.events.size(), 2u);
-    EXPECT_EQ(platform.events[0].kind, PlatformEvent::Kind::Question);
-    EXPECT_EQ(platform.events[0].text, "本当に終了しますか？");
-    EXPECT_EQ(platform.events[0].title, "Tumblehand");
-    EXPECT_TRUE(platform.closed);
-}
 
 }  // namespace
 }  // namespace tumblehand

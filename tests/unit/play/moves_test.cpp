@@ -1,20 +1,18 @@
 #include "play/key_codes.h"
-#include "play_fixture.h"
+#include "play/settle.h"
+#include "tests/support/game_fixture.h"
 
 namespace tumblehand {
 namespace {
 
 constexpr int Tick = 0;  // no key: one gravity tick
 
-// Card 0 is the 5 of hearts, the pivot the 9 of spades; orientation 2 unless turned.
-struct PairCase {
-    const char* name;
-    int key, card0, pivot, orientation;
-    std::vector<int> obstacles;
-    int card0After, pivotAfter, orientationAfter;
-};
+struct Moves : testing::GameTest {};
 
-struct PairMoves : PlayTest, ::testing::WithParamInterface<PairCase> {};
+// Card 0 is the 5 of hearts, the pivot the 9 of spades; orientation 2 unless turned.
+struct PairCase { const char* name; int key, card0, pivot, orientation; std::vector<int> obstacles; int card0After, pivotAfter, orientationAfter; };
+
+struct PairMoves : testing::GameTest, ::testing::WithParamInterface<PairCase> {};
 
 TEST_P(PairMoves, GoWhereTheWayIsFreeAndFollowThePlacementTable) {
     const PairCase& c = GetParam();
@@ -35,61 +33,36 @@ TEST_P(PairMoves, GoWhereTheWayIsFreeAndFollowThePlacementTable) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pairs, PairMoves, ::testing::Values(
-    PairCase{"VerticalAtLeftWall", vk::Left, 25, 20, 2, {}, 25, 20, 2},
     PairCase{"VerticalRightFree", vk::C, 25, 20, 2, {}, 26, 21, 2},
-    PairCase{"VerticalRightHalfBlocked", vk::Right, 25, 20, 2, {26}, 25, 20, 2},
-    PairCase{"HorizontalLeftCardAtWall", vk::Z, 21, 20, 2, {}, 21, 20, 2},
     PairCase{"CardZeroRightOfPivotMovesLeft", vk::Left, 22, 21, 2, {}, 21, 20, 2},
     PairCase{"CardZeroRightOfPivotBlocked", vk::Left, 22, 21, 2, {20}, 22, 21, 2},
     PairCase{"CardZeroLeftOfPivotMovesLeft", vk::Left, 21, 22, 2, {}, 20, 21, 2},
-    PairCase{"CardZeroLeftOfPivotMovesRight", vk::Right, 21, 22, 2, {}, 22, 23, 2},
+    PairCase{"CardZeroRightOfPivotBlockedRight", vk::Right, 23, 22, 2, {24}, 23, 22, 2},
     PairCase{"CardZeroRightOfPivotMovesRight", vk::C, 23, 22, 2, {}, 24, 23, 2},
-    PairCase{"HorizontalAtRightWall", vk::Right, 24, 23, 2, {}, 24, 23, 2},
     PairCase{"DownRunsOneGravityStep", vk::X, 25, 20, 2, {}, 30, 25, 2},
-    PairCase{"AboveWithoutTest", vk::Up, 21, 22, 3, {}, 17, 22, 0},
     PairCase{"AboveFromTopRowDropsARow", vk::Up, 1, 2, 3, {}, 2, 7, 0},
     PairCase{"AboveFromTopRowBlockedGoesRight", vk::Up, 1, 2, 3, {7}, 3, 2, 1},
-    PairCase{"Right", vk::Up, 17, 22, 0, {}, 23, 22, 1},
     PairCase{"RightKicksLeft", vk::Up, 17, 22, 0, {23}, 22, 21, 1},
-    PairCase{"RightAtRightWallKicks", vk::Up, 19, 24, 0, {}, 24, 23, 1},
     PairCase{"RightAtRightWallBlockedGoesBelow", vk::Up, 19, 24, 0, {23}, 29, 24, 2},
     PairCase{"RightAtLeftWallNoKickGoesBelow", vk::Up, 15, 20, 0, {21}, 25, 20, 2},
-    PairCase{"Below", vk::Up, 23, 22, 1, {}, 27, 22, 2},
     PairCase{"BelowRefusedOnBottomRow", vk::Up, 48, 47, 1, {}, 46, 47, 3},
-    PairCase{"Left", vk::Up, 27, 22, 2, {}, 21, 22, 3},
     PairCase{"LeftKicksRight", vk::Up, 27, 22, 2, {21}, 22, 23, 3},
     PairCase{"LeftAtLeftWallKicks", vk::Up, 5, 0, 2, {}, 0, 1, 3},
     PairCase{"LeftAtRightWallNoKickGoesAbove", vk::Up, 29, 24, 2, {23}, 19, 24, 0},
-    PairCase{"TopRightCornerGoesLeft", vk::Up, 9, 4, 2, {}, 3, 4, 3},
     PairCase{"BoxedInCyclesBack", vk::Up, 7, 2, 2, {1, 3, 12}, 7, 2, 2},
-    PairCase{"LandingVerticalIntoRows8And9", Tick, 42, 37, 2, {}, 47, 42, 2},
+    PairCase{"BelowRefusedAtCell45", vk::Up, 46, 45, 1, {}, 40, 45, 0},
+    PairCase{"AboveFromRow1", vk::Up, 6, 5, 3, {}, 0, 5, 0},
+    PairCase{"LandingVerticalFromRow8", Tick, 44, 39, 2, {}, 49, 44, 2},
+    PairCase{"LandingVerticalPivotFromRow8", Tick, 39, 44, 0, {}, 44, 49, 0},
     PairCase{"LandingVerticalInBottomRowLands", Tick, 47, 42, 2, {}, 47, 42, 2},
-    PairCase{"LandingPivotInBottomRowLands", Tick, 42, 47, 2, {}, 42, 47, 2},
     PairCase{"LandingCardZeroAboveFallsOverPartner", Tick, 12, 17, 2, {}, 17, 22, 2},
     PairCase{"LandingCardZeroBelowOnStackLands", Tick, 22, 17, 2, {27, 32, 37, 42, 47}, 22, 17, 2},
-    PairCase{"LandingPivotBelowOnStackLands", Tick, 12, 17, 2, {22, 27, 32, 37, 42, 47}, 12, 17, 2},
-    PairCase{"LandingHorizontalBothFree", Tick, 21, 20, 2, {}, 26, 25, 2},
     PairCase{"LandingHorizontalInBottomRowLands", Tick, 46, 45, 2, {}, 46, 45, 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(PlayTest, HorizontalPairHalfOverAGapLandsAndTheHangingCardDrops) {
-    block({26, 31, 36, 41, 46});
-    putPair(21, 20, 1);
-    form.Timer1_Timer();
-    EXPECT_EQ(form.Mas(21).Face, CardFace::Heart);
-    EXPECT_TRUE(form.board.isEmpty(20));
-    EXPECT_EQ(form.Mas(45).Face, CardFace::Spade);
-    EXPECT_EQ(form.Num(45).Caption, "9");
-}
+struct ShiftCase { const char* name; int key, from; std::vector<int> obstacles; int to; };
 
-struct ShiftCase {
-    const char* name;
-    int key, from;
-    std::vector<int> obstacles;
-    int to;
-};
-
-struct TopRowShift : PlayTest, ::testing::WithParamInterface<ShiftCase> {};
+struct TopRowShift : testing::GameTest, ::testing::WithParamInterface<ShiftCase> {};
 
 TEST_P(TopRowShift, JumpsOverOneCellNeverTwo) {
     const ShiftCase& c = GetParam();
@@ -105,16 +78,54 @@ TEST_P(TopRowShift, JumpsOverOneCellNeverTwo) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Shifts, TopRowShift, ::testing::Values(
-    ShiftCase{"RightToFreeCell", vk::Right, 2, {}, 3},
     ShiftCase{"RightJumpsOne", vk::C, 2, {3}, 4},
     ShiftCase{"RightNeverJumpsTwo", vk::Right, 2, {3, 4}, 2},
-    ShiftCase{"RightFromCell3Blocked", vk::Right, 3, {4}, 3},
     ShiftCase{"RightAtWall", vk::Right, 4, {}, 4},
     ShiftCase{"LeftJumpsOne", vk::Z, 2, {1}, 0},
     ShiftCase{"LeftNeverJumpsTwo", vk::Left, 2, {0, 1}, 2},
-    ShiftCase{"LeftFromCell1Blocked", vk::Left, 1, {0}, 1},
-    ShiftCase{"LeftToFreeCell", vk::Left, 1, {6}, 0}),
+    ShiftCase{"LeftFromCell1Blocked", vk::Left, 1, {0}, 1}),
     [](const auto& info) { return std::string(info.param.name); });
+
+struct FallCase { const char* name; const char* before; const char* after; int passes; };
+
+struct Settling : testing::GameTest, ::testing::WithParamInterface<FallCase> {};
+
+TEST_P(Settling, DropsCardsOnePassAtATimeKeepingTheirOrder) {
+    const FallCase& c = GetParam();
+    setBoard(c.before);
+    Form1 expected{platform};
+    ASSERT_EQ(setBoardText(expected, c.after), "");
+    EXPECT_EQ(settleBoard(form.board), c.passes);
+    EXPECT_EQ(boardText(form), boardText(expected));
+}
+
+// Rows top to bottom; rows left out at the top are empty.
+#define E ". . . . .\n"
+INSTANTIATE_TEST_SUITE_P(Fall, Settling, ::testing::Values(
+    FallCase{"EmptyBoard", E E E E E E E E E E, E E E E E E E E E E, 1},
+    FallCase{"TopCardToBottom", "AS . . . .\n" E E E E E E E E E, E E E E E E E E E "AS . . . .\n", 10},
+    FallCase{"StackDropsTogether",
+             E E ". 2H . . .\n. 3H . . .\n. 4H . . .\n" E E E E E,
+             E E E E E E E ". 2H . . .\n. 3H . . .\n. 4H . . .\n", 6},
+    FallCase{"OnlyTheHangingHalfDrops",
+             E E E E E ". . JK P3 .\n. . . PG .\n. . . 5C .\n. . . 6C .\n. . 8D 7C .\n",
+             E E E E E ". . . P3 .\n. . . PG .\n. . . 5C .\n. . JK 6C .\n. . 8D 7C .\n", 4},
+    FallCase{"BottomRowStays", E E E E E E E E E "KD . QC . .\n", E E E E E E E E E "KD . QC . .\n", 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+#undef E
+
+TEST_F(Moves, FallMovesOnlyFaceAndRankText) {
+    putCard(form, 0, *parseCardToken("P3"));  // a counted pig: caption and tag "3"
+    form.Num(0).ForeColor = colors::Red;
+    form.Fall();
+    EXPECT_EQ(form.Mas(45).Face, CardFace::Pig);
+    EXPECT_EQ(form.Num(45).Caption, "3");
+    EXPECT_EQ(form.Num(45).Tag, "");
+    EXPECT_EQ(form.Num(0).Tag, "3");
+    EXPECT_EQ(form.Num(45).ForeColor, form.MoveNum.ForeColor);
+    EXPECT_TRUE(form.board.isEmpty(0));
+    EXPECT_EQ(form.Num(0).Caption, "");
+}
 
 }  // namespace
 }  // namespace tumblehand

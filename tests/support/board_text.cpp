@@ -1,4 +1,4 @@
-#include "tools/fake/board_text.h"
+#include "tests/support/board_text.h"
 
 #include <sstream>
 
@@ -8,23 +8,18 @@ namespace tumblehand {
 
 namespace {
 
+constexpr std::string_view SuitLetters = "SHDC";  // in CardFace order
+
 bool parseSuit(char letter, CardFace& face) {
-    switch (letter) {
-        case 'S': face = CardFace::Spade; return true;
-        case 'H': face = CardFace::Heart; return true;
-        case 'D': face = CardFace::Diamond; return true;
-        case 'C': face = CardFace::Club; return true;
-        default: return false;
-    }
+    const std::size_t i = SuitLetters.find(letter);
+    if (i == std::string_view::npos) return false;
+    face = static_cast<CardFace>(i);
+    return true;
 }
 
 char suitLetter(CardFace face) {
-    switch (face) {
-        case CardFace::Spade: return 'S';
-        case CardFace::Heart: return 'H';
-        case CardFace::Diamond: return 'D';
-        default: return 'C';
-    }
+    const auto i = static_cast<std::size_t>(face);
+    return i < SuitLetters.size() ? SuitLetters[i] : 'C';
 }
 
 bool isInteger(std::string_view text) {

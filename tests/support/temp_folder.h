@@ -13,7 +13,7 @@
 #include <set>
 #include <string>
 
-namespace tumblehand {
+namespace tumblehand::testing {
 
 /// A fresh folder under the system's temporary folder, removed with everything in it.
 class TempFolder {
@@ -38,13 +38,11 @@ public:
         std::ifstream in(file(name), std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
-    bool exists(const std::string& name) const { return std::filesystem::exists(file(name)); }
     /// Names of everything in the folder (or a folder inside it), sorted.
     std::string listing(const std::string& inside = "") const {
         std::set<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(inside.empty() ? path_ : file(inside))) {
+        for (const auto& entry : std::filesystem::directory_iterator(inside.empty() ? path_ : file(inside)))
             names.insert(entry.path().filename().string());
-        }
         std::string result;
         for (const std::string& name : names) result += name + " ";
         return result;
@@ -98,4 +96,4 @@ private:
     bool immutable_ = false;
 };
 
-}  // namespace tumblehand
+}  // namespace tumblehand::testing

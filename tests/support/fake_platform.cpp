@@ -1,4 +1,4 @@
-#include "tools/fake/fake_platform.h"
+#include "tests/support/fake_platform.h"
 
 namespace tumblehand {
 

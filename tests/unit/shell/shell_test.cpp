@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include "shell/records_file.h"
+#include "tests/support/game_fixture.h"
+#include "tests/support/sample_records.h"
+#include "tests/support/temp_folder.h"
+
+namespace tumblehand {
+namespace {
+
+using testing::sampleRecords;
+
+TEST(MyPath, IsTheProgramFolderWithOneTrailingSeparator) {
+    struct Case { const char* folder; const char* path; };
+    const Case cases[] = {{"/opt/game", "/opt/game/"}, {"/opt/game//", "/opt/game/"}, {"/", "/"}, {"", "./"}};
+    for (const Case& c : cases) {
+        FakePlatform platform(c.folder);
+        EXPECT_EQ(Form1(platform).MyPath(), c.path) << c.folder;
+    }
+}
+
+// The core only names the cue file, in the program folder asked for anew at every call;
+// whether it plays is the platform's business.
+TEST(PlayCue, NamesTheFileInTheCurrentProgramFolder) {
+    FakePlatform platform("/opt/a");
+    Form1 form(platform);
+    form.PlayCue("boo");
+    platform.folder = "/opt/b/";
+    form.PlayCue("no such cue");
+    ASSERT_EQ(platform.events.size(), 2u);
+    EXPECT_EQ(platform.events[0].text, "/opt/a/sound/boo.wav");
+    EXPECT_EQ(platform.events[1].text, "/opt/b/sound/no such cue.wav");
+}
+
+struct Shell : ::testing::Test {
+    testing::TempFolder folder;
+    testing::Game game{folder.path()};
+    Form1& form = game.form;
+
+    void writeFile(const ScoreField& best) {
+        Records records = sampleRecords(1000, 100);
+        records.scores[0] = best;
+        ASSERT_EQ(saveRecordsFile(folder.file("data.dat"), records, RecordsStatus::Ok).error, "");
+    }
+};
+
+TEST_F(Shell, RecordsWindowShowsTheStartingFileThenTheFileReadOnFirstUseOnly) {
+    Form3 missing;
+    missing.Form_Load(folder.file("data.dat"));
+    EXPECT_EQ(missing.Maxcombon.Caption + missing.Maxpointsn.Caption + missing.Score[4].Caption, "0combo0p0");
+    EXPECT_EQ(folder.listing(), "") << "reading never creates the file";
+
+    writeFile({"1000", true});
+    EXPECT_EQ(form.existingForm3(), nullptr);
+    Form3& window = form.form3();
+    EXPECT_EQ(window.Maxcombon.Caption + window.Maxcombop.Caption, "7comboAB");
+    EXPECT_EQ(window.Maxpointsn.Caption + window.MaxpointsP.Caption, "900pCD");
+    for (std::size_t i = 0; i < 10; ++i)
+        EXPECT_EQ(window.Label1[i].Caption + " " + window.Score[i].Caption, "P" + decimal(i + 1) + " " + decimal(1000 - 100 * i));
+    folder.write("data.dat", "");
+    EXPECT_EQ(&form.form3(), &window);
+    EXPECT_EQ(window.Label1[0].Caption, "P1") << "only the first use reads the file";
+}
+
+TEST_F(Shell, MenuCommands) {
+    form.Timer1.setEnabled(true);
+    form.YakuHyou_Click();
+    form.Seiseki_Click();
+    EXPECT_EQ(game.platform.handTableShown + game.platform.recordsShown, 2);
+    EXPECT_TRUE(form.Timer1.Enabled()) << "the windows do not pause the game";
+    EXPECT_FALSE(game.platform.closed);
+    form.Ending_Click();
+    ASSERT_EQ(game.platform.events.size(), 1u) << "closing asks no question";
+    EXPECT_EQ(game.platform.events[0].kind, PlatformEvent::Kind::Close);
+}
+
+// The drop reads the records window (made, not shown), not the file.
+TEST_F(Shell, JokerDropNeedsABestScoreAbove500000) {
+    struct Case { ScoreField best; bool arms; };
+    const Case cases[] = {{{"500000", true}, false}, {{"500001", false}, true}, {{"", false}, false},
+                          {{"-600000", true}, false}, {{"600000p", true}, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.best.text);
+        writeFile(c.best);
+        testing::Game fresh(folder.path());
+        fresh.form.Label3_DragDrop();
+        EXPECT_EQ(fresh.form.state.JokerBoost, c.arms);
+        EXPECT_FALSE(fresh.form.state.PigBoost);
+        EXPECT_EQ(fresh.platform.recordsShown, 0);
+        writeFile({"900000", false});
+        fresh.form.Label3_DragDrop();
+        EXPECT_EQ(fresh.form.state.JokerBoost, c.arms) << "the window as it is, not the file";
+    }
+}
+
+}  // namespace
+}  // namespace tumblehand
