@@ -1,11 +1,9 @@
 // The game on a desktop: what the model changed before a dialog is on screen behind it,
-// a message box is wide enough for its title, the quit question answers at the letter
-// press, the secondary windows open beside the game and close on Esc, and the multiplier
-// covers no other text.
-#include "tests/window/layout_probe.h"
+// a message box is wide enough for its title, the secondary windows open beside the game
+// and close on Esc.
+#include "tests/window/window_platform.h"
 #include "ui/hand_table_window.h"
 #include "ui/records_window.h"
-#include "ui/secondary_placement.h"
 #include "ui/twips_scale.h"
 
 #include <QInputDialog>
@@ -22,20 +20,6 @@ struct Game : test::GameWindow<test::RealDialogPlatform> {
     /// What is on screen in the main window now, as the window system holds it.
     QImage screen() const { return window.screen()->grabWindow(window.winId()).toImage(); }
 };
-
-long long overlap(const QRect& a, const QRect& b) {
-    const QRect common = a.intersected(b);
-    return common.isEmpty() ? 0 : static_cast<long long>(common.width()) * common.height();
-}
-
-/// The leftmost (or rightmost) column between the rows top and bottom where a differs clearly from b.
-int edge(const QImage& a, const QImage& b, int top, int bottom, bool left) {
-    int found = left ? a.width() : -1;
-    for (int y = top; y < bottom; ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (test::inkIn(a, QRect(x, y, 1, 1), b.pixelColor(x, y))) found = left ? std::min(found, x) : std::max(found, x);
-    return found;
-}
 
 }  // namespace
 
@@ -79,19 +63,6 @@ private slots:
         QCOMPARE(game.form.MoveCard.Left, 2640);
     }
 
-    void theQuitQuestionAnswersAtTheLetterPress() {
-        // Closed at the press of N, so that the arrows pressed right after reach the game.
-        ui::QtPlatform platform;
-        bool closedAtOnce = false;
-        test::DialogAnswerer answerer([&](QDialog& box) {
-            QTest::keyClick(&box, Qt::Key_N);
-            closedAtOnce = !box.isVisible();
-            box.reject();
-        });
-        QVERIFY(!platform.askYesNo("本当に終了しますか？", "Tumblehand"));
-        QVERIFY(closedAtOnce);
-    }
-
     void secondaryWindowsOpenBesideTheGameAndCloseOnEsc() {
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         // At the left edge both go right of the game, level with it; at the right edge
@@ -118,35 +89,6 @@ private slots:
             QVERIFY(!windows[0]->isVisible() && game.window.isVisible());
             game.key(Qt::Key_F3);
             QCOMPARE(windows[0]->pos(), QPoint(600, 300));
-        }
-        // No room on either side even at half the size: of every place on the screen, one
-        // that hides the least of the well, found here by trying them all.
-        const QRect main(250, 0, 780, 900), well(276, 120, 540, 760);
-        const QSize size(584, 778);
-        const QRect chosen = ui::besideMainWindow(size, QSize(0, 0), main, well, screen);
-        long long least = overlap(chosen, well);
-        for (int x = screen.left(); x + size.width() <= screen.right() + 1; x += 2)
-            for (int y = screen.top(); y + size.height() <= screen.bottom() + 1; y += 2)
-                least = std::min(least, overlap(QRect(QPoint(x, y), size), well));
-        QVERIFY(screen.contains(chosen));
-        QCOMPARE(overlap(chosen, well), least);
-    }
-
-    void theMultiplierCoversNoOtherText() {
-        // At any window size the widest multiplier begins right of where SCORE and the
-        // longest score end, and ends inside the window.
-        for (const QSize size : {QSize(470, 758), QSize(900, 600), QSize(300, 900)}) {
-            test::ViewScene scene;
-            scene.view.resize(size);
-            const auto draw = [&](const char* caption, const char* score, const char* multiplier) {
-                scene.form.Label1.Caption = caption, scene.form.Score.Caption = score, scene.form.Label2.Caption = multiplier;
-                return scene.view.grab().toImage();
-            };
-            const QImage none = draw("", "", ""), text = draw("SCORE", "99999999", ""), all = draw("SCORE", "99999999", "×64");
-            const test::Expected e(size);
-            const int top = e.at(0, 5400).y(), bottom = e.at(0, 5685).y(), textEnd = edge(text, none, top, bottom, false);
-            QVERIFY(textEnd > 0 && edge(all, text, top, bottom, true) > textEnd);
-            QVERIFY(edge(all, text, top, bottom, false) < e.at(3525, 0).x());
         }
     }
 };

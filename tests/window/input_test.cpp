@@ -1,15 +1,12 @@
-// Keys, clicks, menu commands and the deck drag reach Form1 once each, and nothing
-// reaches it while a dialog holds the game still.
-#include "board/form1.h"
+// Keys, buttons, the deck drag and menu shortcuts reach Form1 once per press, and nothing
+// reaches it while a dialog holds the game still. (The keyboard's moves and repeats:
+// controller_test plays the same sequence from keys and from a pad.)
 #include "tests/window/window_platform.h"
-#include "ui/board_view.h"
 #include "ui/hand_table_window.h"
-#include "ui/main_window.h"
 #include "ui/records_window.h"
 #include "ui/twips_scale.h"
 
 #include <QAction>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <tuple>
@@ -21,34 +18,14 @@ namespace {
 // Tops of the START, STOP and END buttons, in twips.
 constexpr int StartTop = 2520, StopTop = 2880, EndTop = 3240;
 
-struct Game {
-    QTemporaryDir folder;
-    test::WindowPlatform platform{folder.path().toStdString()};
-    Form1 form{platform};
-    ui::MainWindow window{form, platform.modalTime()};
-
-    Game() {
-        platform.attach(window);
-        window.load();
-        window.show();
-        QApplication::setActiveWindow(&window);
-        window.boardView()->setFocus();
-    }
-
-    ui::BoardView* view() { return window.boardView(); }
-    QPoint at(double x, double y) { return view()->scale().point(x, y).toPoint(); }
-    void key(int key, Qt::KeyboardModifiers mods = {}) { QTest::keyClick(view(), Qt::Key(key), mods); }
-    void button(int top) { QTest::mouseClick(view(), Qt::LeftButton, {}, at(2640 + 427, top + 127)); }
+struct Game : test::GameWindow<> {
+    QPoint at(double x, double y) { return window.boardView()->scale().point(x, y).toPoint(); }
+    void button(int top) { QTest::mouseClick(window.boardView(), Qt::LeftButton, {}, at(2640 + 427, top + 127)); }
     void drag(QPoint from, QPoint to) {
-        QTest::mousePress(view(), Qt::LeftButton, {}, from);
-        QTest::mouseMove(view(), to);
-        QTest::mouseRelease(view(), Qt::LeftButton, {}, to);
+        QTest::mousePress(window.boardView(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(window.boardView(), to);
+        QTest::mouseRelease(window.boardView(), Qt::LeftButton, {}, to);
     }
-    // Runs the deal-in by hand, tick by tick, so that the test does not wait on the clock.
-    void dealIn(int phase = -1) {
-        for (int n = 0; n < 80 && !form.Timer1.Enabled() && form.state.DealPhase != phase; ++n) form.Timer2_Timer();
-    }
-    void start() { key(Qt::Key_F2), dealIn(); }
 };
 
 }  // namespace
@@ -57,34 +34,6 @@ class InputTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void keysReachTheModelAndRepaintOnlyWhenSomethingChanges() {
-        Game game;
-        const int idle = game.window.repaintRequests();
-        for (int key : {Qt::Key_Left, Qt::Key_Space}) game.key(key);  // no game: ignored
-        QCOMPARE(game.window.repaintRequests(), idle);
-
-        game.key(Qt::Key_F2);
-        QVERIFY(game.form.Timer2.Enabled());
-        game.dealIn(1);
-        QVERIFY(game.form.state.DealPhase == 1 && game.form.state.FallingPair[0] == 2);
-        const CardFace first = game.form.Mas(2).Face;
-        const int before = game.window.repaintRequests();
-        game.key(Qt::Key_Left);  // the sliding card moves
-        QCOMPARE(game.form.state.FallingPair[0], 1);
-        QCOMPARE(game.form.Mas(1).Face, first);
-        QVERIFY(game.form.board.isEmpty(2));
-        QVERIFY(game.window.repaintRequests() > before);
-
-        game.dealIn();
-        QVERIFY(game.form.Timer1.Enabled() && game.form.state.FallingPair[1] == 1);
-        game.key(Qt::Key_C);
-        QCOMPARE(game.form.state.FallingPair[1], 2);
-        // A held key repeats.
-        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
-        QApplication::sendEvent(game.view(), &repeat);
-        QCOMPARE(game.form.state.FallingPair[1], 3);
-    }
-
     void buttonsTheDeckDragAndMenuShortcutsRunOnce() {
         Game game;
         game.button(StartTop);
@@ -103,7 +52,7 @@ private slots:
             QCOMPARE(game.form.Timer1.Enabled(), !paused);
             QCOMPARE(game.window.menuAction("Chusi")->text(), QString::fromUtf8(caption));
         }
-        // The hand table and the records open without pausing the game.
+        // The hand table and the records open once each without pausing the game.
         game.key(Qt::Key_F3);
         game.key(Qt::Key_F4);
         QVERIFY(game.platform.handTableRequests == 1 && game.window.handTableWindow()->isVisible());
@@ -120,7 +69,13 @@ private slots:
 
     void nothingReachesTheGameWhileADialogIsOpen() {
         Game game;
-        game.start();
+        game.key(Qt::Key_F2), game.dealIn();
+        // A key reaches the game, and a held one repeats.
+        const int column = game.form.state.FallingPair[1];
+        game.key(Qt::Key_Right);
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(game.window.boardView(), &repeat);
+        QCOMPARE(int(game.form.state.FallingPair[1]), column + 2);
         game.key(Qt::Key_Up);  // the schedule learns of Timer1 here
         const auto pair = game.form.state.FallingPair;
         const std::int64_t dueBefore = game.window.schedule().nextDue().value();
@@ -150,7 +105,7 @@ private slots:
         QVERIFY(held > game.form.Timer1.Interval());
         QCOMPARE(*game.window.schedule().nextDue(), dueBefore + held);
 
-        game.key(Qt::Key_Q, Qt::ControlModifier);
+        QTest::keyClick(game.window.boardView(), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(game.platform.closeRequests == 1 && !game.window.isVisible());
     }
 };

@@ -1,6 +1,6 @@
 // The hand table and the records window draw each label of their models where the
 // model puts it, and nothing anywhere else but their rules.
-#include "tests/window/layout_probe.h"
+#include "tests/window/window_platform.h"
 #include "ui/hand_table_window.h"
 #include "ui/records_window.h"
 
@@ -20,23 +20,15 @@ struct Drawn {
 };
 
 Drawn controlsOf(const Form2& form) {
-    Drawn d{{&form.handHeading, &form.pointsHeading, &form.cardsHeading, &form.effectHeading},
-            {form.rules.begin(), form.rules.end()}};
-    for (const Form2::Row& row : form.rows) {
-        for (const Label* l : {&row.hand, &row.points, &row.cards, &row.effect, &row.effectSecondLine}) {
-            d.labels.push_back(l);
-        }
-    }
+    Drawn d{{&form.handHeading, &form.pointsHeading, &form.cardsHeading, &form.effectHeading}, {form.rules.begin(), form.rules.end()}};
+    for (const Form2::Row& r : form.rows) d.labels.insert(d.labels.end(), {&r.hand, &r.points, &r.cards, &r.effect, &r.effectSecondLine});
     return d;
 }
 
 Drawn controlsOf(const Form3& form) {
-    Drawn d{{&form.Label2, &form.Label3, &form.Label6, &form.Maxcombop, &form.Maxcombon, &form.MaxpointsP,
-             &form.Maxpointsn},
+    Drawn d{{&form.Label2, &form.Label3, &form.Label6, &form.Maxcombop, &form.Maxcombon, &form.MaxpointsP, &form.Maxpointsn},
             {form.Rules.begin(), form.Rules.end()}};
-    for (std::size_t i = 0; i < 10; ++i) {
-        for (const Label* l : {&form.Label4[i], &form.Label1[i], &form.Score[i]}) d.labels.push_back(l);
-    }
+    for (std::size_t i = 0; i < 10; ++i) d.labels.insert(d.labels.end(), {&form.Label4[i], &form.Label1[i], &form.Score[i]});
     return d;
 }
 
@@ -58,19 +50,13 @@ void checkEachLabelAtItsPlace(QWidget& window, const Drawn& model, QSize area) {
             allowed.emplace_back(e.at(l->Left - Reach / 3, l->Top - Reach),
                                  e.at(l->Left + l->Width + Reach / 3, l->Top + l->Height + Reach));
         }
-        for (const Rule& r : model.rules) {
-            allowed.emplace_back(e.at(r.X1 - 15, r.Y1 - 15), e.at(r.X2 + 45, r.Y2 + 45));
-        }
+        for (const Rule& r : model.rules) allowed.emplace_back(e.at(r.X1 - 15, r.Y1 - 15), e.at(r.X2 + 45, r.Y2 + 45));
         const QRect client = e.inside(0, 0, area.width(), area.height());
         int stray = 0;
-        for (int y = client.top(); y <= client.bottom(); ++y) {
-            for (int x = client.left(); x <= client.right(); ++x) {
-                const QPoint p(x, y);
-                if (std::none_of(allowed.begin(), allowed.end(), [p](const QRect& r) { return r.contains(p); })) {
-                    stray += test::inkIn(image, QRect(p, p), background);
-                }
-            }
-        }
+        for (int y = client.top(); y <= client.bottom(); ++y)
+            for (int x = client.left(); x <= client.right(); ++x)
+                if (std::none_of(allowed.begin(), allowed.end(), [p = QPoint(x, y)](const QRect& r) { return r.contains(p); }))
+                    stray += test::inkIn(image, QRect(x, y, 1, 1), background);
         QCOMPARE(stray, 0);
     }
 }

@@ -1,38 +1,17 @@
 // The Qt platform: its dialogs look and answer as the game expects, its random numbers
-// stay in [0, 1), and the program folder is the one the executable is in.
-#include "ui/qt_platform.h"
+// stay in [0, 1), and its folders are the executable's and the XDG data home.
+#include "tests/window/window_platform.h"
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QDir>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
-#include <functional>
 #include <string>
-#include <utility>
-#include <vector>
+#include <tuple>
 
 using namespace tumblehand;
-
-namespace {
-
-// Runs check on the dialog of type T once it is open; check answers it.
-template <class T>
-void whenOpen(std::function<void(T&)> check) {
-    QTimer::singleShot(0, [check] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (auto* dialog = qobject_cast<T*>(widget); dialog && dialog->isVisible()) return check(*dialog);
-        }
-        QFAIL("no dialog opened");
-    });
-}
-
-}  // namespace
 
 class PlatformTest : public QObject {
     Q_OBJECT
@@ -57,35 +36,39 @@ private slots:
         dataSet ? qputenv("XDG_DATA_HOME", savedData) : qunsetenv("XDG_DATA_HOME");
         qputenv("HOME", savedHome);
         QCOMPARE(QString::fromStdString(folder), expected);
+        QCOMPARE(QString::fromStdString(ui::QtPlatform().programFolder()), QCoreApplication::applicationDirPath());
     }
 
     void randomNumbersStayBelowOne() {
+        // All 32 bits set would round up to 1 in a float without care.
+        QVERIFY(unitFloat(0) == 0.0f && unitFloat(0xFFFFFFFFu) < 1.0f);
         ui::QtPlatform platform;
         platform.seedFromClock();
         float lowest = 1, highest = 0;
-        for (int i = 0; i < 100000; ++i) {
-            const float r = platform.random();
-            QVERIFY(r >= 0.0f && r < 1.0f);
-            lowest = std::min(lowest, r), highest = std::max(highest, r);
-        }
-        QVERIFY(lowest < 0.01f && highest > 0.99f);
+        for (int i = 0; i < 10000; ++i) lowest = std::min(lowest, platform.random()), highest = std::max(highest, platform.random());
+        QVERIFY(lowest >= 0.0f && lowest < 0.01f && highest > 0.99f && highest < 1.0f);
     }
 
     void theQuitQuestionAndMessagesLookAsTheGameExpects() {
         ui::QtPlatform platform;
-        // Clicked first, checked after, so that a failed check does not leave the box open.
-        for (const auto& [title, yes] : {std::pair{"", false}, std::pair{"Tumblehand", true}}) {
-            whenOpen<QMessageBox>([yes](QMessageBox& box) {
-                box.button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+        // The question closes at the press of its letter, so that the arrows pressed right
+        // after reach the game; keyed first, checked after, so that no box is left open.
+        for (const auto& [title, letter, yes] : {std::tuple{"", Qt::Key_N, false}, std::tuple{"Tumblehand", Qt::Key_Y, true}}) {
+            test::DialogAnswerer answerer([letter = letter](QDialog& dialog) {
+                auto& box = static_cast<QMessageBox&>(dialog);
+                QTest::keyClick(&box, letter);
+                const bool closedAtOnce = !box.isVisible();
+                if (!closedAtOnce) box.reject();
+                QVERIFY(closedAtOnce);
                 QCOMPARE(box.windowTitle(), QStringLiteral("Tumblehand"));
                 QCOMPARE(box.text(), QStringLiteral("本当に終了しますか？"));
-                QVERIFY(box.icon() == QMessageBox::Question &&
-                        box.standardButtons() == (QMessageBox::Yes | QMessageBox::No));
+                QVERIFY(box.icon() == QMessageBox::Question && box.standardButtons() == (QMessageBox::Yes | QMessageBox::No));
             });
             QCOMPARE(platform.askYesNo("本当に終了しますか？", title), yes);
         }
         // A message shows its text as plain text, without an icon.
-        whenOpen<QMessageBox>([](QMessageBox& box) {
+        test::DialogAnswerer answerer([](QDialog& dialog) {
+            auto& box = static_cast<QMessageBox&>(dialog);
             box.button(QMessageBox::Ok)->click();
             QVERIFY(box.textFormat() == Qt::PlainText && box.icon() == QMessageBox::NoIcon);
         });
@@ -94,26 +77,20 @@ private slots:
 
     void theInputBoxShowsTwoLinesAndPreselectsTheDefault() {
         ui::QtPlatform platform;
-        QString selected;
-        whenOpen<QInputDialog>([&](QInputDialog& dialog) {
-            QCOMPARE(dialog.labelText(), QStringLiteral("1位\n名前を入力してください"));
-            QCOMPARE(dialog.windowTitle(), QStringLiteral("Tumblehand(ハイスコア)"));
-            // The selection is made once the dialog runs; look at it a moment later.
-            QTimer::singleShot(0, &dialog, [&] {
-                if (auto* edit = dialog.findChild<QLineEdit*>()) selected = edit->selectedText(), edit->setText("花子");
-                dialog.accept();
-            });
-        });
+        QString selected, label, title;
         const char* prompt = "1位\r\n名前を入力してください";
-        QCOMPARE(platform.inputBox(prompt, "Tumblehand(ハイスコア)", "太郎"), std::string("花子"));
+        for (const bool accept : {true, false}) {
+            test::DialogAnswerer answerer([&, accept](QDialog& dialog) {
+                auto& input = static_cast<QInputDialog&>(dialog);
+                label = input.labelText(), title = input.windowTitle();
+                if (auto* edit = input.findChild<QLineEdit*>()) selected = edit->selectedText(), edit->setText("花子");
+                accept ? input.accept() : input.reject();
+            });
+            QCOMPARE(platform.inputBox(prompt, "Tumblehand(ハイスコア)", "太郎"), std::string(accept ? "花子" : ""));
+        }
+        QCOMPARE(label, QStringLiteral("1位\n名前を入力してください"));
+        QCOMPARE(title, QStringLiteral("Tumblehand(ハイスコア)"));
         QCOMPARE(selected, QStringLiteral("太郎"));
-        whenOpen<QInputDialog>([](QInputDialog& dialog) { dialog.reject(); });
-        QCOMPARE(platform.inputBox(prompt, "Tumblehand(ハイスコア)", "太郎"), std::string());
-    }
-
-    // Cues heard and broken cues kept silent: sound_test, against a real sound server.
-    void theProgramFolderIsTheExecutablesFolder() {
-        QCOMPARE(QString::fromStdString(ui::QtPlatform().programFolder()), QCoreApplication::applicationDirPath());
     }
 };
 

@@ -1,6 +1,6 @@
 // A change repaints only the areas it touches, and what is left on screen after such
 // partial repaints is exactly what a full repaint draws.
-#include "tests/window/layout_probe.h"
+#include "tests/window/window_platform.h"
 
 #include <QPaintEvent>
 #include <QScreen>
@@ -17,14 +17,10 @@ class PaintRecorder : public QObject {
 public:
     explicit PaintRecorder(QWidget& widget) { widget.installEventFilter(this); }
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            painted += static_cast<QPaintEvent*>(event)->region();
-            ++paints;
-        }
+        if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
         return false;
     }
     QRegion painted;
-    int paints = 0;
 };
 
 bool covers(const QRegion& region, const QRect& rect) { return QRegion(rect).subtracted(region).isEmpty(); }
@@ -42,7 +38,6 @@ struct Scene : test::ViewScene {
     // Forgets the paints so far, asks for the changes to be repainted and delivers them.
     bool repaint() {
         recorder.painted = QRegion();
-        recorder.paints = 0;
         const bool asked = view.repaintChanges();
         QCoreApplication::processEvents();
         return asked;
@@ -68,7 +63,7 @@ private slots:
         // Nothing changed paints nothing; a tag is not drawn, so changing one paints nothing either.
         scene.form.Num(12).Tag = "7";
         QVERIFY(!scene.repaint());
-        QCOMPARE(scene.recorder.paints, 0);
+        QVERIFY(scene.recorder.painted.isEmpty());
         // Cell 47 (bottom row, middle column) lies at 150 + 2 × 480, 510 + 9 × 480; cell 40
         // at the other side of the well is left alone. Filled, then emptied again.
         for (const CardFace face : {CardFace::Heart, CardFace::Empty}) {

@@ -6,18 +6,6 @@
 
 namespace tumblehand::test {
 
-namespace {
-
-template <class T>
-T next(std::deque<T>& queue, T otherwise) {
-    if (queue.empty()) return otherwise;
-    T front = std::move(queue.front());
-    queue.pop_front();
-    return front;
-}
-
-}  // namespace
-
 WindowPlatform::WindowPlatform(std::string folder) : folder_(std::move(folder)) {}
 
 float WindowPlatform::random() { return unitFloat(static_cast<std::uint32_t>(generator_())); }
@@ -36,13 +24,16 @@ void WindowPlatform::messageBox(std::string_view text, std::string_view) { open(
 
 bool WindowPlatform::askYesNo(std::string_view text, std::string_view) {
     open(text);
-    return next(confirmations, false);
+    if (confirmations.empty()) return false;
+    const bool yes = confirmations.front();
+    confirmations.pop_front();
+    return yes;
 }
 
 std::string WindowPlatform::inputBox(std::string_view prompt, std::string_view, std::string_view) {
     open(prompt);
     // An empty answer would repeat the prompt for ever: answer something.
-    return next(answers, std::string("tester"));
+    return "tester";
 }
 
 void WindowPlatform::closeMainWindow() {

@@ -8,6 +8,9 @@
 #include "ui/qt_platform.h"
 
 #include <QApplication>
+#include <QColor>
+#include <QImage>
+#include <QRect>
 #include <QDialog>
 #include <QPointer>
 #include <QString>
@@ -15,6 +18,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
 #include <deque>
 #include <functional>
 #include <random>
@@ -41,15 +46,13 @@ public:
                          std::string_view defaultText) override;
     std::string programFolder() override { return folder_; }
     std::string userDataFolder() override { return {}; }
-    void playWav(const std::string& path) override { cues.push_back(path); }
+    void playWav(const std::string&) override {}
     void closeMainWindow() override;
     void showHandTable() override;
     void showRecords() override;
 
     std::deque<bool> confirmations;
-    std::deque<std::string> answers;
     std::vector<std::string> dialogs;  ///< texts of every message, question and prompt
-    std::vector<std::string> cues;
     int handTableRequests = 0;
     int recordsRequests = 0;
     int closeRequests = 0;
@@ -116,6 +119,55 @@ private:
     std::function<void(QDialog&)> answer_;
     QTimer poll_;
     QPointer<QDialog> last_;
+};
+
+/// The twips-to-pixels mapping of a form of the given design size, worked out here
+/// independently of the view's own code: scaled to fit, centred between bars.
+struct Expected {
+    double factor, left, top;
+    explicit Expected(QSize size, double width = 3525, double height = 5685) {
+        factor = std::min(size.width() / width, size.height() / height);
+        left = (size.width() - width * factor) / 2;
+        top = (size.height() - height * factor) / 2;
+    }
+    QPoint at(double x, double y) const {
+        return QPoint(static_cast<int>(std::floor(left + x * factor)),
+                      static_cast<int>(std::floor(top + y * factor)));
+    }
+    /// The pixels that lie wholly inside the twips rectangle.
+    QRect inside(double x, double y, double w, double h) const {
+        return QRect(QPoint(static_cast<int>(std::ceil(left + x * factor)),
+                            static_cast<int>(std::ceil(top + y * factor))),
+                     QPoint(static_cast<int>(std::floor(left + (x + w) * factor)) - 1,
+                            static_cast<int>(std::floor(top + (y + h) * factor)) - 1));
+    }
+};
+
+/// Pixels in rect that differ clearly from background.
+inline int inkIn(const QImage& image, QRect rect, QColor background) {
+    int count = 0;
+    rect = rect.intersected(image.rect());
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - background.red()) + std::abs(c.green() - background.green()) +
+                    std::abs(c.blue() - background.blue()) > 120) {
+                ++count;
+            }
+        }
+    }
+    return count;
+}
+
+/// A freshly loaded form and its board view at the opening size.
+struct ViewScene {
+    QTemporaryDir folder;
+    WindowPlatform platform{folder.path().toStdString()};
+    Form1 form{platform};
+    ui::BoardView view{form};
+    const QSize size{470, 758};
+    const Expected e{size};
+    ViewScene() { form.Form_Load(); }
 };
 
 }  // namespace tumblehand::test
