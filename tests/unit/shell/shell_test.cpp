@@ -94,9 +94,6 @@ TEST_F(Shell, JokerDropNeedsABestScoreAbove500000) {
     }
 }
 
-}  // namespace
-}  // namespace tumblehand
-
 // The hand table window shows each hand's points and the cards it uses up, as the rules pay them.
 TEST(Form2, RowsShowThePointsAndCardsUsedOfEachHand) {
     const Form2 table;
@@ -104,3 +101,6 @@ TEST(Form2, RowsShowThePointsAndCardsUsedOfEachHand) {
     for (const Form2::Row& row : table.rows) shown += row.points.Caption + "/" + row.cards.Caption + " ";
     EXPECT_EQ(shown, "0/0 10/1 50/2 100/3 1000/5 2000/5 5000/5 8000/5 15000/5 25000/5 50000/5 ");
 }
+
+}  // namespace
+}  // namespace tumblehand
