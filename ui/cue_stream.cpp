@@ -28,8 +28,8 @@ std::size_t framesIn(std::uint32_t sampleRate, std::size_t ms) {
 
 CueStream::CueStream(pa_context* context, std::shared_ptr<const PcmSound> sound)
     : sound_(std::move(sound)), silenceLeft_(framesIn(sound_->sampleRate, tailMs)) {
-    const pa_sample_spec spec{PA_SAMPLE_S16LE, sound_->sampleRate, static_cast<std::uint8_t>(sound_->channels)};
-    stream_ = pa_stream_new(context, "cue", &spec, nullptr);
+    const pa_sample_spec format{PA_SAMPLE_S16LE, sound_->sampleRate, static_cast<std::uint8_t>(sound_->channels)};
+    stream_ = pa_stream_new(context, "cue", &format, nullptr);
     if (!stream_) {
         finished_ = true;
         return;
@@ -38,7 +38,7 @@ CueStream::CueStream(pa_context* context, std::shared_ptr<const PcmSound> sound)
     pa_stream_set_write_callback(stream_, &CueStream::onWrite, this);
     pa_buffer_attr buffer;
     buffer.maxlength = buffer.prebuf = buffer.minreq = buffer.fragsize = static_cast<std::uint32_t>(-1);
-    buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(queuedMs * PA_USEC_PER_MSEC, &spec));
+    buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(queuedMs * PA_USEC_PER_MSEC, &format));
     if (pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_NOFLAGS, nullptr, nullptr) < 0) finish();
 }
 
