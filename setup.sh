@@ -45,6 +45,8 @@ case "${1:-}" in
     test)
         install_missing
         build
+        # Every C++ file laid out as .clang-format says.
+        bash tools/check-format.sh
         # The benchmarks are built and run briefly, without judging their times.
         [ -f build-bench/build.ninja ] || cmake --preset bench
         cmake --build --preset bench

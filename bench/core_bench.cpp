@@ -26,7 +26,8 @@ struct Position {
 };
 
 void ClockOverhead(benchmark::State& state) {
-    timedLoop(state, [] {}, [] {});
+    timedLoop(
+        state, [] {}, [] {});
 }
 BENCHMARK(ClockOverhead)->UseManualTime()->Apply(fixedIterations);
 
@@ -66,7 +67,8 @@ BENCHMARK(AllChecker_RowNotFull)->Apply(fixedIterations);
 void Fall_SingleCardOverEmptyColumn(benchmark::State& state) {
     Position p(SingleCardOverEmptyColumn);
     const FormSnapshot start(p.form);
-    timedLoop(state, [&] { start.restore(p.form); }, [&] { p.form.Fall(); });
+    timedLoop(
+        state, [&] { start.restore(p.form); }, [&] { p.form.Fall(); });
 }
 BENCHMARK(Fall_SingleCardOverEmptyColumn)->UseManualTime()->Apply(fixedIterations);
 
@@ -74,7 +76,8 @@ BENCHMARK(Fall_SingleCardOverEmptyColumn)->UseManualTime()->Apply(fixedIteration
 void Fall_FullWellDropsOneRow(benchmark::State& state) {
     Position p(FullWellOverEmptyRow);
     const FormSnapshot start(p.form);
-    timedLoop(state, [&] { start.restore(p.form); }, [&] { p.form.Fall(); });
+    timedLoop(
+        state, [&] { start.restore(p.form); }, [&] { p.form.Fall(); });
 }
 BENCHMARK(Fall_FullWellDropsOneRow)->UseManualTime()->Apply(fixedIterations);
 
@@ -117,7 +120,8 @@ void Timer3_TenthTick_RoyalWithPigs(benchmark::State& state) {
     p.form.AllChecker();  // finds the row and starts the blink
     p.form.state.BlinkTick = 9;
     const FormSnapshot start(p.form);
-    timedLoop(state, [&] { start.restore(p.form); }, [&] { p.form.Timer3_Timer(); });
+    timedLoop(
+        state, [&] { start.restore(p.form); }, [&] { p.form.Timer3_Timer(); });
 }
 BENCHMARK(Timer3_TenthTick_RoyalWithPigs)->UseManualTime()->Apply(fixedIterations);
 
@@ -140,10 +144,11 @@ void Timer2_FullDealIn(benchmark::State& state) {
     p.form.Timer2.setEnabled(true);
     p.form.Nexter();
     const FormSnapshot start(p.form);
-    timedLoop(state, [&] { start.restore(p.form); },
-              [&] {
-                  for (int tick = 0; tick < 36; ++tick) p.form.Timer2_Timer();
-              });
+    timedLoop(
+        state, [&] { start.restore(p.form); },
+        [&] {
+            for (int tick = 0; tick < 36; ++tick) p.form.Timer2_Timer();
+        });
 }
 BENCHMARK(Timer2_FullDealIn)->UseManualTime()->Apply(fixedIterations);
 
@@ -157,7 +162,8 @@ void Timer1_SteadyTick(benchmark::State& state) {
     p.form.Appear();
     p.form.Timer1.setEnabled(true);
     const FormSnapshot start(p.form);
-    timedLoop(state, [&] { start.restore(p.form); }, [&] { p.form.Timer1_Timer(); });
+    timedLoop(
+        state, [&] { start.restore(p.form); }, [&] { p.form.Timer1_Timer(); });
 }
 BENCHMARK(Timer1_SteadyTick)->UseManualTime()->Apply(fixedIterations);
 

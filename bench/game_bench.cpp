@@ -93,8 +93,7 @@ void HandlerTimesInGames(benchmark::State& state) {
     game.beforeTick = [&](TickKind) { start = Clock::now(); };
     game.afterTick = [&](TickKind kind, bool) {
         const auto stop = Clock::now();
-        times[static_cast<std::size_t>(kind)].push_back(
-            std::chrono::duration<double, std::nano>(stop - start).count());
+        times[static_cast<std::size_t>(kind)].push_back(std::chrono::duration<double, std::nano>(stop - start).count());
     };
     for (auto _ : state) game.play();
     const char* names[] = {"timer1", "timer2", "timer3"};

@@ -43,8 +43,8 @@ void HeadlessGame::movePair() {
     }
     const int from = Board::column(pivot);
     const int key = static_cast<int>(target) < from ? KeyLeft : KeyRight;
-    const int steps = static_cast<int>(target) < from ? from - static_cast<int>(target)
-                                                      : static_cast<int>(target) - from;
+    const int steps =
+        static_cast<int>(target) < from ? from - static_cast<int>(target) : static_cast<int>(target) - from;
     for (int s = 0; s < steps; ++s) form_.Form_KeyDown(key);
 }
 

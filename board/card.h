@@ -18,8 +18,8 @@ constexpr bool isSuit(CardFace face) { return face <= CardFace::Club; }
 constexpr CardFace garaFace(int index) { return static_cast<CardFace>(index); }
 
 /// Rank texts of ordinary cards, indexed by rank 1..13 (index 0 is the empty text).
-inline constexpr std::array<std::string_view, 14> RankTexts = {
-    "", "A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
+inline constexpr std::array<std::string_view, 14> RankTexts = {"",  "A", "2", "3",  "4", "5", "6",
+                                                               "7", "8", "9", "10", "J", "Q", "K"};
 
 /// "A" = 1, "2".."10" = 2..10, "J" = 11, "Q" = 12, "K" = 13; the empty text and
 /// anything else 0.

@@ -56,8 +56,7 @@ struct Rule {
 };
 
 /// A label as the window lays it out at design time.
-inline Label makeLabel(int left, int top, int width, int height, std::string caption, Rgb color,
-                       bool visible = true) {
+inline Label makeLabel(int left, int top, int width, int height, std::string caption, Rgb color, bool visible = true) {
     Label label;
     label.Left = left;
     label.Top = top;

@@ -3,8 +3,7 @@
 namespace tumblehand {
 
 // The window as it is at design time, before Form_Load.
-Form1::Form1(Platform& platform)
-    : Timer1(1010), Timer2(50), Timer3(100), platform_(platform) {
+Form1::Form1(Platform& platform) : Timer1(1010), Timer2(50), Timer3(100), platform_(platform) {
     // Inside the NEXT frame (2760, 960): card 1 above card 0.
     NextCard[1] = makePicture(120, 240, 480, 480, CardFace::Back);
     NextNum[1] = makeLabel(120, 360, 495, 255, "", colors::Black);

@@ -26,14 +26,14 @@ public:
 
     std::array<Picture, 2> NextCard;  ///< 0 is the lower card of the NEXT frame, 1 the upper
     std::array<Label, 2> NextNum;
-    std::array<Picture, 2> NowCard;   ///< the falling pair's cards (outside the client area)
+    std::array<Picture, 2> NowCard;  ///< the falling pair's cards (outside the client area)
     std::array<Label, 2> NowNum;
-    Picture MoveCard;                 ///< the card sliding in from the deck
+    Picture MoveCard;  ///< the card sliding in from the deck
     /// Where MoveCard lies, face down, when no card slides in: on the deck.
     static constexpr int DeckLeft = 2640;
     Label MoveNum;
-    std::array<Picture, 3> ura1;      ///< the deck's three backs
-    std::array<Picture, 6> Gara;      ///< the face pictures; 4 (joker) and 5 (pig) are shown
+    std::array<Picture, 3> ura1;  ///< the deck's three backs
+    std::array<Picture, 6> Gara;  ///< the face pictures; 4 (joker) and 5 (pig) are shown
 
     Label YakuL;   ///< name of the hand just made
     Label ComboS;  ///< combo popup

@@ -74,8 +74,7 @@ void Form1::Nexter() {
     while (!accepted) {
         state.NextCodes[1] = static_cast<std::uint8_t>(draw());
         const bool bothSpecial = state.NextCodes[1] > StandardCodes && state.NextCodes[0] > StandardCodes;
-        accepted = !bothSpecial && state.NextCodes[1] != state.NextCodes[0] &&
-                   !onBoard(board, state.NextCodes[1]);
+        accepted = !bothSpecial && state.NextCodes[1] != state.NextCodes[0] && !onBoard(board, state.NextCodes[1]);
     }
     show(1);
 }

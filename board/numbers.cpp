@@ -42,9 +42,7 @@ std::int32_t product32(std::initializer_list<std::int32_t> factors) {
     return saturate(result);
 }
 
-std::int32_t sum32(std::int32_t a, std::int32_t b) {
-    return saturate(static_cast<std::int64_t>(a) + b);
-}
+std::int32_t sum32(std::int32_t a, std::int32_t b) { return saturate(static_cast<std::int64_t>(a) + b); }
 
 std::int64_t roundHalfEven(std::int64_t numerator, std::int64_t denominator) {
     std::int64_t quotient = numerator / denominator;

@@ -50,16 +50,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const RecordsRead read = readRecordsFile(path);
     switch (read.status) {
         case RecordsStatus::Ok:
-        case RecordsStatus::Malformed:
-            expectStableRoundTrip(read.records, folder);
-            break;
+        case RecordsStatus::Malformed: expectStableRoundTrip(read.records, folder); break;
         case RecordsStatus::TooLarge:
             if (size <= MaxRecordsFileBytes) fail("a small file was refused as too large");
             if (read.records != Records{}) fail("a refused file left records behind");
             break;
         case RecordsStatus::Missing:
-        case RecordsStatus::Unreadable:
-            fail("a file just written is missing or unreadable");
+        case RecordsStatus::Unreadable: fail("a file just written is missing or unreadable");
     }
     return 0;
 }

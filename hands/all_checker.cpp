@@ -51,13 +51,9 @@ bool rowIsFull(const Form1& form, RowSpan row) {
     return true;
 }
 
-std::int16_t& flag(GameState& state, int handIndex) {
-    return state.HandFlags[static_cast<std::size_t>(handIndex)];
-}
+std::int16_t& flag(GameState& state, int handIndex) { return state.HandFlags[static_cast<std::size_t>(handIndex)]; }
 
-std::int16_t& mark(GameState& state, int cell) {
-    return state.CellMarks[static_cast<std::size_t>(cell)];
-}
+std::int16_t& mark(GameState& state, int cell) { return state.CellMarks[static_cast<std::size_t>(cell)]; }
 
 // Each of 10, J, Q, K, A must be covered by a card of its own, a missing one by a
 // joker of its own.
@@ -143,8 +139,8 @@ void showResult(Form1& form, RowSpan row) {
         form.PlayCue(std::string(NoHandCue));
         if (rowIsAllPigFaces(form, row)) {
             form.YakuL.Caption = std::string(PigSpecialCaption);
-            form.Gscore.Caption = decimal(
-                product32({state.Level, PigSpecialPoints, state.ComboCount, state.ScoreMultiplier}));
+            form.Gscore.Caption =
+                decimal(product32({state.Level, PigSpecialPoints, state.ComboCount, state.ScoreMultiplier}));
         } else {
             form.YakuL.Caption = std::string(NoHandCaption);
             form.Gscore.Caption = decimal(0);

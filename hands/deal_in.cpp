@@ -74,8 +74,8 @@ void popupsStep(Form1& form) {
         if (n > state.BestCombo) {
             combo.ForeColor = colors::Red;
             // The record is a byte: a longer chain keeps the largest value it can hold.
-            state.BestCombo = static_cast<std::uint8_t>(
-                std::min<std::int32_t>(n, std::numeric_limits<std::uint8_t>::max()));
+            state.BestCombo =
+                static_cast<std::uint8_t>(std::min<std::int32_t>(n, std::numeric_limits<std::uint8_t>::max()));
             combo.Caption = "new record!";
         } else {
             showRating(combo, comboRating(n));

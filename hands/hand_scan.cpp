@@ -27,9 +27,7 @@ bool rowIsAllPigFaces(const Form1& form, RowSpan row) {
     return true;
 }
 
-const std::string& cellValueText(const Form1& form, int cell) {
-    return form.board.Num(cell).Tag;
-}
+const std::string& cellValueText(const Form1& form, int cell) { return form.board.Num(cell).Tag; }
 
 void clearHandFlag(GameState& state, int handIndex) {
     if (handIndex >= 0 && handIndex < static_cast<int>(state.HandFlags.size())) {

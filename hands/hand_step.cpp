@@ -18,9 +18,7 @@ constexpr std::int16_t BaseWeight = 2;
 
 // A counter text read as a number (its leading number, so a stray text never stops
 // play) and written back lowered.
-std::string lowered(const std::string& counter, std::int32_t by) {
-    return decimal(sum32(leadingNumber(counter), -by));
-}
+std::string lowered(const std::string& counter, std::int32_t by) { return decimal(sum32(leadingNumber(counter), -by)); }
 
 // Counts a pig's counter (caption and tag) down by `by`, or, without a count, to 0;
 // PigEracer then removes it if it ran out.
@@ -88,8 +86,7 @@ void applyHandStep(Form1& form, int handIndex) {
             state.ScoreMultiplier = limitMultiplier(static_cast<std::int64_t>(state.ScoreMultiplier) * 3);
             state.JokerWeight = limitWeight(static_cast<std::int64_t>(state.JokerWeight) * 5);
             break;
-        default:
-            break;
+        default: break;
     }
 
     // The new multiplier already counts for the pigs removed here.

@@ -30,8 +30,8 @@ void applyNoHandStep(Form1& form) {
         state.Level = PigSpecialLevel;
         state.PigWeight = limitWeight(static_cast<std::int64_t>(state.PigWeight) * 2);
         state.JokerWeight = limitWeight(static_cast<std::int64_t>(state.JokerWeight) * 5);
-        state.ScoreMultiplier = limitMultiplier(
-            roundHalfEven(static_cast<std::int64_t>(state.PigWeight) * state.ScoreMultiplier, 2));
+        state.ScoreMultiplier =
+            limitMultiplier(roundHalfEven(static_cast<std::int64_t>(state.PigWeight) * state.ScoreMultiplier, 2));
     }
 
     const std::string counter = decimal(state.Level);

@@ -12,8 +12,7 @@ void Form1::Timer1_Timer() {
         // All four tests read the board before the move; the pair's own cards count.
         const bool free0 = board.isEmpty(p0 + Down);
         const bool free1 = board.isEmpty(p1 + Down);
-        const bool mayMove = (free0 && free1) || (free1 && p1 == p0 + Down) ||
-                             (free0 && p0 == p1 + Down);
+        const bool mayMove = (free0 && free1) || (free1 && p1 == p0 + Down) || (free0 && p0 == p1 + Down);
         if (mayMove) {
             Cleanen();
             state.FallingPair[0] = static_cast<std::uint8_t>(p0 + Down);

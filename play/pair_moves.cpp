@@ -64,8 +64,7 @@ void movePairSideways(Form1& form, int step) {
     const Board& board = form.board;
     // Each card needs a free cell beside it unless its partner is the one there.
     const bool allowed = (board.isEmpty(a + step) && board.isEmpty(b + step)) ||
-                         (a == b - step && board.isEmpty(b + step)) ||
-                         (b == a - step && board.isEmpty(a + step));
+                         (a == b - step && board.isEmpty(b + step)) || (b == a - step && board.isEmpty(a + step));
     if (allowed) placePair(form, a + step, b + step);
 }
 

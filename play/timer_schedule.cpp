@@ -5,9 +5,9 @@
 namespace tumblehand {
 
 TimerSchedule::TimerSchedule(Form1& form)
-    : TimerSchedule({&form.Timer1, &form.Timer2, &form.Timer3},
-                    {[&form] { form.Timer1_Timer(); }, [&form] { form.Timer2_Timer(); },
-                     [&form] { form.Timer3_Timer(); }}) {}
+    : TimerSchedule(
+          {&form.Timer1, &form.Timer2, &form.Timer3},
+          {[&form] { form.Timer1_Timer(); }, [&form] { form.Timer2_Timer(); }, [&form] { form.Timer3_Timer(); }}) {}
 
 TimerSchedule::TimerSchedule(std::array<Timer*, 3> timers, std::array<Handler, 3> handlers)
     : timers_(timers), handlers_(std::move(handlers)) {}

@@ -56,8 +56,7 @@ Form2::Form2() {
         row.cards = makeLabel(3375, top, 825, RowHeight, decimal(cards), colors::Black);
         // An effect on two lines starts half a line higher.
         const int effectTop = text.effectSecondLine.empty() ? top : top - LineHeight / 2;
-        row.effect = makeLabel(EffectLeft, effectTop, EffectWidth, LineHeight, std::string(text.effect),
-                               colors::Black);
+        row.effect = makeLabel(EffectLeft, effectTop, EffectWidth, LineHeight, std::string(text.effect), colors::Black);
         row.effectSecondLine = makeLabel(EffectLeft, effectTop + LineHeight, EffectWidth, LineHeight,
                                          std::string(text.effectSecondLine), colors::Black);
     }

@@ -18,7 +18,7 @@ struct Form2 {
     struct Row {
         Label hand;
         Label points;
-        Label cards;             ///< cards used up
+        Label cards;  ///< cards used up
         Label effect;
         Label effectSecondLine;  ///< empty unless the effect wraps
     };

@@ -21,8 +21,8 @@ Form3::Form3() {
         const int top = 480 + 360 * static_cast<int>(i);
         const Rgb color = i < PlaceColors.size() ? PlaceColors[i] : colors::Black;
         // "10" is wider than the other place numbers, so it starts further left.
-        Label4[i] = makeLabel(i == 9 ? 0 : 120, top, i == 9 ? 240 : 120, 225,
-                              decimal(static_cast<std::int64_t>(i) + 1), colors::Black);
+        Label4[i] = makeLabel(i == 9 ? 0 : 120, top, i == 9 ? 240 : 120, 225, decimal(static_cast<std::int64_t>(i) + 1),
+                              colors::Black);
         Label1[i] = makeLabel(240, top, 585, 225, "Label", color);
         Score[i] = makeLabel(2280, top, 1815, 285, "0", color);
     }

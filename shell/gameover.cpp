@@ -12,8 +12,7 @@ constexpr std::string_view Title = "Tumblehand";
 constexpr std::string_view RecordTitle = "Tumblehand(最高記録)";
 
 // Asks until the answer leaves a name that can be stored; the default stays the same.
-std::string askName(Form1& form, const std::string& firstLine, std::string_view title,
-                    const std::string& defaultName) {
+std::string askName(Form1& form, const std::string& firstLine, std::string_view title, const std::string& defaultName) {
     const std::string prompt = firstLine + "\r\n" + "名前を入力してください";
     while (true) {
         std::string name = storableText(form.platform().inputBox(prompt, title, defaultName));
@@ -65,13 +64,13 @@ void enterTopTen(Form1& form, Records& records) {
 void enterBests(Form1& form, Records& records) {
     const GameState& state = form.state;
     if (records.bestPoints < state.BestPoints) {
-        records.pointsHolder = askName(form, "最高記録" + decimal(state.BestPoints) + "points", RecordTitle,
-                                       records.pointsHolder);
+        records.pointsHolder =
+            askName(form, "最高記録" + decimal(state.BestPoints) + "points", RecordTitle, records.pointsHolder);
         records.bestPoints = state.BestPoints;
     }
     if (records.bestCombo < state.BestCombo) {
-        records.comboHolder = askName(form, "最高記録" + decimal(state.BestCombo) + "combo", RecordTitle,
-                                      records.comboHolder);
+        records.comboHolder =
+            askName(form, "最高記録" + decimal(state.BestCombo) + "combo", RecordTitle, records.comboHolder);
         records.bestCombo = state.BestCombo;
     }
 }
@@ -82,9 +81,8 @@ void saveRecords(Form1& form, const std::string& path, const Records& records, R
     if (!saved.error.empty()) {
         form.platform().messageBox(saved.error, Title);
     } else if (!saved.backupPath.empty()) {
-        form.platform().messageBox("記録ファイルを読み切れなかったため、元のファイルを残しました。\r\n" +
-                                       saved.backupPath,
-                                   Title);
+        form.platform().messageBox(
+            "記録ファイルを読み切れなかったため、元のファイルを残しました。\r\n" + saved.backupPath, Title);
     }
 }
 

@@ -8,9 +8,7 @@ namespace tumblehand {
 
 /// A uniform float in [0, 1) from 32 raw generator bits, for Platform::random(): the top
 /// 24 give every k / 2^24, always below 1, the same with every standard library.
-constexpr float unitFloat(std::uint32_t bits) {
-    return static_cast<float>(bits >> 8) * (1.0f / 16777216.0f);
-}
+constexpr float unitFloat(std::uint32_t bits) { return static_cast<float>(bits >> 8) * (1.0f / 16777216.0f); }
 
 /// Everything the game asks of the world outside the core: randomness, dialogs, the
 /// program's folder, audio and the main window. The window implements it with Qt;
@@ -29,8 +27,7 @@ public:
     /// A Yes/No question with the question icon; true for Yes.
     virtual bool askYesNo(std::string_view text, std::string_view title) = 0;
     /// A text-input box; the default text is preselected. Cancel answers empty.
-    virtual std::string inputBox(std::string_view prompt, std::string_view title,
-                                 std::string_view defaultText) = 0;
+    virtual std::string inputBox(std::string_view prompt, std::string_view title, std::string_view defaultText) = 0;
 
     /// The folder of the program's executable, as the platform reports it.
     virtual std::string programFolder() = 0;

@@ -40,9 +40,7 @@ std::size_t decodeUtf8(std::string_view text, std::size_t i, char32_t& codePoint
 
 // C0 and C1 controls, DEL, and the Unicode line and paragraph separators: none of them
 // belongs in a one-line name.
-bool isControl(char32_t c) {
-    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029;
-}
+bool isControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029; }
 
 }  // namespace
 

@@ -46,7 +46,6 @@ struct RecordsSave {
 /// If the file at path was not read as Ok and exists, it is first kept as a backup
 /// (path + ".bak", or the first free path + ".bak1", ".bak2" ...); if that fails,
 /// nothing is written.
-RecordsSave saveRecordsFile(const std::string& path, const Records& records,
-                            RecordsStatus statusOfExisting);
+RecordsSave saveRecordsFile(const std::string& path, const Records& records, RecordsStatus statusOfExisting);
 
 }  // namespace tumblehand

@@ -133,9 +133,7 @@ public:
     }
 };
 
-const Field* at(const std::vector<Field>& fields, std::size_t i) {
-    return i < fields.size() ? &fields[i] : nullptr;
-}
+const Field* at(const std::vector<Field>& fields, std::size_t i) { return i < fields.size() ? &fields[i] : nullptr; }
 
 RecordsRead parse(std::string_view content) {
     const std::vector<std::string_view> lines = splitLines(content);

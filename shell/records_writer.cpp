@@ -32,8 +32,7 @@ std::string bare(const ScoreField& score) {
     std::int64_t value = 0;
     if (isPlainInteger(text) && text.size() <= 11) {
         std::from_chars(text.data(), text.data() + text.size(), value);
-        if (value >= std::numeric_limits<std::int32_t>::min() &&
-            value <= std::numeric_limits<std::int32_t>::max()) {
+        if (value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max()) {
             return text;
         }
     }
@@ -41,8 +40,8 @@ std::string bare(const ScoreField& score) {
 }
 
 std::string failure(std::string_view what, const std::string& where, int errorNumber) {
-    return "記録を保存できませんでした。\r\n" + std::string(what) + ": " + where + " (" +
-           std::strerror(errorNumber) + ")";
+    return "記録を保存できませんでした。\r\n" + std::string(what) + ": " + where + " (" + std::strerror(errorNumber) +
+           ")";
 }
 
 std::string folderOf(const std::string& path) {
@@ -72,12 +71,10 @@ RecordsSave keepBackup(const std::string& path) {
             return result;
         }
         if (copyError == std::errc::file_exists) continue;
-        result.error = failure("could not keep a copy of the old records file", name,
-                               copyError.value());
+        result.error = failure("could not keep a copy of the old records file", name, copyError.value());
         return result;
     }
-    result.error = failure("could not keep a copy of the old records file", path + ".bak",
-                           EEXIST);
+    result.error = failure("could not keep a copy of the old records file", path + ".bak", EEXIST);
     return result;
 }
 
@@ -93,8 +90,8 @@ void syncFolder(const std::string& folder) {
 
 std::string recordsFileText(const Records& records) {
     std::string text;
-    text += decimal(records.bestCombo) + "," + inQuotes(records.comboHolder) + "," +
-            decimal(records.bestPoints) + "," + inQuotes(records.pointsHolder);
+    text += decimal(records.bestCombo) + "," + inQuotes(records.comboHolder) + "," + decimal(records.bestPoints) + "," +
+            inQuotes(records.pointsHolder);
     text += LineEnd;
     for (std::size_t i = 0; i < records.scores.size(); ++i) {
         const ScoreField& score = records.scores[i];
@@ -110,8 +107,7 @@ std::string recordsFileText(const Records& records) {
     return text;
 }
 
-RecordsSave saveRecordsFile(const std::string& path, const Records& records,
-                            RecordsStatus statusOfExisting) {
+RecordsSave saveRecordsFile(const std::string& path, const Records& records, RecordsStatus statusOfExisting) {
     RecordsSave result;
     if (statusOfExisting != RecordsStatus::Ok) {
         std::error_code error;

@@ -86,8 +86,11 @@ struct GameSetup {
 class Game {
 public:
     Game(const GameSetup& setup, const BotOptions& options, Totals& totals)
-        : setup_(setup), options_(options), session_(options.folder, setup.seed),
-          player_(setup.seed ^ 0x5EED0B07u), totals_(totals) {}
+        : setup_(setup),
+          options_(options),
+          session_(options.folder, setup.seed),
+          player_(setup.seed ^ 0x5EED0B07u),
+          totals_(totals) {}
 
     std::optional<Violation> play();
     const Recorder& recorder() const { return recorder_; }
@@ -176,7 +179,8 @@ std::string Game::afterEvent() {
         }
         return checkRecordsFile(f.MyPath() + "data.dat");
     }
-    if (events_ > MaxEventsPerGame) return "the game did not end within " + std::to_string(MaxEventsPerGame) + " events";
+    if (events_ > MaxEventsPerGame)
+        return "the game did not end within " + std::to_string(MaxEventsPerGame) + " events";
     std::string broken = checkRunningGame(f, watch_);
     if (broken.empty() && options_.extraCheck) broken = options_.extraCheck(f);
     return broken;
@@ -235,8 +239,8 @@ std::optional<Violation> Game::play() {
 void writeScenario(const std::string& path, const BotOptions& options, const GameSetup& setup,
                    const Violation& violation, const Recorder& recorder) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << "# Replays game " << setup.index << " of tumblehand-sim --bot (seed " << options.seed
-        << ") up to event " << violation.event << ", where this broke:\n"
+    out << "# Replays game " << setup.index << " of tumblehand-sim --bot (seed " << options.seed << ") up to event "
+        << violation.event << ", where this broke:\n"
         << "#   " << violation.invariant << "\n"
         << "# Run it with: tumblehand-sim --seed " << setup.seed << " " << path << "\n";
     for (const std::string& line : recorder.lines()) out << line << '\n';
@@ -253,9 +257,9 @@ std::string summaryLine(const Totals& t, double seconds, int violations) {
     std::snprintf(secondsText, sizeof secondsText, "%.3f", seconds);
     char rate[32];
     std::snprintf(rate, sizeof rate, "%.1f", seconds > 0 ? static_cast<double>(t.games) / seconds : 0.0);
-    json << "],\"longestChain\":" << t.longestChain << ",\"bestScore\":" << t.bestScore
-         << ",\"meanScore\":" << mean << ",\"events\":" << t.events << ",\"seconds\":" << secondsText
-         << ",\"gamesPerSecond\":" << rate << ",\"violations\":" << violations << "}";
+    json << "],\"longestChain\":" << t.longestChain << ",\"bestScore\":" << t.bestScore << ",\"meanScore\":" << mean
+         << ",\"events\":" << t.events << ",\"seconds\":" << secondsText << ",\"gamesPerSecond\":" << rate
+         << ",\"violations\":" << violations << "}";
     return json.str();
 }
 
@@ -281,8 +285,8 @@ int runBot(const BotOptions& options, std::ostream& out, std::ostream& err) {
         if (violation) {
             violations = 1;
             writeScenario(options.scenarioPath, options, setup, *violation, played.recorder());
-            err << "tumblehand-sim --bot: seed " << options.seed << ", game " << game << ", event "
-                << violation->event << ": " << violation->invariant << "\n"
+            err << "tumblehand-sim --bot: seed " << options.seed << ", game " << game << ", event " << violation->event
+                << ": " << violation->invariant << "\n"
                 << "  scenario: " << options.scenarioPath << " (run with --seed " << setup.seed << ")\n";
             break;
         }

@@ -12,8 +12,7 @@ namespace tumblehand::sim {
 namespace {
 
 bool isRankText(std::string_view text) {
-    static constexpr std::string_view Ranks[] = {"A", "2", "3", "4", "5", "6", "7",
-                                                 "8", "9", "10", "J", "Q", "K"};
+    static constexpr std::string_view Ranks[] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
     for (std::string_view rank : Ranks) {
         if (text == rank) return true;
     }
@@ -24,8 +23,8 @@ std::string cellName(int cell) { return "cell " + std::to_string(cell); }
 
 std::string describeCell(const Form1& form, int cell) {
     const Board& board = form.board;
-    return cellName(cell) + " (" + std::string(faceName(board.Mas(cell).Face)) + " \"" +
-           board.Num(cell).Caption + "\")";
+    return cellName(cell) + " (" + std::string(faceName(board.Mas(cell).Face)) + " \"" + board.Num(cell).Caption +
+           "\")";
 }
 
 // Empty, an ordinary card with its rank, a joker or pig card without text, or a
@@ -84,8 +83,8 @@ std::string checkFallingPair(const Form1& form) {
         if (form.board.Mas(cell).Face != form.NowCard[k].Face ||
             form.board.Num(cell).Caption != form.NowNum[k].Caption) {
             return "falling card " + std::to_string(k) + " is not shown in its cell: " + where + ", " +
-                   describeCell(form, cell) + ", NOW card " + std::string(faceName(form.NowCard[k].Face)) +
-                   " \"" + form.NowNum[k].Caption + "\"";
+                   describeCell(form, cell) + ", NOW card " + std::string(faceName(form.NowCard[k].Face)) + " \"" +
+                   form.NowNum[k].Caption + "\"";
         }
     }
     return {};
@@ -137,8 +136,7 @@ std::string checkRunningGame(const Form1& form, GameWatch& watch) {
     if (std::string broken = checkWeight("PigWeight", s.PigWeight, watch.pigWeightBoosted); !broken.empty()) {
         return broken;
     }
-    if (std::string broken = checkWeight("JokerWeight", s.JokerWeight, watch.jokerWeightBoosted);
-        !broken.empty()) {
+    if (std::string broken = checkWeight("JokerWeight", s.JokerWeight, watch.jokerWeightBoosted); !broken.empty()) {
         return broken;
     }
     if (!((s.Level >= 1 && s.Level <= 10) || s.Level == 99)) return "Level is " + std::to_string(s.Level);

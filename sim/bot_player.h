@@ -35,7 +35,7 @@ private:
     std::mt19937 random_;
     bool planned_ = false;  ///< the pair now falling has its plan
     bool hardDrop_ = false;
-    int pauseKeys_ = 0;     ///< keys still to press while suspended
+    int pauseKeys_ = 0;  ///< keys still to press while suspended
     std::deque<int> plan_;
 };
 

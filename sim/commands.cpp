@@ -6,12 +6,12 @@
 #include <ostream>
 #include <vector>
 
-#include "tests/support/board_text.h"
 #include "sim/labels.h"
 #include "sim/procedures.h"
 #include "sim/scenario.h"
 #include "sim/state_fields.h"
 #include "sim/words.h"
+#include "tests/support/board_text.h"
 
 namespace tumblehand::sim {
 
@@ -60,7 +60,8 @@ void board(CommandContext& c) {
         }
     }
     // Only a complete board is put in place.
-    for (int cell = 0; cell < Board::Cells; ++cell) putCard(c.session.form, cell, cards[static_cast<std::size_t>(cell)]);
+    for (int cell = 0; cell < Board::Cells; ++cell)
+        putCard(c.session.form, cell, cards[static_cast<std::size_t>(cell)]);
 }
 
 void tag(CommandContext& c) {
@@ -248,7 +249,8 @@ const std::vector<Command>& commands() {
         {"now", "now T0 T1", "sets the NOW frame", now},
         {"move", "move T", "sets the sliding card", move},
         {"set", "set FIELD V... | set FIELD.INDEX V", "sets a GameState field", set},
-        {"label", "label NAME TEXT | label NAME.Tag TEXT", "sets a label's caption or tag (Chusi: the menu caption)", label},
+        {"label", "label NAME TEXT | label NAME.Tag TEXT", "sets a label's caption or tag (Chusi: the menu caption)",
+         label},
         {"show", "show NAME", "makes a label visible", show},
         {"hide", "hide NAME", "hides a label", hide},
         {"timer", "timer Timer1|Timer2|Timer3 on|off [INTERVAL]", "switches a timer (and sets its interval)", timer},

@@ -37,8 +37,7 @@ std::vector<std::string> readLines(std::istream& in) {
     return lines;
 }
 
-ExitCode runScenario(const std::vector<std::string>& lines, Session& session, std::ostream& out,
-                     std::ostream& err) {
+ExitCode runScenario(const std::vector<std::string>& lines, Session& session, std::ostream& out, std::ostream& err) {
     int failed = 0;
     std::size_t next = 0;
     while (next < lines.size()) {

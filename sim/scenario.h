@@ -23,7 +23,6 @@ std::vector<std::string> readLines(std::istream& in);
 /// Runs the scenario against the session: dumps go to out, mismatches and errors to
 /// err as "line N: ...". Returns Passed, ExpectFailed (after the whole scenario) or
 /// ScenarioFailed (at the first error, or an unanswered dialog).
-ExitCode runScenario(const std::vector<std::string>& lines, Session& session, std::ostream& out,
-                     std::ostream& err);
+ExitCode runScenario(const std::vector<std::string>& lines, Session& session, std::ostream& out, std::ostream& err);
 
 }  // namespace tumblehand::sim

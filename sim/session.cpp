@@ -85,9 +85,7 @@ Json eventsJson(Session& session) {
                                 .add("title", event.title)
                                 .add("default", event.defaultText));
                 break;
-            case PlatformEvent::Kind::Close:
-                events.push(Json::object().add("kind", "Close"));
-                break;
+            case PlatformEvent::Kind::Close: events.push(Json::object().add("kind", "Close")); break;
         }
     }
     return events;

@@ -5,8 +5,8 @@
 
 #include "board/form1.h"
 #include "play/timer_schedule.h"
-#include "tests/support/fake_platform.h"
 #include "sim/json.h"
+#include "tests/support/fake_platform.h"
 
 namespace tumblehand::sim {
 

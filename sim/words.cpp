@@ -39,8 +39,8 @@ std::int64_t parseInteger(const std::string& word, std::int64_t min, std::int64_
         throw ScenarioError{std::string(what) + ": not an integer: " + word};
     }
     if (value < min || value > max) {
-        throw ScenarioError{std::string(what) + ": out of range " + std::to_string(min) + ".." +
-                            std::to_string(max) + ": " + word};
+        throw ScenarioError{std::string(what) + ": out of range " + std::to_string(min) + ".." + std::to_string(max) +
+                            ": " + word};
     }
     return value;
 }

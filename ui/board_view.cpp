@@ -86,24 +86,19 @@ BoardView::BoardView(const Form1& form, QWidget* parent) : QWidget(parent), form
     // left in the row, are squeezed rather than run into each other.
     const double rowEnd = AreaWidth - 30;
     tracker_.trackLabel(form_.Label2, {CaptionPoints, true, Qt::AlignLeft, false, false, rowEnd - form_.Label2.Left});
-    tracker_.trackLabel(form_.Score, {RankPoints, true, Qt::AlignLeft, false, false, form_.Label2.Left - 60.0 - form_.Score.Left});
+    tracker_.trackLabel(form_.Score,
+                        {RankPoints, true, Qt::AlignLeft, false, false, form_.Label2.Left - 60.0 - form_.Score.Left});
     tracker_.trackLabel(form_.YakuL, centred);
     tracker_.trackLabel(form_.Gscore, caption);
     tracker_.trackLabel(form_.TotalS, popup);
     tracker_.trackLabel(form_.ComboS, popup);
 }
 
-QSize BoardView::sizeHint() const {
-    return openingSize(AreaWidth, AreaHeight);
-}
+QSize BoardView::sizeHint() const { return openingSize(AreaWidth, AreaHeight); }
 
-QSize BoardView::minimumSizeHint() const {
-    return QSize(AreaWidth / 30, AreaHeight / 30);
-}
+QSize BoardView::minimumSizeHint() const { return QSize(AreaWidth / 30, AreaHeight / 30); }
 
-TwipsScale BoardView::scale() const {
-    return TwipsScale(QSizeF(size()), AreaWidth, AreaHeight);
-}
+TwipsScale BoardView::scale() const { return TwipsScale(QSizeF(size()), AreaWidth, AreaHeight); }
 
 QRect BoardView::wellArea() const {
     return scale().rect(PlayBox.x(), PlayBox.y(), PlayBox.width(), PlayBox.height()).toAlignedRect();
@@ -127,9 +122,7 @@ bool BoardView::touchesAt(std::size_t index) const {
     return !area.isEmpty() && paintRegion_.intersects(coveringRect(area));
 }
 
-bool BoardView::touches(const QRectF& area) const {
-    return paintRegion_.intersects(coveringRect(area));
-}
+bool BoardView::touches(const QRectF& area) const { return paintRegion_.intersects(coveringRect(area)); }
 
 void BoardView::drawLabel(QPainter& painter, const TwipsScale& s, const Label& label, QPointF container,
                           std::optional<std::size_t> index) {
@@ -242,8 +235,8 @@ void BoardView::paintButtons(QPainter& painter, const TwipsScale& s) {
 }
 
 void BoardView::paintTexts(QPainter& painter, const TwipsScale& s) {
-    for (const Label* label : {&form_.Label5, &form_.Label1, &form_.Label2, &form_.Score, &form_.YakuL,
-                               &form_.Gscore, &form_.TotalS, &form_.ComboS}) {
+    for (const Label* label : {&form_.Label5, &form_.Label1, &form_.Label2, &form_.Score, &form_.YakuL, &form_.Gscore,
+                               &form_.TotalS, &form_.ComboS}) {
         drawLabel(painter, s, *label);
     }
 }

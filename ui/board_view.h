@@ -13,7 +13,7 @@ namespace tumblehand {
 class Form1;
 struct Label;
 struct Picture;
-}
+}  // namespace tumblehand
 
 namespace tumblehand::ui {
 
@@ -88,7 +88,7 @@ private:
     RepaintTracker tracker_;
     std::size_t firstMas_ = 0;  ///< tracked index of cell 0's picture; the others follow
     std::size_t firstNum_ = 0;  ///< and of its rank text
-    QRegion paintRegion_;  ///< the area being repainted, during a paint
+    QRegion paintRegion_;       ///< the area being repainted, during a paint
     std::optional<Button> pressedButton_;
     bool dragging_ = false;
     QPointF dragGrip_;      ///< where in the card (twips) it was taken

@@ -11,7 +11,7 @@ namespace {
 // While a controller is attached: a press waits at most one frame of a 60 Hz screen, which
 // could not show it sooner anyway, and the wake-ups cost a third less than at 100 Hz.
 constexpr int ReadEveryMs = 16;
-constexpr int LookEveryMs = 100;       // after a device node appeared
+constexpr int LookEveryMs = 100;  // after a device node appeared
 constexpr qint64 LookForMs = 3000;
 // The stick holds a direction past half way and lets it go under a quarter, so that a
 // stick resting near the threshold does not chatter.

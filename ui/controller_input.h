@@ -49,7 +49,7 @@ private:
     struct Pad {
         _SDL_GameController* controller = nullptr;
         std::array<unsigned char, 3> holders{};  ///< Left, Right, Down: bit 0 D-pad, bit 1 stick
-        unsigned buttons = 0;                     ///< the other PadButtons held
+        unsigned buttons = 0;                    ///< the other PadButtons held
     };
 
     void open(int deviceIndex);
@@ -61,7 +61,7 @@ private:
 
     bool available_ = false;
     std::vector<std::pair<PadButton, bool>> changes_;  ///< presses (true) and releases read
-    std::map<int, Pad> pads_;  ///< by SDL instance id
+    std::map<int, Pad> pads_;                          ///< by SDL instance id
     QTimer poll_;
     QElapsedTimer looking_;
     DeviceWatch* watch_ = nullptr;

@@ -68,7 +68,8 @@ void CuePlayer::play(const std::string& path) {
 
 void CuePlayer::onRequest(pa_mainloop_api*, pa_io_event*, int fd, pa_io_event_flags_t, void* self) {
     char bytes[64];
-    while (read(fd, bytes, sizeof bytes) > 0) {}
+    while (read(fd, bytes, sizeof bytes) > 0) {
+    }
     auto& player = *static_cast<CuePlayer*>(self);
     std::string path;
     {

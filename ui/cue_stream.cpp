@@ -53,18 +53,14 @@ void CueStream::cutOff() {
     fadeLength_ = fadeLeft_ = std::max<std::size_t>(1, framesIn(sound_->sampleRate, fadeMs));
 }
 
-void CueStream::onWrite(pa_stream*, std::size_t bytes, void* self) {
-    static_cast<CueStream*>(self)->write(bytes);
-}
+void CueStream::onWrite(pa_stream*, std::size_t bytes, void* self) { static_cast<CueStream*>(self)->write(bytes); }
 
 void CueStream::onState(pa_stream* stream, void* self) {
     const pa_stream_state_t state = pa_stream_get_state(stream);
     if (state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED) static_cast<CueStream*>(self)->finish();
 }
 
-void CueStream::onDrained(pa_stream*, int, void* self) {
-    static_cast<CueStream*>(self)->finish();
-}
+void CueStream::onDrained(pa_stream*, int, void* self) { static_cast<CueStream*>(self)->finish(); }
 
 void CueStream::write(std::size_t bytes) {
     if (finished_ || draining_) return;
@@ -85,7 +81,8 @@ void CueStream::write(std::size_t bytes) {
                 const double gain = static_cast<double>(fadeLeft_ - 1) / static_cast<double>(fadeLength_);
                 for (std::size_t c = 0; c < channels; ++c) {
                     const std::size_t at = frame_ * channels + c;
-                    chunk.push_back(static_cast<std::int16_t>((at < sound.samples.size() ? sound.samples[at] : 0) * gain));
+                    chunk.push_back(
+                        static_cast<std::int16_t>((at < sound.samples.size() ? sound.samples[at] : 0) * gain));
                 }
             }
         } else {
@@ -100,8 +97,10 @@ void CueStream::write(std::size_t bytes) {
     if (silenceLeft_ == 0) {
         // All written: the server plays what it holds (even a cue shorter than its buffer), then says so.
         draining_ = true;
-        if (pa_operation* drain = pa_stream_drain(stream_, &CueStream::onDrained, this)) pa_operation_unref(drain);
-        else finish();
+        if (pa_operation* drain = pa_stream_drain(stream_, &CueStream::onDrained, this))
+            pa_operation_unref(drain);
+        else
+            finish();
     }
 }
 

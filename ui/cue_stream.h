@@ -34,10 +34,10 @@ private:
 
     pa_stream* stream_ = nullptr;
     std::shared_ptr<const PcmSound> sound_;
-    std::size_t frame_ = 0;       // the next frame of the sound to write
-    std::size_t fadeLeft_ = 0;    // while cut off: frames of fade still to write
+    std::size_t frame_ = 0;     // the next frame of the sound to write
+    std::size_t fadeLeft_ = 0;  // while cut off: frames of fade still to write
     std::size_t fadeLength_ = 0;
-    std::size_t silenceLeft_;     // frames of silence still to write after the sound
+    std::size_t silenceLeft_;  // frames of silence still to write after the sound
     bool draining_ = false;
     bool finished_ = false;
 };

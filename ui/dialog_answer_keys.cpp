@@ -30,8 +30,6 @@ public:
 
 }  // namespace
 
-void answerOnLetterPress(QMessageBox& box) {
-    box.installEventFilter(new LetterAnswers(&box));
-}
+void answerOnLetterPress(QMessageBox& box) { box.installEventFilter(new LetterAnswers(&box)); }
 
 }  // namespace tumblehand::ui

@@ -30,8 +30,8 @@ void giveSensibleWidth(QMessageBox& box) {
     // the width goes into the layout, as a row of its own.
     auto* grid = qobject_cast<QGridLayout*>(box.layout());
     if (!grid) return;
-    grid->addItem(new QSpacerItem(sensibleWidth(box), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
-                  grid->rowCount(), 0, 1, grid->columnCount());
+    grid->addItem(new QSpacerItem(sensibleWidth(box), 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(),
+                  0, 1, grid->columnCount());
 }
 
 void giveSensibleWidth(QInputDialog& dialog) {

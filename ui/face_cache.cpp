@@ -10,9 +10,9 @@ namespace tumblehand::ui {
 
 namespace {
 
-constexpr std::array<const char*, 7> ArtFiles = {
-    ":/art/spade.svg", ":/art/heart.svg", ":/art/diamond.svg", ":/art/club.svg",
-    ":/art/joker.svg", ":/art/pig.svg",   ":/art/back.svg"};
+constexpr std::array<const char*, 7> ArtFiles = {":/art/spade.svg", ":/art/heart.svg", ":/art/diamond.svg",
+                                                 ":/art/club.svg",  ":/art/joker.svg", ":/art/pig.svg",
+                                                 ":/art/back.svg"};
 
 // Sizes change only with the window; a handful of sizes per face is all a session needs.
 constexpr int MaxCachedPixmaps = 256;
@@ -47,8 +47,7 @@ bool FaceCache::hasArt(CardFace face) const {
 }
 
 QPixmap FaceCache::rendered(CardFace face, QSize devicePixels, double ratio) {
-    const quint64 key = (static_cast<quint64>(face) << 48) |
-                        (static_cast<quint64>(devicePixels.width()) << 24) |
+    const quint64 key = (static_cast<quint64>(face) << 48) | (static_cast<quint64>(devicePixels.width()) << 24) |
                         static_cast<quint64>(devicePixels.height());
     if (auto found = pixmaps_.constFind(key); found != pixmaps_.constEnd()) return *found;
     if (pixmaps_.size() >= MaxCachedPixmaps) pixmaps_.clear();

@@ -53,7 +53,7 @@ std::optional<int> virtualKeyOf(int qtKey) {
 
 std::optional<int> qtKeyOfPad(PadButton button, PadContext context) {
     for (const Key& key : KeyTable) {
-        const Pads pads = context == PadContext::Playing ? key.playing
+        const Pads pads = context == PadContext::Playing  ? key.playing
                           : context == PadContext::NoGame ? key.noGame
                                                           : key.dialog;
         if (pads & pad(button)) return key.qtKey;

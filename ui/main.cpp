@@ -21,9 +21,10 @@ bool hasDisplay() {
 
 int main(int argc, char* argv[]) {
     if (!hasDisplay()) {
-        std::fputs("Tumblehand needs a display and none is set (no DISPLAY or WAYLAND_DISPLAY); "
-                   "run it under a virtual one: xvfb-run -a ./tumblehand\n",
-                   stderr);
+        std::fputs(
+            "Tumblehand needs a display and none is set (no DISPLAY or WAYLAND_DISPLAY); "
+            "run it under a virtual one: xvfb-run -a ./tumblehand\n",
+            stderr);
         return 1;
     }
     QApplication app(argc, argv);

@@ -77,8 +77,8 @@ void MainWindow::buildMenus() {
     // F1 and F2 run Chusi and Kaisi only as menu shortcuts (the board view never passes
     // them on), so the menu's rule applies to them: they work in every state of the
     // game, also while the second card of a pair comes in.
-    const auto command = [this](QMenu* menu, const QString& caption, const QKeySequence& key,
-                                const char* name, void (Form1::*procedure)()) {
+    const auto command = [this](QMenu* menu, const QString& caption, const QKeySequence& key, const char* name,
+                                void (Form1::*procedure)()) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(key);
@@ -90,20 +90,16 @@ void MainWindow::buildMenus() {
 
     QMenu* menu = menuBar()->addMenu(QStringLiteral("メニュー(&M)"));
     command(menu, QStringLiteral("開始(&S)"), QKeySequence(Qt::Key_F2), "Kaisi", &Form1::Kaisi_Click);
-    chusi_ = command(menu, toQString(form_.Chusi.Caption), QKeySequence(Qt::Key_F1), "Chusi",
-                     &Form1::Chusi_Click);
+    chusi_ = command(menu, toQString(form_.Chusi.Caption), QKeySequence(Qt::Key_F1), "Chusi", &Form1::Chusi_Click);
     menu->addSeparator();
-    command(menu, QStringLiteral("終了(&X)"), QKeySequence(Qt::CTRL | Qt::Key_Q), "Shuryo",
-            &Form1::Shuryo_Click);
+    command(menu, QStringLiteral("終了(&X)"), QKeySequence(Qt::CTRL | Qt::Key_Q), "Shuryo", &Form1::Shuryo_Click);
 
     QMenu* viewer = menuBar()->addMenu(QStringLiteral("表示(&V)"));
     command(viewer, QStringLiteral("役表(&H)"), QKeySequence(Qt::Key_F3), "YakuHyou", &Form1::YakuHyou_Click);
     command(viewer, QStringLiteral("成績表(&S)"), QKeySequence(Qt::Key_F4), "Seiseki", &Form1::Seiseki_Click);
 }
 
-QAction* MainWindow::menuAction(const char* name) const {
-    return findChild<QAction*>(QString::fromLatin1(name));
-}
+QAction* MainWindow::menuAction(const char* name) const { return findChild<QAction*>(QString::fromLatin1(name)); }
 
 template <class Procedure>
 bool MainWindow::runProcedure(Procedure&& procedure) {

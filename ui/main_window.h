@@ -1,8 +1,8 @@
 #pragma once
 
 #include "play/timer_schedule.h"
-#include "ui/precise_alarm.h"
 #include "ui/hand_table_window.h"
+#include "ui/precise_alarm.h"
 #include "ui/records_window.h"
 
 #include <QElapsedTimer>

@@ -11,8 +11,7 @@ namespace tumblehand::ui::measure {
 namespace {
 
 long long monotonicNs() {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
         .count();
 }
 
@@ -22,7 +21,7 @@ const char* variable(const char* name) {
 }
 
 std::FILE* output() {
-    static std::FILE* const out = [] () -> std::FILE* {
+    static std::FILE* const out = []() -> std::FILE* {
         const char* value = variable("TUMBLEHAND_MEASURE");
         if (!value) return nullptr;
         if (std::strcmp(value, "1") == 0) return stdout;
@@ -34,9 +33,7 @@ std::FILE* output() {
 
 }  // namespace
 
-bool enabled() {
-    return output() != nullptr;
-}
+bool enabled() { return output() != nullptr; }
 
 void painted(const QRect& rect, const QSize& widget) {
     std::FILE* out = output();

@@ -41,8 +41,8 @@ void cue(const char* path);
 /// Called after every procedure. With TUMBLEHAND_MEASURE_LEVEL=10 as well as
 /// TUMBLEHAND_MEASURE, this changes the game: a new game's fall interval (1010 ms until
 /// its first pair has come in) becomes 110 ms, so that its first pair already falls at
-/// level 10's 100 ms and the window is measured at top speed without playing up to it. Nothing else is changed; without the
-/// variables this does nothing.
+/// level 10's 100 ms and the window is measured at top speed without playing up to it. Nothing else is changed; without
+/// the variables this does nothing.
 void applyMeasuredLevel(GameState& state);
 
 /// With TUMBLEHAND_MEASURE_CONTROLLER=1 as well, the game starts with a virtual game

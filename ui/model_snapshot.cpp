@@ -30,8 +30,7 @@ std::string recordsSnapshot(const Form3* form3) {
         add(out, form3->Label1[i]);
         add(out, form3->Score[i]);
     }
-    for (const Label* label : {&form3->Maxcombop, &form3->Maxcombon, &form3->MaxpointsP,
-                               &form3->Maxpointsn}) {
+    for (const Label* label : {&form3->Maxcombop, &form3->Maxcombon, &form3->MaxpointsP, &form3->Maxpointsn}) {
         add(out, *label);
     }
     return out;

@@ -14,17 +14,11 @@ ModelWindow::ModelWindow(const QString& title, int areaWidthTwips, int areaHeigh
     setFocusPolicy(Qt::NoFocus);
 }
 
-QSize ModelWindow::sizeHint() const {
-    return openingSize(areaWidth_, areaHeight_);
-}
+QSize ModelWindow::sizeHint() const { return openingSize(areaWidth_, areaHeight_); }
 
-void ModelWindow::addLabel(const Label& label, LabelStyle style) {
-    labels_.emplace_back(&label, style);
-}
+void ModelWindow::addLabel(const Label& label, LabelStyle style) { labels_.emplace_back(&label, style); }
 
-void ModelWindow::addRule(const Rule& rule) {
-    rules_.push_back(&rule);
-}
+void ModelWindow::addRule(const Rule& rule) { rules_.push_back(&rule); }
 
 void ModelWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);

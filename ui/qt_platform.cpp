@@ -15,15 +15,11 @@ namespace tumblehand::ui {
 
 namespace {
 
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 }  // namespace
 
-QString dialogTitle(std::string_view title) {
-    return title.empty() ? QStringLiteral("Tumblehand") : fromUtf8(title);
-}
+QString dialogTitle(std::string_view title) { return title.empty() ? QStringLiteral("Tumblehand") : fromUtf8(title); }
 
 QString promptText(std::string_view prompt) {
     QString text = fromUtf8(prompt);
@@ -42,13 +38,9 @@ void QtPlatform::seedFromClock() {
     generator_.seed(seed);
 }
 
-float QtPlatform::random() {
-    return unitFloat(static_cast<std::uint32_t>(generator_()));
-}
+float QtPlatform::random() { return unitFloat(static_cast<std::uint32_t>(generator_())); }
 
-QWidget* QtPlatform::dialogParent() const {
-    return window_.data();
-}
+QWidget* QtPlatform::dialogParent() const { return window_.data(); }
 
 void QtPlatform::beforeDialog() {
     if (window_) window_->showModelNow();
@@ -66,8 +58,8 @@ void QtPlatform::messageBox(std::string_view text, std::string_view title) {
 bool QtPlatform::askYesNo(std::string_view text, std::string_view title) {
     beforeDialog();
     ModalTime::Scope scope(modal_);
-    QMessageBox box(QMessageBox::Question, dialogTitle(title), fromUtf8(text),
-                    QMessageBox::Yes | QMessageBox::No, dialogParent());
+    QMessageBox box(QMessageBox::Question, dialogTitle(title), fromUtf8(text), QMessageBox::Yes | QMessageBox::No,
+                    dialogParent());
     box.setTextFormat(Qt::PlainText);
     giveSensibleWidth(box);
     box.setDefaultButton(QMessageBox::Yes);
@@ -75,8 +67,7 @@ bool QtPlatform::askYesNo(std::string_view text, std::string_view title) {
     return box.exec() == QMessageBox::Yes;
 }
 
-std::string QtPlatform::inputBox(std::string_view prompt, std::string_view title,
-                                 std::string_view defaultText) {
+std::string QtPlatform::inputBox(std::string_view prompt, std::string_view title, std::string_view defaultText) {
     beforeDialog();
     ModalTime::Scope scope(modal_);
     QInputDialog dialog(dialogParent());
@@ -90,9 +81,7 @@ std::string QtPlatform::inputBox(std::string_view prompt, std::string_view title
     return dialog.textValue().toStdString();
 }
 
-std::string QtPlatform::programFolder() {
-    return QCoreApplication::applicationDirPath().toStdString();
-}
+std::string QtPlatform::programFolder() { return QCoreApplication::applicationDirPath().toStdString(); }
 
 void QtPlatform::playWav(const std::string& path) {
     measure::cue(path.c_str());

@@ -15,7 +15,6 @@ class QWidget;
 
 namespace tumblehand::ui {
 
-
 /// The platform of the real game: Qt dialogs, our cue player for the sound, the
 /// executable's folder, and a clock-seeded generator.
 class QtPlatform : public Platform {
@@ -32,8 +31,7 @@ public:
     float random() override;
     void messageBox(std::string_view text, std::string_view title) override;
     bool askYesNo(std::string_view text, std::string_view title) override;
-    std::string inputBox(std::string_view prompt, std::string_view title,
-                         std::string_view defaultText) override;
+    std::string inputBox(std::string_view prompt, std::string_view title, std::string_view defaultText) override;
     std::string programFolder() override;
     std::string userDataFolder() override;
     void playWav(const std::string& path) override;

@@ -44,12 +44,12 @@ bool RepaintTracker::changed(const Entry& e) const {
     if (!e.seen) return true;
     if (e.picture) {
         const Picture& p = *e.picture;
-        return p.Face != e.face || p.Visible != e.visible || p.Left != e.left || p.Top != e.top ||
-               p.Width != e.width || p.Height != e.height;
+        return p.Face != e.face || p.Visible != e.visible || p.Left != e.left || p.Top != e.top || p.Width != e.width ||
+               p.Height != e.height;
     }
     const Label& l = *e.label;
-    return l.Caption != e.caption || l.Visible != e.visible || l.ForeColor != e.color ||
-           l.Left != e.left || l.Top != e.top || l.Width != e.width || l.Height != e.height;
+    return l.Caption != e.caption || l.Visible != e.visible || l.ForeColor != e.color || l.Left != e.left ||
+           l.Top != e.top || l.Width != e.width || l.Height != e.height;
 }
 
 void RepaintTracker::remember(Entry& e) const {
@@ -106,8 +106,7 @@ QRectF RepaintTracker::footprintOf(const Entry& e, const TwipsScale& s, double r
     return area.united(extent.adjusted(-overhang, -2, overhang + shadow, 2 + shadow));
 }
 
-RepaintTracker::TextSize RepaintTracker::textSize(const std::string& caption, const LabelStyle& style,
-                                                  double factor) {
+RepaintTracker::TextSize RepaintTracker::textSize(const std::string& caption, const LabelStyle& style, double factor) {
     QString key = toQString(caption);
     key += QChar(style.bold ? u'b' : u'n');
     key += QString::number(style.points);

@@ -15,7 +15,6 @@ namespace tumblehand::ui {
 
 class TwipsScale;
 
-
 /// Remembers what each control of the board showed when last looked at and where it
 /// was drawn (its footprint, in widget pixels), so that a change repaints only the old
 /// and the new footprint of the controls that changed, and a paint can skip the

@@ -32,8 +32,7 @@ QRect inside(QRect frame, const QRect& screen) {
 
 // Beside the main window at full size, right then left, else shrunk (down to half its
 // size) on the side with more room, then on the other; never over avoid.
-std::optional<QRect> beside(QSize size, QSize border, const QRect& mainFrame, const QRect& screen,
-                            const QRect& avoid) {
+std::optional<QRect> beside(QSize size, QSize border, const QRect& mainFrame, const QRect& screen, const QRect& avoid) {
     const auto free = [&](const QRect& frame) { return screen.contains(frame) && !frame.intersects(avoid); };
     const auto levelTop = [&](int height) {
         return std::max(screen.top(), std::min(mainFrame.top(), screen.bottom() + 1 - height));
@@ -74,10 +73,10 @@ QRect besideMainWindow(QSize size, QSize border, const QRect& mainFrame, const Q
     const QRect left(mainFrame.left() - Gap - width, top, width, height);
     // No room beside it at all: try the places along the main window, the well and the
     // screen's edges, and keep the one that hides the least of the well.
-    const std::array<int, 6> xs = {right.left(), left.left(), well.right() + 1, well.left() - width,
-                                   screen.left(), screen.right() + 1 - width};
-    const std::array<int, 6> ys = {top,          mainFrame.bottom() + 1 + Gap, well.bottom() + 1,
-                                   well.top() - height, screen.top(),      screen.bottom() + 1 - height};
+    const std::array<int, 6> xs = {right.left(),        left.left(),   well.right() + 1,
+                                   well.left() - width, screen.left(), screen.right() + 1 - width};
+    const std::array<int, 6> ys = {top,          mainFrame.bottom() + 1 + Gap, well.bottom() + 1, well.top() - height,
+                                   screen.top(), screen.bottom() + 1 - height};
     QRect best;
     std::tuple<long long, long long, int> bestCost{};
     bool first = true;

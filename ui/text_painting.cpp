@@ -16,8 +16,8 @@ QString toQString(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void drawPlainText(QPainter& painter, const QRectF& rect, Qt::Alignment alignment,
-                   const QString& text, const QFont& font, const QColor& color) {
+void drawPlainText(QPainter& painter, const QRectF& rect, Qt::Alignment alignment, const QString& text,
+                   const QFont& font, const QColor& color) {
     if (text.isEmpty()) return;
     painter.setFont(font);
     // drawText with a plain QString never interprets tags or entities.
@@ -31,8 +31,8 @@ void drawPlainText(QPainter& painter, const QRectF& rect, Qt::Alignment alignmen
     painter.drawText(rect, flags, text);
 }
 
-void drawPlainTextFitted(QPainter& painter, const QRectF& rect, Qt::Alignment alignment,
-                         const QString& text, const QFont& font, const QColor& color) {
+void drawPlainTextFitted(QPainter& painter, const QRectF& rect, Qt::Alignment alignment, const QString& text,
+                         const QFont& font, const QColor& color) {
     const double width = QFontMetricsF(font).horizontalAdvance(text);
     if (width <= rect.width() || width <= 0 || rect.width() <= 0) {
         drawPlainText(painter, rect, alignment, text, font, color);

@@ -13,17 +13,13 @@ TwipsScale::TwipsScale(QSizeF widgetSize, int areaWidthTwips, int areaHeightTwip
                       (widgetSize.height() - areaHeightTwips * factor_) / 2);
 }
 
-QRectF TwipsScale::area() const {
-    return rect(0, 0, areaTwips_.width(), areaTwips_.height());
-}
+QRectF TwipsScale::area() const { return rect(0, 0, areaTwips_.width(), areaTwips_.height()); }
 
 QRectF TwipsScale::rect(double left, double top, double width, double height) const {
     return QRectF(point(left, top), QSizeF(width * factor_, height * factor_));
 }
 
-QPointF TwipsScale::point(double x, double y) const {
-    return origin_ + QPointF(x * factor_, y * factor_);
-}
+QPointF TwipsScale::point(double x, double y) const { return origin_ + QPointF(x * factor_, y * factor_); }
 
 QPointF TwipsScale::toTwips(QPointF widgetPoint) const {
     const QPointF p = widgetPoint - origin_;

@@ -26,27 +26,23 @@ struct Timbre {
     double upperDecay;  // extra decay per partial above the first
 };
 
-inline double rampUp(double t, double length)
-{
-    if (t >= length)
-        return 1.0;
+inline double rampUp(double t, double length) {
+    if (t >= length) return 1.0;
     return 0.5 - 0.5 * std::cos(std::numbers::pi * t / length);
 }
 
 /// Adds one struck note: soft raised-cosine attack, exponential ring, raised-cosine release.
-inline void addNote(std::vector<double>& out, double startSeconds, double frequency, double seconds,
-                    double amplitude, const Timbre& timbre)
-{
+inline void addNote(std::vector<double>& out, double startSeconds, double frequency, double seconds, double amplitude,
+                    const Timbre& timbre) {
     constexpr double attack = 0.006;
     constexpr double release = 0.05;
     const auto first = static_cast<std::size_t>(startSeconds * cueSampleRate);
     const auto count = static_cast<std::size_t>(seconds * cueSampleRate);
-    if (out.size() < first + count)
-        out.resize(first + count, 0.0);
+    if (out.size() < first + count) out.resize(first + count, 0.0);
     for (std::size_t i = 0; i < count; ++i) {
         const double t = static_cast<double>(i) / cueSampleRate;
-        const double envelope = amplitude * rampUp(t, attack) * rampUp(seconds - t, release) *
-                                std::exp(-timbre.decayPerSecond * t);
+        const double envelope =
+            amplitude * rampUp(t, attack) * rampUp(seconds - t, release) * std::exp(-timbre.decayPerSecond * t);
         double value = 0.0;
         for (std::size_t k = 0; k < timbre.partials.size(); ++k) {
             const double n = static_cast<double>(k + 1);
@@ -58,36 +54,27 @@ inline void addNote(std::vector<double>& out, double startSeconds, double freque
 }
 
 /// Scales to the given peak and fades the last few milliseconds so the cue ends on silence.
-inline std::vector<double> finish(std::vector<double> samples, double peak)
-{
+inline std::vector<double> finish(std::vector<double> samples, double peak) {
     double largest = 0.0;
-    for (double s : samples)
-        largest = std::max(largest, std::abs(s));
+    for (double s : samples) largest = std::max(largest, std::abs(s));
     if (largest > 0.0)
-        for (double& s : samples)
-            s *= peak / largest;
+        for (double& s : samples) s *= peak / largest;
     const std::size_t fade = std::min<std::size_t>(samples.size(), cueSampleRate / 100);
     for (std::size_t i = 0; i < fade; ++i)
         samples[samples.size() - 1 - i] *= rampUp(static_cast<double>(i) / cueSampleRate, 0.01);
     return samples;
 }
 
-inline double noteFrequency(int semitonesFromA4)
-{
-    return 440.0 * std::pow(2.0, semitonesFromA4 / 12.0);
-}
+inline double noteFrequency(int semitonesFromA4) { return 440.0 * std::pow(2.0, semitonesFromA4 / 12.0); }
 
-inline std::vector<double> arpeggio(const std::vector<int>& notes, double step, double ring,
-                                    const Timbre& timbre)
-{
+inline std::vector<double> arpeggio(const std::vector<int>& notes, double step, double ring, const Timbre& timbre) {
     std::vector<double> out;
     for (std::size_t i = 0; i < notes.size(); ++i)
         addNote(out, step * static_cast<double>(i), noteFrequency(notes[i]), ring, 1.0, timbre);
     return out;
 }
 
-inline std::vector<double> singleNote(int semitonesFromA4, const Timbre& timbre)
-{
+inline std::vector<double> singleNote(int semitonesFromA4, const Timbre& timbre) {
     std::vector<double> out;
     addNote(out, 0.0, noteFrequency(semitonesFromA4), 0.32, 1.0, timbre);
     // A quiet octave above gives the note a little sparkle without hiding its pitch.
@@ -96,8 +83,7 @@ inline std::vector<double> singleNote(int semitonesFromA4, const Timbre& timbre)
 }
 
 /// A low tone that sags in pitch, with a slow wobble: the sound of a row that made nothing.
-inline std::vector<double> boo()
-{
+inline std::vector<double> boo() {
     constexpr double seconds = 0.62;
     constexpr double attack = 0.03;
     constexpr double release = 0.12;
@@ -106,8 +92,8 @@ inline std::vector<double> boo()
     std::vector<double> phase(8, 0.0);
     for (std::size_t i = 0; i < count; ++i) {
         const double t = static_cast<double>(i) / cueSampleRate;
-        const double frequency = 196.0 * std::pow(0.55, t / seconds) *
-                                 (1.0 + 0.012 * std::sin(2.0 * std::numbers::pi * 6.0 * t));
+        const double frequency =
+            196.0 * std::pow(0.55, t / seconds) * (1.0 + 0.012 * std::sin(2.0 * std::numbers::pi * 6.0 * t));
         double value = 0.0;
         for (std::size_t k = 0; k < phase.size(); ++k) {
             const double n = static_cast<double>(k + 1);
@@ -124,8 +110,7 @@ inline std::vector<double> boo()
 }  // namespace detail
 
 /// The eight cues, named as the game looks them up in its sound folder.
-inline std::vector<Cue> makeCues()
-{
+inline std::vector<Cue> makeCues() {
     using detail::Timbre;
     const Timbre bell{{1.0, 0.45, 0.22, 0.12, 0.06}, 4.0, 6.0};
     const Timbre bright{{1.0, 0.5, 0.3, 0.18, 0.1, 0.05}, 3.5, 5.0};

@@ -6,8 +6,7 @@
 #include <iostream>
 #include <system_error>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 2) {
         std::cerr << "usage: make_cues <sound folder>\n";
         return 2;

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "shell/records_file.h"
-#include "tests/support/board_text.h"
-#include "tests/support/temp_folder.h"
 #include "sim/bot_invariants.h"
 #include "sim/session.h"
+#include "tests/support/board_text.h"
+#include "tests/support/temp_folder.h"
 
 namespace tumblehand::sim {
 namespace {
@@ -37,7 +37,11 @@ struct FallingGame {
 
 TEST(BotInvariants, CatchEveryKindOfBrokenState) {
     // expected: a piece of the report; empty: nothing is broken.
-    struct Case { const char* name; std::function<void(Form1&)> breakIt; const char* expected; };
+    struct Case {
+        const char* name;
+        std::function<void(Form1&)> breakIt;
+        const char* expected;
+    };
     const std::vector<Case> cases = {
         {"a falling pair", [](Form1&) {}, ""},
         {"suspended: no timer runs", [](Form1& f) { f.StopL_Click(); }, ""},
@@ -47,13 +51,21 @@ TEST(BotInvariants, CatchEveryKindOfBrokenState) {
         {"NOW card not shown", [](Form1& f) { f.Num(f.state.FallingPair[1]).Caption = "?"; }, "not shown"},
         {"two timers", [](Form1& f) { f.Timer3.setEnabled(true); }, "2 timers"},
         {"frozen", [](Form1& f) { f.Timer1.setEnabled(false); }, "froze"},
-        {"joker with a rank", [](Form1& f) { putCard(f, 47, {CardFace::Joker, "K", ""}); }, "cell 47"},
-        {"half a dead row", [](Form1& f) {
+        {"joker with a rank",
+         [](Form1& f) {
+             putCard(f, 47, {CardFace::Joker, "K", ""});
+         },
+         "cell 47"},
+        {"half a dead row",
+         [](Form1& f) {
              for (int c = 45; c < 48; ++c) putCard(f, c, {CardFace::Pig, "3", "3"});
-         }, "not a whole dead row"},
-        {"dead row in the air", [](Form1& f) {
+         },
+         "not a whole dead row"},
+        {"dead row in the air",
+         [](Form1& f) {
              for (int c = 40; c < 45; ++c) putCard(f, c, {CardFace::Pig, "3", "3"});
-         }, "above a row that is not dead"},
+         },
+         "above a row that is not dead"},
         {"multiplier 17", [](Form1& f) { f.state.ScoreMultiplier = 17; }, "ScoreMultiplier"},
         {"gravity 99", [](Form1& f) { f.state.GravityInterval = 99; }, "GravityInterval"},
         {"score down", [](Form1& f) { f.Score.Caption = "-1"; }, "went down"},

@@ -29,19 +29,16 @@ bool FakePlatform::askYesNo(std::string_view text, std::string_view title) {
     return yes;
 }
 
-std::string FakePlatform::inputBox(std::string_view prompt, std::string_view title,
-                                   std::string_view defaultText) {
-    events.push_back({PlatformEvent::Kind::InputBox, std::string(prompt), std::string(title),
-                      std::string(defaultText)});
+std::string FakePlatform::inputBox(std::string_view prompt, std::string_view title, std::string_view defaultText) {
+    events.push_back(
+        {PlatformEvent::Kind::InputBox, std::string(prompt), std::string(title), std::string(defaultText)});
     if (answers.empty()) throw NoAnswer{"an input box with no queued answer: " + std::string(prompt)};
     std::string answer = answers.front();
     answers.pop_front();
     return answer;
 }
 
-void FakePlatform::playWav(const std::string& path) {
-    events.push_back({PlatformEvent::Kind::PlayCue, path, {}, {}});
-}
+void FakePlatform::playWav(const std::string& path) { events.push_back({PlatformEvent::Kind::PlayCue, path, {}, {}}); }
 
 void FakePlatform::closeMainWindow() {
     closed = true;

@@ -30,8 +30,7 @@ public:
     float random() override;
     void messageBox(std::string_view text, std::string_view title) override;
     bool askYesNo(std::string_view text, std::string_view title) override;
-    std::string inputBox(std::string_view prompt, std::string_view title,
-                         std::string_view defaultText) override;
+    std::string inputBox(std::string_view prompt, std::string_view title, std::string_view defaultText) override;
     std::string programFolder() override { return folder; }
     std::string userDataFolder() override { return dataFolder; }
     void playWav(const std::string& path) override;

@@ -32,14 +32,15 @@ public:
     }
     void hold(Move move, bool down) {
         static constexpr SDL_GameControllerButton buttons[] = {
-            SDL_CONTROLLER_BUTTON_START, SDL_CONTROLLER_BUTTON_BACK, SDL_CONTROLLER_BUTTON_A,
-            SDL_CONTROLLER_BUTTON_B, SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_CONTROLLER_BUTTON_DPAD_RIGHT,
+            SDL_CONTROLLER_BUTTON_START,    SDL_CONTROLLER_BUTTON_BACK,      SDL_CONTROLLER_BUTTON_A,
+            SDL_CONTROLLER_BUTTON_B,        SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_CONTROLLER_BUTTON_DPAD_RIGHT,
             SDL_CONTROLLER_BUTTON_DPAD_DOWN};
         if (move < Move::StickLeft) {
             SDL_JoystickSetVirtualButton(joystick_, buttons[static_cast<int>(move)], down);
         } else {
             const auto value = static_cast<Sint16>(down ? (move == Move::StickLeft ? -32767 : 32767) : 0);
-            SDL_JoystickSetVirtualAxis(joystick_, move == Move::StickDown ? SDL_CONTROLLER_AXIS_LEFTY : SDL_CONTROLLER_AXIS_LEFTX, value);
+            SDL_JoystickSetVirtualAxis(
+                joystick_, move == Move::StickDown ? SDL_CONTROLLER_AXIS_LEFTY : SDL_CONTROLLER_AXIS_LEFTX, value);
         }
     }
 
@@ -88,12 +89,17 @@ private slots:
         // A new game, the first card shifted along the top row, moves, turns and steps
         // down with both the D-pad and the stick, pause and go on, a new game with Back.
         // dealInTo: after the step, 1 the first card sits in the top row, -1 the pair falls.
-        struct Step { Move move; Qt::Key key; int dealInTo = 0; };
+        struct Step {
+            Move move;
+            Qt::Key key;
+            int dealInTo = 0;
+        };
         const Step steps[] = {
-            {Move::Start, Qt::Key_F2, 1}, {Move::StickLeft, Qt::Key_Left, -1}, {Move::PadRight, Qt::Key_Right},
-            {Move::StickRight, Qt::Key_Right}, {Move::PadLeft, Qt::Key_Left}, {Move::South, Qt::Key_Up},
-            {Move::East, Qt::Key_Up}, {Move::PadDown, Qt::Key_Down}, {Move::StickDown, Qt::Key_Down},
-            {Move::Start, Qt::Key_F1}, {Move::PadLeft, Qt::Key_Left}, {Move::Start, Qt::Key_F1}, {Move::Back, Qt::Key_F2},
+            {Move::Start, Qt::Key_F2, 1},      {Move::StickLeft, Qt::Key_Left, -1}, {Move::PadRight, Qt::Key_Right},
+            {Move::StickRight, Qt::Key_Right}, {Move::PadLeft, Qt::Key_Left},       {Move::South, Qt::Key_Up},
+            {Move::East, Qt::Key_Up},          {Move::PadDown, Qt::Key_Down},       {Move::StickDown, Qt::Key_Down},
+            {Move::Start, Qt::Key_F1},         {Move::PadLeft, Qt::Key_Left},       {Move::Start, Qt::Key_F1},
+            {Move::Back, Qt::Key_F2},
         };
         const auto play = [&](bool withPad) {
             Game game;
@@ -103,12 +109,16 @@ private slots:
                 withPad ? game.press(pad, step.move) : game.key(step.key);
                 if (step.dealInTo) game.dealIn(step.dealInTo);
             }
-            return std::tuple{game.trace, game.form.state.FallingPair, game.form.state.PairOrientation,
-                              game.form.Timer2.Enabled(), game.form.StopL.Caption, game.input.attached()};
+            return std::tuple{game.trace,
+                              game.form.state.FallingPair,
+                              game.form.state.PairOrientation,
+                              game.form.Timer2.Enabled(),
+                              game.form.StopL.Caption,
+                              game.input.attached()};
         };
         const auto fromKeys = play(false), fromPad = play(true);
-        const std::vector<int> expected = {vk::F2, vk::Left, vk::Right, vk::Right, vk::Left, vk::Up, vk::Up,
-                                           vk::Down, vk::Down, vk::F1, vk::Left, vk::F1, vk::F2};
+        const std::vector<int> expected = {vk::F2,   vk::Left, vk::Right, vk::Right, vk::Left, vk::Up, vk::Up,
+                                           vk::Down, vk::Down, vk::F1,    vk::Left,  vk::F1,   vk::F2};
         QCOMPARE(std::get<0>(fromKeys), expected);
         QCOMPARE(std::get<5>(fromPad), 1);
         QVERIFY(fromPad == fromKeys);

@@ -42,8 +42,11 @@ private slots:
                 // GAMEOVER: the card that could not come in is still where it stopped; its
                 // inside only, as the well's border lies just below it.
                 const ui::BoardView& view = *game.window.boardView();
-                sliding = view.scale().rect(game.form.MoveCard.Left, game.form.MoveCard.Top, 480, 480).toAlignedRect()
-                              .translated(view.mapTo(&game.window, QPoint(0, 0))).adjusted(3, 3, -3, -3);
+                sliding = view.scale()
+                              .rect(game.form.MoveCard.Left, game.form.MoveCard.Top, 480, 480)
+                              .toAlignedRect()
+                              .translated(view.mapTo(&game.window, QPoint(0, 0)))
+                              .adjusted(3, 3, -3, -3);
                 inkAtGameOver = test::inkIn(game.screen(), sliding, window);
                 // The box is wide enough for its title beside an icon and three window buttons.
                 const QFontMetrics metrics = box->fontMetrics();
@@ -77,7 +80,9 @@ private slots:
                 const QRect frame = secondary->frameGeometry();
                 QVERIFY(!frame.intersects(main) && screen.contains(frame));
                 if (x == 0) QVERIFY(frame.left() > main.right() && frame.top() == main.top());
-                if (x == 405) QVERIFY(secondary->width() < secondary->sizeHint().width() && secondary->width() >= secondary->sizeHint().width() / 2);
+                if (x == 405)
+                    QVERIFY(secondary->width() < secondary->sizeHint().width() &&
+                            secondary->width() >= secondary->sizeHint().width() / 2);
             }
             if (x > 405) QVERIFY(windows[1]->frameGeometry().right() < main.left());
             if (x == 405) QVERIFY(!windows[0]->frameGeometry().intersects(windows[1]->frameGeometry()));

@@ -47,7 +47,8 @@ private slots:
 
         // Run twice, F1 or STOP would pause and resume at once.
         game.dealIn();
-        for (const auto& [byKey, paused, caption] : {std::tuple{true, true, "再開"}, std::tuple{false, false, "中断"}}) {
+        for (const auto& [byKey, paused, caption] :
+             {std::tuple{true, true, "再開"}, std::tuple{false, false, "中断"}}) {
             byKey ? game.key(Qt::Key_F1) : game.button(StopTop);
             QCOMPARE(game.form.Timer1.Enabled(), !paused);
             QCOMPARE(game.window.menuAction("Chusi")->text(), QString::fromUtf8(caption));

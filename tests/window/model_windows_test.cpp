@@ -20,15 +20,19 @@ struct Drawn {
 };
 
 Drawn controlsOf(const Form2& form) {
-    Drawn d{{&form.handHeading, &form.pointsHeading, &form.cardsHeading, &form.effectHeading}, {form.rules.begin(), form.rules.end()}};
-    for (const Form2::Row& r : form.rows) d.labels.insert(d.labels.end(), {&r.hand, &r.points, &r.cards, &r.effect, &r.effectSecondLine});
+    Drawn d{{&form.handHeading, &form.pointsHeading, &form.cardsHeading, &form.effectHeading},
+            {form.rules.begin(), form.rules.end()}};
+    for (const Form2::Row& r : form.rows)
+        d.labels.insert(d.labels.end(), {&r.hand, &r.points, &r.cards, &r.effect, &r.effectSecondLine});
     return d;
 }
 
 Drawn controlsOf(const Form3& form) {
-    Drawn d{{&form.Label2, &form.Label3, &form.Label6, &form.Maxcombop, &form.Maxcombon, &form.MaxpointsP, &form.Maxpointsn},
+    Drawn d{{&form.Label2, &form.Label3, &form.Label6, &form.Maxcombop, &form.Maxcombon, &form.MaxpointsP,
+             &form.Maxpointsn},
             {form.Rules.begin(), form.Rules.end()}};
-    for (std::size_t i = 0; i < 10; ++i) d.labels.insert(d.labels.end(), {&form.Label4[i], &form.Label1[i], &form.Score[i]});
+    for (std::size_t i = 0; i < 10; ++i)
+        d.labels.insert(d.labels.end(), {&form.Label4[i], &form.Label1[i], &form.Score[i]});
     return d;
 }
 
@@ -55,7 +59,8 @@ void checkEachLabelAtItsPlace(QWidget& window, const Drawn& model, QSize area) {
         int stray = 0;
         for (int y = client.top(); y <= client.bottom(); ++y)
             for (int x = client.left(); x <= client.right(); ++x)
-                if (std::none_of(allowed.begin(), allowed.end(), [p = QPoint(x, y)](const QRect& r) { return r.contains(p); }))
+                if (std::none_of(allowed.begin(), allowed.end(),
+                                 [p = QPoint(x, y)](const QRect& r) { return r.contains(p); }))
                     stray += test::inkIn(image, QRect(x, y, 1, 1), background);
         QCOMPARE(stray, 0);
     }

@@ -45,7 +45,8 @@ private slots:
         ui::QtPlatform platform;
         platform.seedFromClock();
         float lowest = 1, highest = 0;
-        for (int i = 0; i < 10000; ++i) lowest = std::min(lowest, platform.random()), highest = std::max(highest, platform.random());
+        for (int i = 0; i < 10000; ++i)
+            lowest = std::min(lowest, platform.random()), highest = std::max(highest, platform.random());
         QVERIFY(lowest >= 0.0f && lowest < 0.01f && highest > 0.99f && highest < 1.0f);
     }
 
@@ -53,7 +54,8 @@ private slots:
         ui::QtPlatform platform;
         // The question closes at the press of its letter, so that the arrows pressed right
         // after reach the game; keyed first, checked after, so that no box is left open.
-        for (const auto& [title, letter, yes] : {std::tuple{"", Qt::Key_N, false}, std::tuple{"Tumblehand", Qt::Key_Y, true}}) {
+        for (const auto& [title, letter, yes] :
+             {std::tuple{"", Qt::Key_N, false}, std::tuple{"Tumblehand", Qt::Key_Y, true}}) {
             test::DialogAnswerer answerer([letter = letter](QDialog& dialog) {
                 auto& box = static_cast<QMessageBox&>(dialog);
                 QTest::keyClick(&box, letter);
@@ -62,7 +64,8 @@ private slots:
                 QVERIFY(closedAtOnce);
                 QCOMPARE(box.windowTitle(), QStringLiteral("Tumblehand"));
                 QCOMPARE(box.text(), QStringLiteral("本当に終了しますか？"));
-                QVERIFY(box.icon() == QMessageBox::Question && box.standardButtons() == (QMessageBox::Yes | QMessageBox::No));
+                QVERIFY(box.icon() == QMessageBox::Question &&
+                        box.standardButtons() == (QMessageBox::Yes | QMessageBox::No));
             });
             QCOMPARE(platform.askYesNo("本当に終了しますか？", title), yes);
         }

@@ -1,6 +1,6 @@
 // The board view draws the model where the layout puts it at any window size, between
-// bars, with the multiplier covering no other text, and a player's name in the records is drawn as plain text. (Each label of the
-// secondary windows at its place: model_windows_test.)
+// bars, with the multiplier covering no other text, and a player's name in the records is drawn as plain text. (Each
+// label of the secondary windows at its place: model_windows_test.)
 #include "tests/window/window_platform.h"
 #include "ui/records_window.h"
 
@@ -54,7 +54,8 @@ private slots:
 
         // The well: dark inside from edge to edge, the window right of and above it, and
         // the off-white card covering it in cell 47.
-        for (QPoint p : {e.at(1335, 2900), e.at(200, 540), e.at(2540, 5300), e.at(1830, 5070)}) QVERIFY(isDark(image.pixelColor(p)));
+        for (QPoint p : {e.at(1335, 2900), e.at(200, 540), e.at(2540, 5300), e.at(1830, 5070)})
+            QVERIFY(isDark(image.pixelColor(p)));
         const QRect cell47(e.at(1150, 4870), e.at(1550, 5270));
         QVERIFY(inkIn(image, cell47, Qt::white) < cell47.width() * cell47.height() / 2);
         QCOMPARE(image.pixelColor(e.at(2640, 4500)), background);
@@ -77,10 +78,12 @@ private slots:
         // The widest multiplier begins right of where SCORE and the longest score end,
         // and ends inside the window.
         const auto draw = [&](const char* caption, const char* score, const char* multiplier) {
-            scene.form.Label1.Caption = caption, scene.form.Score.Caption = score, scene.form.Label2.Caption = multiplier;
+            scene.form.Label1.Caption = caption, scene.form.Score.Caption = score,
+            scene.form.Label2.Caption = multiplier;
             return render(scene.view, size);
         };
-        const QImage none = draw("", "", ""), text = draw("SCORE", "99999999", ""), all = draw("SCORE", "99999999", "×64");
+        const QImage none = draw("", "", ""), text = draw("SCORE", "99999999", ""),
+                     all = draw("SCORE", "99999999", "×64");
         const int top = e.at(0, 5400).y(), bottom = e.at(0, 5685).y(), textEnd = edge(text, none, top, bottom, false);
         QVERIFY(textEnd > 0 && edge(all, text, top, bottom, true) > textEnd);
         QVERIFY(edge(all, text, top, bottom, false) < e.at(3525, 0).x());

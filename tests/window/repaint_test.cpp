@@ -49,7 +49,9 @@ struct Scene : test::ViewScene {
         return rgb(view.screen()->grabWindow(view.winId()).toImage()) == rgb(view.grab().toImage());
     }
 
-    QRect cardRect(const Picture& card) const { return e.inside(card.Left, card.Top, card.Width, card.Height > 0 ? card.Height : 480); }
+    QRect cardRect(const Picture& card) const {
+        return e.inside(card.Left, card.Top, card.Width, card.Height > 0 ? card.Height : 480);
+    }
 };
 
 }  // namespace
@@ -85,7 +87,6 @@ private slots:
             QVERIFY(covers(scene.recorder.painted, scene.e.inside(score.Left, score.Top, width, score.Height)));
             QVERIFY(scene.screenIsWhole());
         }
-
     }
 
     void aDealInRepaintsTheSlidingCardOnlyAndLeavesTheWholePicture() {

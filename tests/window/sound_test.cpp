@@ -44,9 +44,10 @@ struct PrivatePulse {
         daemon.setProcessEnvironment(env);
         daemon.setProcessChannelMode(QProcess::MergedChannels);
         for (QProcess* p : {&daemon, &recorder}) p->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
-        daemon.start("pulseaudio", {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--disable-shm=yes",
-                                    "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket(),
-                                    "--load=module-null-sink sink_name=cues"});
+        daemon.start("pulseaudio",
+                     {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--disable-shm=yes",
+                      "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket(),
+                      "--load=module-null-sink sink_name=cues"});
         // CI installs the server: a missing or broken one is a failure, never a skipped test.
         QVERIFY2(daemon.waitForStarted(), "cannot start pulseaudio");
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket()) || daemon.state() == QProcess::NotRunning, 20000);
@@ -74,14 +75,16 @@ QString cuePath(const char* name) { return QString(TUMBLEHAND_CUE_DIR "/%1.wav")
 Samples decoded(const QString& path) {
     QFile file(path);
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    const auto pcm = ui::decodeWav({reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())});
+    const auto pcm =
+        ui::decodeWav({reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())});
     return pcm ? pcm->samples : Samples{};
 }
 
 // A player's own cue: 400 ms of a rising tone, as an 8-bit stereo file at 22050 a second.
 double tone(double t) { return std::min({1.0, t * 100, (0.4 - t) * 100}) * std::sin(2 * M_PI * (300 + 2000 * t) * t); }
 QByteArray eightBitStereoWav() {
-    QByteArray wav("RIFF\x0c\x45\0\0WAVEfmt \x10\0\0\0\x01\0\x02\0\x22\x56\0\0\x44\xac\0\0\x02\0\x08\0data\xe8\x44\0\0", 44);
+    QByteArray wav("RIFF\x0c\x45\0\0WAVEfmt \x10\0\0\0\x01\0\x02\0\x22\x56\0\0\x44\xac\0\0\x02\0\x08\0data\xe8\x44\0\0",
+                   44);
     for (int i = 0; i < 8820; ++i) wav.append(2, char(128 + std::lround(100 * tone(i / 22050.0))));
     return wav;
 }
@@ -158,14 +161,17 @@ private slots:
     void everyCueIsHeardWholeOnTimeAndAsItsFile() {
         QTemporaryDir folder;
         const QString own = folder.filePath("own.wav"), broken = folder.filePath("broken.wav");
-        for (const auto& [path, bytes] : {std::pair{own, eightBitStereoWav()}, std::pair{broken, eightBitStereoWav().left(100)}}) {
+        for (const auto& [path, bytes] :
+             {std::pair{own, eightBitStereoWav()}, std::pair{broken, eightBitStereoWav().left(100)}}) {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         }
         Samples ownTone;
-        for (int i = 0; i < rate * 4 / 10; ++i) ownTone.push_back(std::int16_t(std::lround(25600 * tone(double(i) / rate))));
+        for (int i = 0; i < rate * 4 / 10; ++i)
+            ownTone.push_back(std::int16_t(std::lround(25600 * tone(double(i) / rate))));
         std::vector<std::pair<QString, Samples>> cues = {{broken, {}}, {own, ownTone}};
-        for (const char* name : {"pn", "pe", "te", "ph", "Flush", "up", "up2", "boo"}) cues.emplace_back(cuePath(name), decoded(cuePath(name)));
+        for (const char* name : {"pn", "pe", "te", "ph", "Flush", "up", "up2", "boo"})
+            cues.emplace_back(cuePath(name), decoded(cuePath(name)));
 
         for (const auto& [path, file] : cues) {
             const double call = play(path, int(file.size() / ms) + 400);
@@ -193,10 +199,12 @@ private slots:
             rest[i] = std::int16_t(std::clamp(rest[i] - next[i], -32768, 32767));
         const std::size_t silent = soundsUntil(rest, 0, rest.size(), *std::max_element(old.begin(), old.end()) / 20);
         QVERIFY(silent > 11 * ms);
-        const int ownStep = largestStep(old, 0, old.size()), endStep = largestStep(rest, silent - 10 * ms, silent + 5 * ms),
-                  lastMs = largestStep(rest, silent - ms, silent), before = largestStep(rest, silent - 11 * ms, silent - ms);
-        qInfo("cut: own largest step %d, at its end %d (last ms %d, ten before %d), silent %zu ms after the cut", ownStep,
-              endStep, lastMs, before, silent / ms);
+        const int ownStep = largestStep(old, 0, old.size()),
+                  endStep = largestStep(rest, silent - 10 * ms, silent + 5 * ms),
+                  lastMs = largestStep(rest, silent - ms, silent),
+                  before = largestStep(rest, silent - 11 * ms, silent - ms);
+        qInfo("cut: own largest step %d, at its end %d (last ms %d, ten before %d), silent %zu ms after the cut",
+              ownStep, endStep, lastMs, before, silent / ms);
         QVERIFY2(endStep <= ownStep && lastMs * 2 <= before, "the cut-off cue clicks");
         QVERIFY2(silent <= 60 * ms, "the cut-off cue goes on sounding");
     }

@@ -9,10 +9,10 @@
 
 #include <QApplication>
 #include <QColor>
-#include <QImage>
-#include <QRect>
 #include <QDialog>
+#include <QImage>
 #include <QPointer>
+#include <QRect>
 #include <QString>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,8 +42,7 @@ public:
     float random() override;
     void messageBox(std::string_view text, std::string_view title) override;
     bool askYesNo(std::string_view text, std::string_view title) override;
-    std::string inputBox(std::string_view prompt, std::string_view title,
-                         std::string_view defaultText) override;
+    std::string inputBox(std::string_view prompt, std::string_view title, std::string_view defaultText) override;
     std::string programFolder() override { return folder_; }
     std::string userDataFolder() override { return {}; }
     void playWav(const std::string&) override {}
@@ -80,8 +79,7 @@ public:
     ui::ModalTime& modalTime() { return real_.modalTime(); }
     void messageBox(std::string_view text, std::string_view title) override;
     bool askYesNo(std::string_view text, std::string_view title) override;
-    std::string inputBox(std::string_view prompt, std::string_view title,
-                         std::string_view defaultText) override;
+    std::string inputBox(std::string_view prompt, std::string_view title, std::string_view defaultText) override;
 
 private:
     ui::QtPlatform real_;
@@ -131,15 +129,14 @@ struct Expected {
         top = (size.height() - height * factor) / 2;
     }
     QPoint at(double x, double y) const {
-        return QPoint(static_cast<int>(std::floor(left + x * factor)),
-                      static_cast<int>(std::floor(top + y * factor)));
+        return QPoint(static_cast<int>(std::floor(left + x * factor)), static_cast<int>(std::floor(top + y * factor)));
     }
     /// The pixels that lie wholly inside the twips rectangle.
     QRect inside(double x, double y, double w, double h) const {
-        return QRect(QPoint(static_cast<int>(std::ceil(left + x * factor)),
-                            static_cast<int>(std::ceil(top + y * factor))),
-                     QPoint(static_cast<int>(std::floor(left + (x + w) * factor)) - 1,
-                            static_cast<int>(std::floor(top + (y + h) * factor)) - 1));
+        return QRect(
+            QPoint(static_cast<int>(std::ceil(left + x * factor)), static_cast<int>(std::ceil(top + y * factor))),
+            QPoint(static_cast<int>(std::floor(left + (x + w) * factor)) - 1,
+                   static_cast<int>(std::floor(top + (y + h) * factor)) - 1));
     }
 };
 
@@ -151,7 +148,8 @@ inline int inkIn(const QImage& image, QRect rect, QColor background) {
         for (int x = rect.left(); x <= rect.right(); ++x) {
             const QColor c = image.pixelColor(x, y);
             if (std::abs(c.red() - background.red()) + std::abs(c.green() - background.green()) +
-                    std::abs(c.blue() - background.blue()) > 120) {
+                    std::abs(c.blue() - background.blue()) >
+                120) {
                 ++count;
             }
         }

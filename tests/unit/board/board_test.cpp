@@ -20,11 +20,16 @@ TEST(FormLoad, LeavesAnEmptyWellAndBacksInTheFrames) {
     EXPECT_FALSE(form.Timer1.Enabled() || form.Timer2.Enabled() || form.Timer3.Enabled());
     // The first gravity step, a deal-in step, a blink.
     EXPECT_EQ(std::to_string(form.Timer1.Interval()) + " " + std::to_string(form.Timer2.Interval()) + " " +
-                  std::to_string(form.Timer3.Interval()), "1010 50 100");
+                  std::to_string(form.Timer3.Interval()),
+              "1010 50 100");
 }
 
 TEST(Numbers, LeadingNumberSaturatingArithmeticAndHalfEvenRounding) {
-    struct Case { const char* what; std::int64_t got; std::int64_t want; };
+    struct Case {
+        const char* what;
+        std::int64_t got;
+        std::int64_t want;
+    };
     const Case cases[] = {
         {"leading 1234p", leadingNumber("1234p"), 1234},
         {"leading K", leadingNumber("K"), 0},
@@ -35,8 +40,11 @@ TEST(Numbers, LeadingNumberSaturatingArithmeticAndHalfEvenRounding) {
         {"-70000*70000", product32({-70000, 70000}), -2147483647 - 1},
         {"2147483000+1000", sum32(2147483000, 1000), 2147483647},
         {"-2147483000-1000", sum32(-2147483000, -1000), -2147483647 - 1},
-        {"3/2", roundHalfEven(3, 2), 2}, {"5/2", roundHalfEven(5, 2), 2},
-        {"7/2", roundHalfEven(7, 2), 4}, {"40/2", roundHalfEven(40, 2), 20}, {"-3/2", roundHalfEven(-3, 2), -2},
+        {"3/2", roundHalfEven(3, 2), 2},
+        {"5/2", roundHalfEven(5, 2), 2},
+        {"7/2", roundHalfEven(7, 2), 4},
+        {"40/2", roundHalfEven(40, 2), 20},
+        {"-3/2", roundHalfEven(-3, 2), -2},
     };
     for (const Case& c : cases) EXPECT_EQ(c.got, c.want) << c.what;
 }

@@ -19,7 +19,13 @@ struct Dealing : testing::GameTest {
 };
 
 TEST_F(Dealing, CodesMakeCardsAndRejectTheOnesAlreadyInPlay) {
-    struct Case { const char* name; const char* board; std::vector<int> codes; const char* next; int code0, code1; };
+    struct Case {
+        const char* name;
+        const char* board;
+        std::vector<int> codes;
+        const char* next;
+        int code0, code1;
+    };
     const Case cases[] = {
         {"first and last of spades, hearts", "", {1, 26}, "AS KH", 1, 26},
         {"ace of diamonds, 10 of clubs", "", {27, 49}, "AD 10C", 27, 49},
@@ -63,7 +69,11 @@ TEST_F(Dealing, HiddenFrameShowsBacksAndKeepsTheCodesUntilACountedPigReachesCell
 
 TEST_F(Dealing, WeightsSetTheNumberOfCodesWithinAByte) {
     // 100/100 is the boosted game; the others never occur in play but must not hang the draw.
-    struct Case { std::int16_t pig; std::int16_t joker; int codes; };
+    struct Case {
+        std::int16_t pig;
+        std::int16_t joker;
+        int codes;
+    };
     for (const Case c : {Case{100, 100, 252}, Case{-52, -52, 52}, Case{-1, 3, 55}, Case{300, 300, 255}}) {
         form.state.PigWeight = c.pig;
         form.state.JokerWeight = c.joker;

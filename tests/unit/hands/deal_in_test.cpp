@@ -14,14 +14,16 @@ struct DealIn : testing::GameTest {
     }
 };
 
-struct Geometry { int tick; int cardLeft, cardWidth, numLeft, numWidth; };
+struct Geometry {
+    int tick;
+    int cardLeft, cardWidth, numLeft, numWidth;
+};
 
 TEST_F(DealIn, SlidesTurnsAndDropsEachCardIn18Ticks) {
-    const Geometry table[] = {
-        {1, 2520, 480, 1080, 480},  {6, 1920, 480, 1080, 480},  {13, 1080, 480, 1080, 480},
-        {14, 1195, 250, 1080, 480}, {15, 1310, 20, 1080, 480},  {16, 1195, 250, 1195, 250},
-        {17, 1080, 480, 1080, 480}, {19, 2520, 480, 1080, 480}, {31, 1080, 480, 1080, 480},
-        {32, 1195, 250, 1080, 480}, {34, 1195, 250, 1195, 250}, {35, 1080, 480, 1080, 480}};
+    const Geometry table[] = {{1, 2520, 480, 1080, 480},  {6, 1920, 480, 1080, 480},  {13, 1080, 480, 1080, 480},
+                              {14, 1195, 250, 1080, 480}, {15, 1310, 20, 1080, 480},  {16, 1195, 250, 1195, 250},
+                              {17, 1080, 480, 1080, 480}, {19, 2520, 480, 1080, 480}, {31, 1080, 480, 1080, 480},
+                              {32, 1195, 250, 1080, 480}, {34, 1195, 250, 1195, 250}, {35, 1080, 480, 1080, 480}};
     int done = 0;
     for (const Geometry& g : table) {
         ticks(g.tick - done);
@@ -58,13 +60,19 @@ TEST_F(DealIn, APairShownInNextEntersAsShown) {
     form.NextNum[0].Caption = form.NextNum[1].Caption = "";
     ticks(36);
     EXPECT_FALSE(form.state.NowDealt);
-    EXPECT_EQ(row(0) + " " + row(5) + " " + cardTokenOf(form.NowCard[0].Face, "") + cardTokenOf(form.NowCard[1].Face, "") +
-                  cardTokenOf(form.NextCard[0].Face, ""), ". . JK . . . . JK . . JKJKBK");
+    EXPECT_EQ(row(0) + " " + row(5) + " " + cardTokenOf(form.NowCard[0].Face, "") +
+                  cardTokenOf(form.NowCard[1].Face, "") + cardTokenOf(form.NextCard[0].Face, ""),
+              ". . JK . . . . JK . . JKJKBK");
 }
 
 TEST_F(DealIn, GravityAndLevelFollowThePairs) {
-    struct Row { int pairs; int interval; int level; const char* label; };
-    const Row table[] = {{1, 1000, 1, "LV1"}, {10, 910, 1, "LV1"}, {11, 900, 2, "LV2"},
+    struct Row {
+        int pairs;
+        int interval;
+        int level;
+        const char* label;
+    };
+    const Row table[] = {{1, 1000, 1, "LV1"}, {10, 910, 1, "LV1"},   {11, 900, 2, "LV2"},
                          {90, 110, 9, "LV9"}, {91, 100, 10, "LV10"}, {92, 100, 10, "LV10"}};
     int done = 0;
     for (const Row& row : table) {

@@ -13,7 +13,13 @@ using testing::RandomPick;
 using testing::WeakestPick;
 
 TEST(Erace, PicksByCoinToss) {
-    struct Case { const char *name, *row; bool jokerKeep; int burn; std::vector<float> randoms; const char* after; };
+    struct Case {
+        const char *name, *row;
+        bool jokerKeep;
+        int burn;
+        std::vector<float> randoms;
+        const char* after;
+    };
     const Case cases[] = {
         {"the weakest is the 2 of clubs", "5C 2C 9H KS 2D", false, 1, {WeakestPick}, "5C . 9H KS 2D"},
         {"the leftmost of equal cards", "7D 3S 9H 3S KS", false, 1, {WeakestPick}, "7D . 9H 3S KS"},
@@ -22,16 +28,32 @@ TEST(Erace, PicksByCoinToss) {
         {"the joker without the marker", "5C JK 9H QS KS", false, 1, {WeakestPick}, "5C . 9H QS KS"},
         {"the 5 of clubs with the marker", "5C JK 9H QS KS", true, 1, {WeakestPick}, ". JK 9H QS KS"},
         {"a random joker under the marker", "5C JK 9H KS 2D", true, 1, {RandomPick, column(1)}, "5C . 9H KS 2D"},
-        {"a random draw on an empty cell draws again", "5C 2C 9H KS 2D", false, 2,
-         {RandomPick, column(2), RandomPick, column(2), column(2), column(0)}, ". 2C . KS 2D"},
-        {"three picks, mixed", "AS 2C 9H KS 2D", false, 3, {WeakestPick, RandomPick, column(0), WeakestPick},
+        {"a random draw on an empty cell draws again",
+         "5C 2C 9H KS 2D",
+         false,
+         2,
+         {RandomPick, column(2), RandomPick, column(2), column(2), column(0)},
+         ". 2C . KS 2D"},
+        {"three picks, mixed",
+         "AS 2C 9H KS 2D",
+         false,
+         3,
+         {WeakestPick, RandomPick, column(0), WeakestPick},
          ". . 9H KS ."},
         {"random picks on an empty row erase nothing", ". . . . .", false, 3, std::vector<float>(3, RandomPick),
          ". . . . ."},
-        {"five jokers under the marker: only random picks erase", "JK JK JK JK JK", true, 5,
-         {WeakestPick, RandomPick, column(0), WeakestPick, WeakestPick, RandomPick, column(2)}, ". JK . JK JK"},
-        {"five jokers without the marker go right to left", "JK JK JK JK JK", false, 3,
-         {WeakestPick, WeakestPick, WeakestPick}, "JK JK . . ."},
+        {"five jokers under the marker: only random picks erase",
+         "JK JK JK JK JK",
+         true,
+         5,
+         {WeakestPick, RandomPick, column(0), WeakestPick, WeakestPick, RandomPick, column(2)},
+         ". JK . JK JK"},
+        {"five jokers without the marker go right to left",
+         "JK JK JK JK JK",
+         false,
+         3,
+         {WeakestPick, WeakestPick, WeakestPick},
+         "JK JK . . ."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -47,7 +69,9 @@ TEST(Erace, PicksByCoinToss) {
         EXPECT_EQ(game.row(40), "AH AH AH AH AH");
         EXPECT_TRUE(game.platform.randomQueue.empty()) << "random numbers left over";
         for (int i = 45; i < 50; ++i)
-            if (form.board.isEmpty(i) && c.row[0] != '.') { EXPECT_EQ(form.Num(i).Tag, "0") << "cell " << i; }
+            if (form.board.isEmpty(i) && c.row[0] != '.') {
+                EXPECT_EQ(form.Num(i).Tag, "0") << "cell " << i;
+            }
     }
 }
 
@@ -65,7 +89,12 @@ TEST(Erace, ARandomPickFromAnEmptyRowEnds) {
 }
 
 TEST(PigEracer, RemovesRunOutPigsWithTheirPoints) {
-    struct Case { const char *name, *card, *tag; std::int32_t level, combo, multiplier; bool removed; const char *scoreBefore, *score, *total; };
+    struct Case {
+        const char *name, *card, *tag;
+        std::int32_t level, combo, multiplier;
+        bool removed;
+        const char *scoreBefore, *score, *total;
+    };
     const Case cases[] = {
         {"a counter run out", "P0", "0", 3, 2, 1, true, "1000", "1120", "120"},
         {"a counter below zero", "P-2", "-2", 99, 3, 32, true, "1000", "191080", "190080"},
@@ -88,7 +117,9 @@ TEST(PigEracer, RemovesRunOutPigsWithTheirPoints) {
         form.TotalS.Caption = "total";
         form.PigEracer(45);
         EXPECT_EQ(form.board.isEmpty(45), c.removed);
-        if (c.removed) { EXPECT_EQ(form.Num(45).Caption, ""); }
+        if (c.removed) {
+            EXPECT_EQ(form.Num(45).Caption, "");
+        }
         EXPECT_EQ(form.Score.Caption + " " + form.TotalS.Caption, std::string(c.score) + " " + c.total);
     }
 }

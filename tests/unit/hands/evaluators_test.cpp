@@ -12,25 +12,43 @@ enum class Check { Flush, Straight, Pair2, Pair3, Pair4, Pair5, TwoPair421, TwoP
 
 // Each evaluator on the bottom row, after a scan has valued the cells; only its own flag may fall.
 TEST(Evaluators, EdgeCases) {
-    struct Case { const char *row; Check test; bool passes; const char* above = ". . . . ."; };
+    struct Case {
+        const char* row;
+        Check test;
+        bool passes;
+        const char* above = ". . . . .";
+    };
     const Case cases[] = {
-        {"JK JK JK JK JK", Check::Flush, true},          {"JK JK JK JK JK", Check::Straight, true},
-        {"JK JK JK JK JK", Check::Pair5, true},          {"JK JK JK JK JK", Check::TwoPair535, true},
-        {"JK JK JK JK JK", Check::TwoPair421, false},    // all five qualify: not two pair
-        {"10H JH QH KH AH", Check::Straight, true},      {"AS 2S 3S 4S 5S", Check::Straight, false},  // the ace is high only
-        {"9H JH QH KH AH", Check::Straight, false},      {"10H JH QH KH JK", Check::Straight, true},
-        {"5S 5H 6S 7S 8S", Check::Straight, false},      {"5S 5S 6S 7S 8S", Check::Straight, true},
-        {"2H 3H PG 5H 6H", Check::Flush, false},         {"JK JK PG JK JK", Check::Flush, false},
+        {"JK JK JK JK JK", Check::Flush, true},
+        {"JK JK JK JK JK", Check::Straight, true},
+        {"JK JK JK JK JK", Check::Pair5, true},
+        {"JK JK JK JK JK", Check::TwoPair535, true},
+        {"JK JK JK JK JK", Check::TwoPair421, false},  // all five qualify: not two pair
+        {"10H JH QH KH AH", Check::Straight, true},
+        {"AS 2S 3S 4S 5S", Check::Straight, false},  // the ace is high only
+        {"9H JH QH KH AH", Check::Straight, false},
+        {"10H JH QH KH JK", Check::Straight, true},
+        {"5S 5H 6S 7S 8S", Check::Straight, false},
+        {"5S 5S 6S 7S 8S", Check::Straight, true},
+        {"2H 3H PG 5H 6H", Check::Flush, false},
+        {"JK JK PG JK JK", Check::Flush, false},
         {"KH 2S JK 7S 9S", Check::Flush, false},
-        {"JS QS KS AS PG", Check::Straight, true},       // the first pig card is worth 15
+        {"JS QS KS AS PG", Check::Straight, true},                 // the first pig card is worth 15
         {"JS QS KS AS PG", Check::Straight, false, "PG . . . ."},  // the second 17
-        {"JK 3S 7H 9D KC", Check::Pair2, true},          {"2S 3S 7H 9D KC", Check::Pair2, false},
-        {"AS AH JK 5S 7S", Check::Pair3, true},          {"5S 7S 9S JS JK", Check::Pair3, false},
-        {"AS AH AD AC KS", Check::Pair4, true},          {"AS AH AD AC KS", Check::TwoPair525, false},
-        {"AS AH KS KH 5S", Check::TwoPair421, true},     {"AS AH AD KS KH", Check::TwoPair421, false},
-        {"AS AH KS QS 5S", Check::TwoPair421, false},    {"AS AH AD KS KH", Check::TwoPair525, true},
-        {"PG PG PG PG JK", Check::Pair2, false},         {"PG PG PG PG JK", Check::TwoPair525, true},
-        {"PG PG PG PG JK", Check::TwoPair535, false},    {"PG JK 2S 5H 9D", Check::TwoPair421, false},
+        {"JK 3S 7H 9D KC", Check::Pair2, true},
+        {"2S 3S 7H 9D KC", Check::Pair2, false},
+        {"AS AH JK 5S 7S", Check::Pair3, true},
+        {"5S 7S 9S JS JK", Check::Pair3, false},
+        {"AS AH AD AC KS", Check::Pair4, true},
+        {"AS AH AD AC KS", Check::TwoPair525, false},
+        {"AS AH KS KH 5S", Check::TwoPair421, true},
+        {"AS AH AD KS KH", Check::TwoPair421, false},
+        {"AS AH KS QS 5S", Check::TwoPair421, false},
+        {"AS AH AD KS KH", Check::TwoPair525, true},
+        {"PG PG PG PG JK", Check::Pair2, false},
+        {"PG PG PG PG JK", Check::TwoPair525, true},
+        {"PG PG PG PG JK", Check::TwoPair535, false},
+        {"PG JK 2S 5H 9D", Check::TwoPair421, false},
     };
     constexpr int Flag = 4;
     for (const Case& c : cases) {
@@ -53,7 +71,8 @@ TEST(Evaluators, EdgeCases) {
             case Check::TwoPair535: form.TwoPair(5, 3, Flag); break;
         }
         for (int k = 0; k < 10; ++k)
-            EXPECT_EQ(form.state.HandFlags[static_cast<std::size_t>(k)], k == Flag && !c.passes ? False16 : True16) << k;
+            EXPECT_EQ(form.state.HandFlags[static_cast<std::size_t>(k)], k == Flag && !c.passes ? False16 : True16)
+                << k;
     }
 }
 
@@ -70,15 +89,24 @@ TEST(Evaluators, NeverSetAFlagBackToTrue) {
 // The captions by code point: full-width letters and digits, an ordinary space in the
 // full house, an ideographic space in the plain pig row.
 const std::string Royal = "ROYAL STRAIGHT FLUSH", FiveCard = "\uFF15\uFF23\uFF21\uFF32\uFF24",
-    StraightFlush = "STRAIGHT FLUSH", FourCard = "\uFF14\uFF23\uFF21\uFF32\uFF24",
-    FullHouse = "\uFF26\uFF35\uFF2C\uFF2C \uFF28\uFF2F\uFF35\uFF33\uFF25", FlushName = "\uFF26\uFF2C\uFF35\uFF33\uFF28",
-    StraightName = "\uFF33\uFF34\uFF32\uFF21\uFF29\uFF27\uFF28\uFF34", ThreeCard = "\uFF13\uFF23\uFF21\uFF32\uFF24",
-    TwoPairName = "\uFF12\uFF30\uFF21\uFF29\uFF32", OnePair = "\uFF11\uFF30\uFF21\uFF29\uFF32",
-    Buta = "\u3076\u3000\u305F", PigSpecial = "\u3076\u305F\u30B9\u30DA\u30B7\u30E3\u30EB";
+                  StraightFlush = "STRAIGHT FLUSH", FourCard = "\uFF14\uFF23\uFF21\uFF32\uFF24",
+                  FullHouse = "\uFF26\uFF35\uFF2C\uFF2C \uFF28\uFF2F\uFF35\uFF33\uFF25",
+                  FlushName = "\uFF26\uFF2C\uFF35\uFF33\uFF28",
+                  StraightName = "\uFF33\uFF34\uFF32\uFF21\uFF29\uFF27\uFF28\uFF34",
+                  ThreeCard = "\uFF13\uFF23\uFF21\uFF32\uFF24", TwoPairName = "\uFF12\uFF30\uFF21\uFF29\uFF32",
+                  OnePair = "\uFF11\uFF30\uFF21\uFF29\uFF32", Buta = "\u3076\u3000\u305F",
+                  PigSpecial = "\u3076\u305F\u30B9\u30DA\u30B7\u30E3\u30EB";
 
 TEST(BoardScan, NamesScoresAndCuesTheStrongestHandOfTheRow) {
     // hand 10, the pig row, is shown in red, every hand in blue; flags of hands 0..9 when given.
-    struct Case { const char* row; int comboBefore; std::int32_t multiplier, level; int hand; const std::string* caption; const char *points, *cue, *flags; };
+    struct Case {
+        const char* row;
+        int comboBefore;
+        std::int32_t multiplier, level;
+        int hand;
+        const std::string* caption;
+        const char *points, *cue, *flags;
+    };
     const Case cases[] = {
         {"JK JK JK JK JK", 0, 1, 1, 9, &Royal, "50000", "up2", "1011101111"},
         {"9H 10H JH QH KH", 0, 1, 1, 7, &StraightFlush, "15000", "up", ""},
@@ -111,14 +139,18 @@ TEST(BoardScan, NamesScoresAndCuesTheStrongestHandOfTheRow) {
         const std::vector<std::string> cues = game.events(PlatformEvent::Kind::PlayCue);
         EXPECT_EQ(std::to_string(form.state.ResolvedHand) + " " + form.YakuL.Caption + " " + form.Gscore.Caption + " " +
                       (cues.size() == 1 ? cues[0] : "?") + " " + game.row(45),  // the scan changes no card
-                  std::to_string(c.hand) + " " + *c.caption + " " + c.points + " /nonexistent/sound/" + c.cue + ".wav " + c.row);
+                  std::to_string(c.hand) + " " + *c.caption + " " + c.points + " /nonexistent/sound/" + c.cue +
+                      ".wav " + c.row);
         EXPECT_EQ(form.YakuL.ForeColor, c.hand == 10 ? colors::Red : colors::Blue);
-        EXPECT_TRUE(form.YakuL.Visible && form.Gscore.Visible && form.Timer3.Enabled() && !form.Timer1.Enabled() && !form.Timer2.Enabled());
+        EXPECT_TRUE(form.YakuL.Visible && form.Gscore.Visible && form.Timer3.Enabled() && !form.Timer1.Enabled() &&
+                    !form.Timer2.Enabled());
         EXPECT_EQ(form.state.ComboCount, c.comboBefore + 1);
         EXPECT_EQ(form.state.ResolvedRowFirst + form.state.ResolvedRowLast, 45 + 49);
         std::string flags;
         for (std::int16_t flag : form.state.HandFlags) flags += flag == True16 ? '1' : '0';
-        if (*c.flags) { EXPECT_EQ(flags, c.flags); }
+        if (*c.flags) {
+            EXPECT_EQ(flags, c.flags);
+        }
     }
 }
 

@@ -7,7 +7,18 @@ namespace {
 constexpr std::int32_t NoRecord = 1000000;
 
 // total: what TotalS holds when the deal-in starts; shown: the first card's text, rated: the second's ("" hidden).
-struct PopupCase { const char* name; std::int32_t total; std::int32_t combo; const char* lastHand; std::int32_t bestPoints; std::uint8_t bestCombo; const char* totalShown; const char* totalRated; const char* comboShown; const char* comboRated; };
+struct PopupCase {
+    const char* name;
+    std::int32_t total;
+    std::int32_t combo;
+    const char* lastHand;
+    std::int32_t bestPoints;
+    std::uint8_t bestCombo;
+    const char* totalShown;
+    const char* totalRated;
+    const char* comboShown;
+    const char* comboRated;
+};
 
 struct PopupTest : testing::GameTest {};
 struct Popups : testing::GameTest, ::testing::WithParamInterface<PopupCase> {};
@@ -36,7 +47,9 @@ TEST_P(Popups, ShowTheChainThenRateIt) {
     EXPECT_EQ(form.state.ComboCount, 0);
     ticks(5);  // slid in, 120 twips a tick
     for (const Label* popup : {&form.TotalS, &form.ComboS}) {
-        if (popup->Visible) { EXPECT_EQ(popup->Left, 0); }
+        if (popup->Visible) {
+            EXPECT_EQ(popup->Left, 0);
+        }
     }
     ticks(13);
     const bool pointsRecord = std::string(c.totalRated) == "new record!";
@@ -52,26 +65,35 @@ TEST_P(Popups, ShowTheChainThenRateIt) {
     EXPECT_EQ(form.TotalS.Caption, "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Ratings, Popups, ::testing::Values(
-    PopupCase{"Total999", 999, 0, "", NoRecord, 0, "999p", "", "", ""},
-    PopupCase{"Total1000", 1000, 0, "", NoRecord, 0, "1000p", "good!", "", ""},
-    PopupCase{"Total10000", 10000, 0, "", NoRecord, 0, "10000p", "great!", "", ""},
-    PopupCase{"Total20000", 20000, 0, "", NoRecord, 0, "20000p", "wonderful!", "", ""},
-    PopupCase{"Total50000", 50000, 0, "", NoRecord, 0, "50000p", "wonderful!", "", ""},
-    PopupCase{"Total50001", 50001, 0, "", NoRecord, 0, "50001p", "excellent!", "", ""},
-    PopupCase{"TotalEqualToRecord", 5000, 0, "", 5000, 0, "5000p", "good!", "", ""},
-    PopupCase{"OneCombo", 0, 1, "", 0, 0, "", "", "", ""},
-    PopupCase{"TwoComboRecord", 0, 2, "", 0, 1, "", "", "2combo", "new record!"},
-    PopupCase{"ComboRecordSaturates", 0, 300, "", 0, 200, "", "", "300combo", "new record!"},
-    PopupCase{"ThreeCombo", 0, 3, "", 0, 20, "", "", "3combo", "good!"},
-    PopupCase{"SixCombo", 0, 6, "", 0, 20, "", "", "6combo", "great!"},
-    PopupCase{"NineCombo", 0, 9, "", 0, 20, "", "", "9combo", "wonderful!"},
-    PopupCase{"TenCombo", 0, 10, "", 0, 20, "", "", "10combo", "excellent!"},
-    PopupCase{"PigRowCountsOneLess", 0, 3, "ぶ　た", 0, 9, "", "", "2combo", ""},
-    PopupCase{"OtherHandCountsAll", 0, 3, "ぶた", 0, 9, "", "", "3combo", "good!"}),
+INSTANTIATE_TEST_SUITE_P(
+    Ratings, Popups,
+    ::testing::Values(PopupCase{"Total999", 999, 0, "", NoRecord, 0, "999p", "", "", ""},
+                      PopupCase{"Total1000", 1000, 0, "", NoRecord, 0, "1000p", "good!", "", ""},
+                      PopupCase{"Total10000", 10000, 0, "", NoRecord, 0, "10000p", "great!", "", ""},
+                      PopupCase{"Total20000", 20000, 0, "", NoRecord, 0, "20000p", "wonderful!", "", ""},
+                      PopupCase{"Total50000", 50000, 0, "", NoRecord, 0, "50000p", "wonderful!", "", ""},
+                      PopupCase{"Total50001", 50001, 0, "", NoRecord, 0, "50001p", "excellent!", "", ""},
+                      PopupCase{"TotalEqualToRecord", 5000, 0, "", 5000, 0, "5000p", "good!", "", ""},
+                      PopupCase{"OneCombo", 0, 1, "", 0, 0, "", "", "", ""},
+                      PopupCase{"TwoComboRecord", 0, 2, "", 0, 1, "", "", "2combo", "new record!"},
+                      PopupCase{"ComboRecordSaturates", 0, 300, "", 0, 200, "", "", "300combo", "new record!"},
+                      PopupCase{"ThreeCombo", 0, 3, "", 0, 20, "", "", "3combo", "good!"},
+                      PopupCase{"SixCombo", 0, 6, "", 0, 20, "", "", "6combo", "great!"},
+                      PopupCase{"NineCombo", 0, 9, "", 0, 20, "", "", "9combo", "wonderful!"},
+                      PopupCase{"TenCombo", 0, 10, "", 0, 20, "", "", "10combo", "excellent!"},
+                      PopupCase{"PigRowCountsOneLess", 0, 3, "ぶ　た", 0, 9, "", "", "2combo", ""},
+                      PopupCase{"OtherHandCountsAll", 0, 3, "ぶた", 0, 9, "", "", "3combo", "good!"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-struct LabelCase { std::int32_t multiplier, combo; std::int16_t jokers, pigs; const char* marker; const char* label2; Rgb color2; const char* label3; const char* label4; };
+struct LabelCase {
+    std::int32_t multiplier, combo;
+    std::int16_t jokers, pigs;
+    const char* marker;
+    const char* label2;
+    Rgb color2;
+    const char* label3;
+    const char* label4;
+};
 
 TEST_F(PopupTest, ComboCheckWritesMultiplierAndHalvedRates) {
     const LabelCase table[] = {

@@ -13,7 +13,13 @@ std::string cards(const Picture& card, const Label& rank) { return cardTokenOf(c
 
 // "multiplier joker-weight pig-weight marker | the NEXT pair | score | the resolved row" after the blink.
 TEST(Timer3, EachHandChangesTheRates) {
-    struct Case { const char *name, *row; std::int32_t multiplier; std::int16_t jokerWeight, pigWeight; bool marker; const char* after; };
+    struct Case {
+        const char *name, *row;
+        std::int32_t multiplier;
+        std::int16_t jokerWeight, pigWeight;
+        bool marker;
+        const char* after;
+    };
     const Case cases[] = {
         {"one pair", "2S 2H 5D 9C KS", 5, 3, 4, false, "5 3 4 - | 7C QH | 50 | 2S . 5D 9C KS"},
         {"two pair", "2S 2H 5D 5C KS", 1, 2, 4, true, "1 2 4 ! | 7C QH | 50 | . . 5D 5C KS"},
@@ -58,21 +64,35 @@ TEST(Timer3, EachHandChangesTheRates) {
 
 // rows: the lowest rows, the resolved row just above the dead rows; after: the lowest three
 // rows afterwards, separated by " | ".
-struct PigEffectCase { const char *name, *rows; std::int32_t level, multiplier; const char *score, *after; };
+struct PigEffectCase {
+    const char *name, *rows;
+    std::int32_t level, multiplier;
+    const char *score, *after;
+};
 
 const PigEffectCase PigEffects[] = {
-    {"one pair over counters 3", "2S 2H 5D 9C KS  P3 P3 P3 P3 P3", 1, 1, "10", ". . . . . | 2S . 5D 9C KS | P2 P2 P2 P2 P2"},
-    {"three of a kind over counters 3, at the new multiplier", "2S 2H 2D 9C KS  P3 P3 P3 P3 P3", 1, 1, "300", ". . . . . | . . . . . | . . . 9C KS"},
-    {"full house pays pigs at the new multiplier", "AS AH AD KC KS  P9 P9 P9 P9 P9", 1, 3, "16500", ". . . . . | . . . . . | . . . . ."},
+    {"one pair over counters 3", "2S 2H 5D 9C KS  P3 P3 P3 P3 P3", 1, 1, "10",
+     ". . . . . | 2S . 5D 9C KS | P2 P2 P2 P2 P2"},
+    {"three of a kind over counters 3, at the new multiplier", "2S 2H 2D 9C KS  P3 P3 P3 P3 P3", 1, 1, "300",
+     ". . . . . | . . . . . | . . . 9C KS"},
+    {"full house pays pigs at the new multiplier", "AS AH AD KC KS  P9 P9 P9 P9 P9", 1, 3, "16500",
+     ". . . . . | . . . . . | . . . . ."},
     {"four of a kind", "AS AH AD AC KS  P9 P9 P9 P9 P9", 2, 1, "8400", ". . . . . | . . . . . | . . . . ."},
     {"five of a kind", "AS AH AD AC JK  P9 P9 P9 P9 P9", 1, 1, "25100", ". . . . . | . . . . . | . . . . ."},
-    {"only the row directly below", "2S 2H 5D 9C KS  P3 P3 P3 P3 P3  P3 P3 P3 P3 P3", 1, 1, "10", "2S . 5D 9C KS | P2 P2 P2 P2 P2 | P3 P3 P3 P3 P3"},
-    {"flush at level 3", "2H 5H 9H JH KH  P60 P60 P60 P60 P60", 3, 1, "2000", ". . . . . | . . . . . | P58 P58 P58 P58 P58"},
-    {"flush at level 10", "2H 5H 9H JH KH  P60 P60 P60 P60 P60", 10, 1, "2000", ". . . . . | . . . . . | P55 P55 P55 P55 P55"},
-    {"flush at level 99", "2H 5H 9H JH KH  P60 P60 P60 P60 P60", 99, 1, "2000", ". . . . . | . . . . . | P10 P10 P10 P10 P10"},
-    {"flush over every dead row", "2H 5H 9H JH KH  P1 P1 P1 P1 P1  P5 P5 P5 P5 P5", 1, 1, "2100", ". . . . . | . . . . . | P4 P4 P4 P4 P4"},
-    {"straight flush clears every dead row", "9H 10H JH QH KH  P7 P7 P7 P7 P7  P9 P9 P9 P9 P9", 1, 1, "15200", ". . . . . | . . . . . | . . . . ."},
-    {"royal straight flush at the new multiplier", "10H JH QH KH AH  P50 P50 P50 P50 P50", 1, 1, "50300", ". . . . . | . . . . . | . . . . ."},
+    {"only the row directly below", "2S 2H 5D 9C KS  P3 P3 P3 P3 P3  P3 P3 P3 P3 P3", 1, 1, "10",
+     "2S . 5D 9C KS | P2 P2 P2 P2 P2 | P3 P3 P3 P3 P3"},
+    {"flush at level 3", "2H 5H 9H JH KH  P60 P60 P60 P60 P60", 3, 1, "2000",
+     ". . . . . | . . . . . | P58 P58 P58 P58 P58"},
+    {"flush at level 10", "2H 5H 9H JH KH  P60 P60 P60 P60 P60", 10, 1, "2000",
+     ". . . . . | . . . . . | P55 P55 P55 P55 P55"},
+    {"flush at level 99", "2H 5H 9H JH KH  P60 P60 P60 P60 P60", 99, 1, "2000",
+     ". . . . . | . . . . . | P10 P10 P10 P10 P10"},
+    {"flush over every dead row", "2H 5H 9H JH KH  P1 P1 P1 P1 P1  P5 P5 P5 P5 P5", 1, 1, "2100",
+     ". . . . . | . . . . . | P4 P4 P4 P4 P4"},
+    {"straight flush clears every dead row", "9H 10H JH QH KH  P7 P7 P7 P7 P7  P9 P9 P9 P9 P9", 1, 1, "15200",
+     ". . . . . | . . . . . | . . . . ."},
+    {"royal straight flush at the new multiplier", "10H JH QH KH AH  P50 P50 P50 P50 P50", 1, 1, "50300",
+     ". . . . . | . . . . . | . . . . ."},
 };
 
 TEST(Timer3, PigEffects) {
@@ -90,15 +110,24 @@ TEST(Timer3, PigEffects) {
                   std::string(c.score) + " " + c.after);
         EXPECT_TRUE(form.Timer2.Enabled());
         for (int i = 0; i < Board::Cells; ++i)
-            if (form.board.isCountedPig(i)) { EXPECT_EQ(form.Num(i).Tag, form.Num(i).Caption) << "cell " << i; }
+            if (form.board.isCountedPig(i)) {
+                EXPECT_EQ(form.Num(i).Tag, form.Num(i).Caption) << "cell " << i;
+            }
     }
 }
 
 // A row of five pig cards: level 99, the pig weight doubled up to 10, the joker weight 10, the
 // marker gone; "pig weight multiplier" after.
 TEST(Timer3, PigSpecial) {
-    struct Case { std::int32_t level, comboBefore; std::int16_t pigWeight; std::int32_t multiplier; const char *shown, *score, *after; };
-    const Case cases[] = {{3, 1, 2, 5, "300000", "60000", "4 2"}, {3, 1, 8, 1, "60000", "240000", "10 32"}, {1, 0, 3, 1, "10000", "20000", "6 6"}};
+    struct Case {
+        std::int32_t level, comboBefore;
+        std::int16_t pigWeight;
+        std::int32_t multiplier;
+        const char *shown, *score, *after;
+    };
+    const Case cases[] = {{3, 1, 2, 5, "300000", "60000", "4 2"},
+                          {3, 1, 8, 1, "60000", "240000", "10 32"},
+                          {1, 0, 3, 1, "10000", "20000", "6 6"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.shown);
         Game game;

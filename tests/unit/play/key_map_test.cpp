@@ -7,7 +7,12 @@ namespace {
 enum class Phase { Falling, Paused, Resolving, Entering, Idle };
 enum class Effect { None, BoardChanged, PauseToggled, NewGame, Question, Closed };
 
-struct KeyCase { const char* name; Phase phase; int key; Effect effect; };
+struct KeyCase {
+    const char* name;
+    Phase phase;
+    int key;
+    Effect effect;
+};
 
 struct KeyMaps : testing::GameTest, ::testing::WithParamInterface<KeyCase> {
     void enter(Phase phase) {
@@ -46,20 +51,21 @@ TEST_P(KeyMaps, DependOnGravityAndTheDealPhase) {
 }
 
 // Arrows while a pair falls: whole_game.scn.
-INSTANTIATE_TEST_SUITE_P(Keys, KeyMaps, ::testing::Values(
-    KeyCase{"FallingSpaceTurns", Phase::Falling, vk::Space, Effect::BoardChanged},
-    KeyCase{"FallingF2", Phase::Falling, vk::F2, Effect::NewGame},
-    KeyCase{"FallingOtherKey", Phase::Falling, 65, Effect::None},
-    KeyCase{"FallingF1Pauses", Phase::Falling, vk::F1, Effect::PauseToggled},
-    KeyCase{"PausedF1Resumes", Phase::Paused, vk::F1, Effect::PauseToggled},
-    KeyCase{"FallingEscAsksNo", Phase::Falling, vk::Escape, Effect::Question},
-    KeyCase{"FallingEscAsksYes", Phase::Falling, vk::Escape, Effect::Closed},
-    KeyCase{"PausedLeft", Phase::Paused, vk::Left, Effect::None},
-    KeyCase{"ResolvingUp", Phase::Resolving, vk::Up, Effect::None},
-    KeyCase{"EnteringLeftShifts", Phase::Entering, vk::Left, Effect::BoardChanged},
-    KeyCase{"EnteringDown", Phase::Entering, vk::Down, Effect::None},
-    KeyCase{"EnteringF2", Phase::Entering, vk::F2, Effect::None},
-    KeyCase{"IdleF2", Phase::Idle, vk::F2, Effect::NewGame}),
+INSTANTIATE_TEST_SUITE_P(
+    Keys, KeyMaps,
+    ::testing::Values(KeyCase{"FallingSpaceTurns", Phase::Falling, vk::Space, Effect::BoardChanged},
+                      KeyCase{"FallingF2", Phase::Falling, vk::F2, Effect::NewGame},
+                      KeyCase{"FallingOtherKey", Phase::Falling, 65, Effect::None},
+                      KeyCase{"FallingF1Pauses", Phase::Falling, vk::F1, Effect::PauseToggled},
+                      KeyCase{"PausedF1Resumes", Phase::Paused, vk::F1, Effect::PauseToggled},
+                      KeyCase{"FallingEscAsksNo", Phase::Falling, vk::Escape, Effect::Question},
+                      KeyCase{"FallingEscAsksYes", Phase::Falling, vk::Escape, Effect::Closed},
+                      KeyCase{"PausedLeft", Phase::Paused, vk::Left, Effect::None},
+                      KeyCase{"ResolvingUp", Phase::Resolving, vk::Up, Effect::None},
+                      KeyCase{"EnteringLeftShifts", Phase::Entering, vk::Left, Effect::BoardChanged},
+                      KeyCase{"EnteringDown", Phase::Entering, vk::Down, Effect::None},
+                      KeyCase{"EnteringF2", Phase::Entering, vk::F2, Effect::None},
+                      KeyCase{"IdleF2", Phase::Idle, vk::F2, Effect::NewGame}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

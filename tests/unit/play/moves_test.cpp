@@ -10,7 +10,12 @@ constexpr int Tick = 0;  // no key: one gravity tick
 struct Moves : testing::GameTest {};
 
 // Card 0 is the 5 of hearts, the pivot the 9 of spades; orientation 2 unless turned.
-struct PairCase { const char* name; int key, card0, pivot, orientation; std::vector<int> obstacles; int card0After, pivotAfter, orientationAfter; };
+struct PairCase {
+    const char* name;
+    int key, card0, pivot, orientation;
+    std::vector<int> obstacles;
+    int card0After, pivotAfter, orientationAfter;
+};
 
 struct PairMoves : testing::GameTest, ::testing::WithParamInterface<PairCase> {};
 
@@ -27,35 +32,41 @@ TEST_P(PairMoves, GoWhereTheWayIsFreeAndFollowThePlacementTable) {
     EXPECT_EQ(cardsOnBoard(), static_cast<int>(c.obstacles.size()) + 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pairs, PairMoves, ::testing::Values(
-    PairCase{"VerticalRightFree", vk::C, 25, 20, 2, {}, 26, 21, 2},
-    PairCase{"CardZeroRightOfPivotMovesLeft", vk::Left, 22, 21, 2, {}, 21, 20, 2},
-    PairCase{"CardZeroRightOfPivotBlocked", vk::Left, 22, 21, 2, {20}, 22, 21, 2},
-    PairCase{"CardZeroLeftOfPivotMovesLeft", vk::Left, 21, 22, 2, {}, 20, 21, 2},
-    PairCase{"CardZeroRightOfPivotBlockedRight", vk::Right, 23, 22, 2, {24}, 23, 22, 2},
-    PairCase{"CardZeroRightOfPivotMovesRight", vk::C, 23, 22, 2, {}, 24, 23, 2},
-    PairCase{"DownRunsOneGravityStep", vk::X, 25, 20, 2, {}, 30, 25, 2},
-    PairCase{"AboveFromTopRowDropsARow", vk::Up, 1, 2, 3, {}, 2, 7, 0},
-    PairCase{"AboveFromTopRowBlockedGoesRight", vk::Up, 1, 2, 3, {7}, 3, 2, 1},
-    PairCase{"RightKicksLeft", vk::Up, 17, 22, 0, {23}, 22, 21, 1},
-    PairCase{"RightAtRightWallBlockedGoesBelow", vk::Up, 19, 24, 0, {23}, 29, 24, 2},
-    PairCase{"RightAtLeftWallNoKickGoesBelow", vk::Up, 15, 20, 0, {21}, 25, 20, 2},
-    PairCase{"BelowRefusedOnBottomRow", vk::Up, 48, 47, 1, {}, 46, 47, 3},
-    PairCase{"LeftKicksRight", vk::Up, 27, 22, 2, {21}, 22, 23, 3},
-    PairCase{"LeftAtLeftWallKicks", vk::Up, 5, 0, 2, {}, 0, 1, 3},
-    PairCase{"LeftAtRightWallNoKickGoesAbove", vk::Up, 29, 24, 2, {23}, 19, 24, 0},
-    PairCase{"BoxedInCyclesBack", vk::Up, 7, 2, 2, {1, 3, 12}, 7, 2, 2},
-    PairCase{"BelowRefusedAtCell45", vk::Up, 46, 45, 1, {}, 40, 45, 0},
-    PairCase{"AboveFromRow1", vk::Up, 6, 5, 3, {}, 0, 5, 0},
-    PairCase{"LandingVerticalFromRow8", Tick, 44, 39, 2, {}, 49, 44, 2},
-    PairCase{"LandingVerticalPivotFromRow8", Tick, 39, 44, 0, {}, 44, 49, 0},
-    PairCase{"LandingVerticalInBottomRowLands", Tick, 47, 42, 2, {}, 47, 42, 2},
-    PairCase{"LandingCardZeroAboveFallsOverPartner", Tick, 12, 17, 2, {}, 17, 22, 2},
-    PairCase{"LandingCardZeroBelowOnStackLands", Tick, 22, 17, 2, {27, 32, 37, 42, 47}, 22, 17, 2},
-    PairCase{"LandingHorizontalInBottomRowLands", Tick, 46, 45, 2, {}, 46, 45, 2}),
+INSTANTIATE_TEST_SUITE_P(
+    Pairs, PairMoves,
+    ::testing::Values(PairCase{"VerticalRightFree", vk::C, 25, 20, 2, {}, 26, 21, 2},
+                      PairCase{"CardZeroRightOfPivotMovesLeft", vk::Left, 22, 21, 2, {}, 21, 20, 2},
+                      PairCase{"CardZeroRightOfPivotBlocked", vk::Left, 22, 21, 2, {20}, 22, 21, 2},
+                      PairCase{"CardZeroLeftOfPivotMovesLeft", vk::Left, 21, 22, 2, {}, 20, 21, 2},
+                      PairCase{"CardZeroRightOfPivotBlockedRight", vk::Right, 23, 22, 2, {24}, 23, 22, 2},
+                      PairCase{"CardZeroRightOfPivotMovesRight", vk::C, 23, 22, 2, {}, 24, 23, 2},
+                      PairCase{"DownRunsOneGravityStep", vk::X, 25, 20, 2, {}, 30, 25, 2},
+                      PairCase{"AboveFromTopRowDropsARow", vk::Up, 1, 2, 3, {}, 2, 7, 0},
+                      PairCase{"AboveFromTopRowBlockedGoesRight", vk::Up, 1, 2, 3, {7}, 3, 2, 1},
+                      PairCase{"RightKicksLeft", vk::Up, 17, 22, 0, {23}, 22, 21, 1},
+                      PairCase{"RightAtRightWallBlockedGoesBelow", vk::Up, 19, 24, 0, {23}, 29, 24, 2},
+                      PairCase{"RightAtLeftWallNoKickGoesBelow", vk::Up, 15, 20, 0, {21}, 25, 20, 2},
+                      PairCase{"BelowRefusedOnBottomRow", vk::Up, 48, 47, 1, {}, 46, 47, 3},
+                      PairCase{"LeftKicksRight", vk::Up, 27, 22, 2, {21}, 22, 23, 3},
+                      PairCase{"LeftAtLeftWallKicks", vk::Up, 5, 0, 2, {}, 0, 1, 3},
+                      PairCase{"LeftAtRightWallNoKickGoesAbove", vk::Up, 29, 24, 2, {23}, 19, 24, 0},
+                      PairCase{"BoxedInCyclesBack", vk::Up, 7, 2, 2, {1, 3, 12}, 7, 2, 2},
+                      PairCase{"BelowRefusedAtCell45", vk::Up, 46, 45, 1, {}, 40, 45, 0},
+                      PairCase{"AboveFromRow1", vk::Up, 6, 5, 3, {}, 0, 5, 0},
+                      PairCase{"LandingVerticalFromRow8", Tick, 44, 39, 2, {}, 49, 44, 2},
+                      PairCase{"LandingVerticalPivotFromRow8", Tick, 39, 44, 0, {}, 44, 49, 0},
+                      PairCase{"LandingVerticalInBottomRowLands", Tick, 47, 42, 2, {}, 47, 42, 2},
+                      PairCase{"LandingCardZeroAboveFallsOverPartner", Tick, 12, 17, 2, {}, 17, 22, 2},
+                      PairCase{"LandingCardZeroBelowOnStackLands", Tick, 22, 17, 2, {27, 32, 37, 42, 47}, 22, 17, 2},
+                      PairCase{"LandingHorizontalInBottomRowLands", Tick, 46, 45, 2, {}, 46, 45, 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
-struct ShiftCase { const char* name; int key, from; std::vector<int> obstacles; int to; };
+struct ShiftCase {
+    const char* name;
+    int key, from;
+    std::vector<int> obstacles;
+    int to;
+};
 
 struct TopRowShift : testing::GameTest, ::testing::WithParamInterface<ShiftCase> {};
 
@@ -72,16 +83,21 @@ TEST_P(TopRowShift, JumpsOverOneCellNeverTwo) {
     EXPECT_EQ(cardsOnBoard(), static_cast<int>(c.obstacles.size()) + 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Shifts, TopRowShift, ::testing::Values(
-    ShiftCase{"RightJumpsOne", vk::C, 2, {3}, 4},
-    ShiftCase{"RightNeverJumpsTwo", vk::Right, 2, {3, 4}, 2},
-    ShiftCase{"RightAtWall", vk::Right, 4, {}, 4},
-    ShiftCase{"LeftJumpsOne", vk::Z, 2, {1}, 0},
-    ShiftCase{"LeftNeverJumpsTwo", vk::Left, 2, {0, 1}, 2},
-    ShiftCase{"LeftFromCell1Blocked", vk::Left, 1, {0}, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Shifts, TopRowShift,
+                         ::testing::Values(ShiftCase{"RightJumpsOne", vk::C, 2, {3}, 4},
+                                           ShiftCase{"RightNeverJumpsTwo", vk::Right, 2, {3, 4}, 2},
+                                           ShiftCase{"RightAtWall", vk::Right, 4, {}, 4},
+                                           ShiftCase{"LeftJumpsOne", vk::Z, 2, {1}, 0},
+                                           ShiftCase{"LeftNeverJumpsTwo", vk::Left, 2, {0, 1}, 2},
+                                           ShiftCase{"LeftFromCell1Blocked", vk::Left, 1, {0}, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
-struct FallCase { const char* name; const char* before; const char* after; int passes; };
+struct FallCase {
+    const char* name;
+    const char* before;
+    const char* after;
+    int passes;
+};
 
 struct Settling : testing::GameTest, ::testing::WithParamInterface<FallCase> {};
 
@@ -96,13 +112,14 @@ TEST_P(Settling, DropsCardsOnePassAtATimeKeepingTheirOrder) {
 
 // Rows top to bottom; rows left out at the top are empty.
 #define E ". . . . .\n"
-INSTANTIATE_TEST_SUITE_P(Fall, Settling, ::testing::Values(
-    FallCase{"EmptyBoard", E E E E E E E E E E, E E E E E E E E E E, 1},
-    FallCase{"TopCardToBottom", "AS . . . .\n" E E E E E E E E E, E E E E E E E E E "AS . . . .\n", 10},
-    FallCase{"OnlyTheHangingHalfDrops",
-             E E E E E ". . JK P3 .\n. . . PG .\n. . . 5C .\n. . . 6C .\n. . 8D 7C .\n",
-             E E E E E ". . . P3 .\n. . . PG .\n. . . 5C .\n. . JK 6C .\n. . 8D 7C .\n", 4},
-    FallCase{"BottomRowStays", E E E E E E E E E "KD . QC . .\n", E E E E E E E E E "KD . QC . .\n", 1}),
+INSTANTIATE_TEST_SUITE_P(
+    Fall, Settling,
+    ::testing::Values(
+        FallCase{"EmptyBoard", E E E E E E E E E E, E E E E E E E E E E, 1},
+        FallCase{"TopCardToBottom", "AS . . . .\n" E E E E E E E E E, E E E E E E E E E "AS . . . .\n", 10},
+        FallCase{"OnlyTheHangingHalfDrops", E E E E E ". . JK P3 .\n. . . PG .\n. . . 5C .\n. . . 6C .\n. . 8D 7C .\n",
+                 E E E E E ". . . P3 .\n. . . PG .\n. . . 5C .\n. . JK 6C .\n. . 8D 7C .\n", 4},
+        FallCase{"BottomRowStays", E E E E E E E E E "KD . QC . .\n", E E E E E E E E E "KD . QC . .\n", 1}),
     [](const auto& info) { return std::string(info.param.name); });
 #undef E
 

@@ -24,8 +24,9 @@ TEST_F(StartStop, StartResetsTheGameAndDealsTheFirstPair) {
     EXPECT_EQ(form.state.Level, 1);
     EXPECT_EQ(form.Label5.Caption + form.Score.Caption, "LV10");
     EXPECT_TRUE(!form.Gscore.Visible && form.YakuL.Visible);
-    EXPECT_EQ(cardTokenOf(form.MoveCard.Face, "") + " " + decimal(form.MoveCard.Left) + " " + decimal(form.MoveCard.Width) +
-                  " " + decimal(form.MoveNum.Left), "BK 2640 480 1080");
+    EXPECT_EQ(cardTokenOf(form.MoveCard.Face, "") + " " + decimal(form.MoveCard.Left) + " " +
+                  decimal(form.MoveCard.Width) + " " + decimal(form.MoveNum.Left),
+              "BK 2640 480 1080");
     EXPECT_EQ(cardsOnBoard(), 0);
     EXPECT_NE(form.NextCard[0].Face, CardFace::Back) << "dealt before the board was emptied";
     EXPECT_FALSE(form.Timer1.Enabled() || form.Timer3.Enabled());
@@ -35,9 +36,16 @@ TEST_F(StartStop, StartResetsTheGameAndDealsTheFirstPair) {
 // A drop on the pig rate arms the pig boost (the joker boost needs a best score, see the
 // shell tests); the next start uses both up.
 TEST_F(StartStop, StartConsumesTheBoosts) {
-    struct Row { bool pig, joker; std::int16_t pigs, jokers; std::int32_t multiplier; const char* label4; };
-    const Row table[] = {{false, false, 2, 2, 1, ""}, {true, false, 100, 2, 32, "×50"},
-                         {false, true, 2, 100, 32, ""}, {true, true, 100, 100, 32, "×50"}};
+    struct Row {
+        bool pig, joker;
+        std::int16_t pigs, jokers;
+        std::int32_t multiplier;
+        const char* label4;
+    };
+    const Row table[] = {{false, false, 2, 2, 1, ""},
+                         {true, false, 100, 2, 32, "×50"},
+                         {false, true, 2, 100, 32, ""},
+                         {true, true, 100, 100, 32, "×50"}};
     for (const Row& row : table) {
         if (row.pig) form.Label4_DragDrop();
         form.state.JokerBoost = row.joker;
@@ -51,7 +59,12 @@ TEST_F(StartStop, StartConsumesTheBoosts) {
 
 // The pause in every phase of the game; F1 reaches it as the menu does (key map tests).
 TEST_F(StartStop, StopSuspendsOnlyAFallingPairAndResumes) {
-    struct Case { const char* caption; bool timer1, timer2, timer3; const char *captionAfter, *menuAfter; bool timer1After; };
+    struct Case {
+        const char* caption;
+        bool timer1, timer2, timer3;
+        const char *captionAfter, *menuAfter;
+        bool timer1After;
+    };
     const Case table[] = {
         {"STOP", true, false, false, "↓", "再開", false},
         {"STOP", false, true, false, "STOP", "中断(&D)", false},

@@ -64,7 +64,11 @@ TEST_F(GameOver, ShowsTheMessageThenStopsTheGameAndItsSuspension) {
 
 // The file is stored with plain line feeds, so every row also shows the rewrite.
 TEST_F(GameOver, PutsTheScoreBelowEveryScoreItOnlyEquals) {
-    struct Case { const char* name; const char* score; int place; };  // place 0: none
+    struct Case {
+        const char* name;
+        const char* score;
+        int place;
+    };  // place 0: none
     const Case cases[] = {{"beats place 1", "10001", 1},
                           {"equals place 5, beats place 6", "6000", 6},
                           {"equals place 10: no prompt, file still rewritten", "1000", 0},
@@ -83,7 +87,8 @@ TEST_F(GameOver, PutsTheScoreBelowEveryScoreItOnlyEquals) {
             game.platform.answers.clear();
         } else {
             const auto i = static_cast<std::size_t>(c.place - 1);
-            EXPECT_EQ(prompts(), std::vector<std::string>{decimal(c.place) + "位" + AskName + "|Tumblehand(ハイスコア)|" + before.names[i]});
+            EXPECT_EQ(prompts(), std::vector<std::string>{decimal(c.place) + "位" + AskName +
+                                                          "|Tumblehand(ハイスコア)|" + before.names[i]});
             for (std::size_t j = 9; j > i; --j) {
                 expected.scores[j] = before.scores[j - 1];
                 expected.names[j] = before.names[j - 1];
@@ -125,7 +130,10 @@ TEST(GameOverSave, AFailedWriteIsReportedAndNothingIsLost) {
     std::filesystem::create_directories(folder.file("kept/data.dat"));
     folder.write("kept/data.dat/inside", "kept");
     const testing::ReadOnlyFolder readOnly(folder.file("locked"));
-    struct Case { std::string programFolder; std::string where; };
+    struct Case {
+        std::string programFolder;
+        std::string where;
+    };
     const Case cases[] = {{folder.file("plain-file"), folder.file("plain-file")},
                           {folder.file("locked"), folder.file("locked")},
                           {folder.file("kept"), folder.file("kept/data.dat.bak")}};

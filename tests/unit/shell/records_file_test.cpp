@@ -54,7 +54,12 @@ TEST_F(RecordsFile, RoundTrips) {
     std::string lf = Sample;
     std::erase(lf, '\r');
     const std::string zeros = "0,\"\",0,\"\"\r\n0,0,0,0,0,0,0,0,0,0\r\n" + repeat("\"\",", 9) + "\"\"\r\n";
-    struct Case { const char* name; std::optional<std::string> bytes; RecordsStatus status; std::string written; };
+    struct Case {
+        const char* name;
+        std::optional<std::string> bytes;
+        RecordsStatus status;
+        std::string written;
+    };
     const Case cases[] = {
         {"as written", Sample, RecordsStatus::Ok, Sample},
         {"plain line feeds", lf, RecordsStatus::Ok, Sample},
@@ -77,7 +82,12 @@ TEST_F(RecordsFile, RoundTrips) {
 
 TEST_F(RecordsFile, ReadsBrokenFilesAsFarAsTheyGo) {
     using R = const Records&;
-    struct Case { const char* name; std::string bytes; RecordsStatus status; std::function<void(R)> check; };
+    struct Case {
+        const char* name;
+        std::string bytes;
+        RecordsStatus status;
+        std::function<void(R)> check;
+    };
     const auto bad = RecordsStatus::Malformed;
     // A row's check joins the fields it looks at, so that one line shows them all.
     const auto score = [](const ScoreField& f) { return (f.quoted ? "q" : "b") + f.text; };
@@ -96,19 +106,27 @@ TEST_F(RecordsFile, ReadsBrokenFilesAsFarAsTheyGo) {
          [](R r) { EXPECT_EQ(decimal(r.bestCombo) + r.comboHolder, "7AB"); }},
         {"empty score fields", Line1 + ",,,,,,,,,\r\n" + Line3, RecordsStatus::Ok,
          [&](R r) { EXPECT_EQ(score(r.scores[0]), "b"); }},
-        {"numbers too large", "999,\"A\",99999999999,\"B\"\r\n99999999999" + Rest2 + Line3, bad, [&](R r) {
-             EXPECT_EQ(decimal(r.bestCombo) + " " + decimal(r.bestPoints) + " " + score(r.scores[0]), "255 2147483647 b2147483647");
+        {"numbers too large", "999,\"A\",99999999999,\"B\"\r\n99999999999" + Rest2 + Line3, bad,
+         [&](R r) {
+             EXPECT_EQ(decimal(r.bestCombo) + " " + decimal(r.bestPoints) + " " + score(r.scores[0]),
+                       "255 2147483647 b2147483647");
          }},
-        {"numbers too small", "-5,\"A\",-99999999999,\"B\"\r\n-99999999999" + Rest2 + Line3, bad, [&](R r) {
-             EXPECT_EQ(decimal(r.bestCombo) + " " + decimal(r.bestPoints) + " " + score(r.scores[0]), "0 -2147483648 b-2147483648");
+        {"numbers too small", "-5,\"A\",-99999999999,\"B\"\r\n-99999999999" + Rest2 + Line3, bad,
+         [&](R r) {
+             EXPECT_EQ(decimal(r.bestCombo) + " " + decimal(r.bestPoints) + " " + score(r.scores[0]),
+                       "0 -2147483648 b-2147483648");
          }},
-        {"limits that fit", "255,\"A\",-2147483648,\"B\"\r\n2147483647" + Rest2 + Line3, RecordsStatus::Ok, [&](R r) {
-             EXPECT_EQ(decimal(r.bestCombo) + " " + decimal(r.bestPoints) + " " + score(r.scores[0]), "255 -2147483648 b2147483647");
+        {"limits that fit", "255,\"A\",-2147483648,\"B\"\r\n2147483647" + Rest2 + Line3, RecordsStatus::Ok,
+         [&](R r) {
+             EXPECT_EQ(decimal(r.bestCombo) + " " + decimal(r.bestPoints) + " " + score(r.scores[0]),
+                       "255 -2147483648 b2147483647");
          }},
         {"a huge quoted score keeps its text", Line1 + "\"99999999999999\"" + Rest2 + Line3, RecordsStatus::Ok,
          [&](R r) { EXPECT_EQ(score(r.scores[0]) + decimal(r.scores[0].value()), "q999999999999992147483647"); }},
         {"a word where a number belongs", "x,\"A\",12p,\"B\"\r\nabc" + Rest2 + Line3, bad,
-         [&](R r) { EXPECT_EQ(decimal(r.bestCombo) + " " + decimal(r.bestPoints) + " " + score(r.scores[0]), "0 12 b0"); }},
+         [&](R r) {
+             EXPECT_EQ(decimal(r.bestCombo) + " " + decimal(r.bestPoints) + " " + score(r.scores[0]), "0 12 b0");
+         }},
         {"control characters in a name", "7,\"A\tB\x01\",900,\"CD\"\r\n" + Line2 + Line3, bad,
          [](R r) { EXPECT_EQ(r.comboHolder, "AB"); }},
         {"bytes that are not UTF-8", "7,\"A\xFF\",900,\"CD\"\r\n" + Line2 + Line3, bad,
@@ -127,7 +145,11 @@ TEST_F(RecordsFile, ReadsBrokenFilesAsFarAsTheyGo) {
 }
 
 TEST_F(RecordsFile, RefusesFilesBeyondTheSizeLimitAndLeavesThem) {
-    struct Case { const char* name; std::uintmax_t size; RecordsStatus status; };
+    struct Case {
+        const char* name;
+        std::uintmax_t size;
+        RecordsStatus status;
+    };
     const Case cases[] = {{"the limit itself is read", MaxRecordsFileBytes, RecordsStatus::Malformed},
                           {"just over the limit", MaxRecordsFileBytes + 1, RecordsStatus::TooLarge}};
     for (const Case& c : cases) {
@@ -147,7 +169,11 @@ TEST_F(RecordsFile, RefusesFilesBeyondTheSizeLimitAndLeavesThem) {
 }
 
 TEST(StorableText, KeepsNamesReadableBetweenQuotes) {
-    struct Case { const char* name; std::string typed; std::string stored; };
+    struct Case {
+        const char* name;
+        std::string typed;
+        std::string stored;
+    };
     const Case cases[] = {
         {"double quote", "a\"b\"", "a\u201Db\u201D"},
         {"line breaks", "a\r\nb\nc\rd", "abcd"},
@@ -183,7 +209,9 @@ TEST_F(RecordsFile, KeepsEachFileNotReadCleanlyAsABackupOfItsOwn) {
         EXPECT_EQ(saved.error + saved.backupPath, backups[i]) << i;
         EXPECT_EQ(folder.read("data.dat"), recordsFileText(Records{}));
     }
-    EXPECT_EQ(folder.read("data.dat.bak") + folder.read("data.dat.bak1") + folder.read("data.dat.bak2") + folder.read("data.dat.bak3"), "0124");
+    EXPECT_EQ(folder.read("data.dat.bak") + folder.read("data.dat.bak1") + folder.read("data.dat.bak2") +
+                  folder.read("data.dat.bak3"),
+              "0124");
     EXPECT_EQ(folder.listing(), "data.dat data.dat.bak data.dat.bak1 data.dat.bak2 data.dat.bak3 ");
 }
 

@@ -7,8 +7,8 @@
 #include "board/numbers.h"
 #include "shell/records_file.h"
 #include "shell/records_location.h"
-#include "tests/support/temp_folder.h"
 #include "tests/support/fake_platform.h"
+#include "tests/support/temp_folder.h"
 
 namespace tumblehand {
 namespace {
@@ -33,7 +33,10 @@ TEST(RecordsLocation, CanCreateFileInTriesAndCleansUp) {
     TempFolder locked;
     folder.write("file", "x");
     const ReadOnlyFolder readOnly(locked.path());
-    struct Case { std::string folder; bool expected; };
+    struct Case {
+        std::string folder;
+        bool expected;
+    };
     const Case cases[] = {{folder.path() + "/", true}, {folder.file("missing"), false}, {folder.file("file"), false}};
     for (const Case& c : cases) EXPECT_EQ(canCreateFileIn(c.folder), c.expected) << c.folder;
     EXPECT_EQ(folder.listing(), "file ") << "the trial file is removed";
@@ -41,7 +44,13 @@ TEST(RecordsLocation, CanCreateFileInTriesAndCleansUp) {
 }
 
 TEST(RecordsLocation, ChoosesTheProgramFolderOrThePlayersFolder) {
-    struct Case { const char* name; bool writable; bool userFolder; bool shipsAFolder; bool beside; };
+    struct Case {
+        const char* name;
+        bool writable;
+        bool userFolder;
+        bool shipsAFolder;
+        bool beside;
+    };
     const Case cases[] = {
         {"writable program folder", true, true, false, true},
         {"read-only program folder", false, true, false, false},
@@ -107,8 +116,9 @@ TEST_F(InstalledGame, ReadOnlyProgramFolderStartsFromTheShippedRecordsThenKeepsT
 
     // The next run of the game finds the player's records, not the shipped ones.
     start(program.path());
-    EXPECT_EQ(decimal(form->state.BestPoints) + " " + decimal(form->state.BestCombo) + " " + form->form3().Label1[1].Caption,
-              "4321 9 ME");
+    EXPECT_EQ(
+        decimal(form->state.BestPoints) + " " + decimal(form->state.BestCombo) + " " + form->form3().Label1[1].Caption,
+        "4321 9 ME");
 }
 
 }  // namespace

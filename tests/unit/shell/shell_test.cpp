@@ -12,7 +12,10 @@ namespace {
 using testing::sampleRecords;
 
 TEST(MyPath, IsTheProgramFolderWithOneTrailingSeparator) {
-    struct Case { const char* folder; const char* path; };
+    struct Case {
+        const char* folder;
+        const char* path;
+    };
     const Case cases[] = {{"/opt/game", "/opt/game/"}, {"/opt/game//", "/opt/game/"}, {"/", "/"}, {"", "./"}};
     for (const Case& c : cases) {
         FakePlatform platform(c.folder);
@@ -57,7 +60,8 @@ TEST_F(Shell, RecordsWindowShowsTheStartingFileThenTheFileReadOnFirstUseOnly) {
     EXPECT_EQ(window.Maxcombon.Caption + window.Maxcombop.Caption, "7comboAB");
     EXPECT_EQ(window.Maxpointsn.Caption + window.MaxpointsP.Caption, "900pCD");
     for (std::size_t i = 0; i < 10; ++i)
-        EXPECT_EQ(window.Label1[i].Caption + " " + window.Score[i].Caption, "P" + decimal(i + 1) + " " + decimal(1000 - 100 * i));
+        EXPECT_EQ(window.Label1[i].Caption + " " + window.Score[i].Caption,
+                  "P" + decimal(i + 1) + " " + decimal(1000 - 100 * i));
     folder.write("data.dat", "");
     EXPECT_EQ(&form.form3(), &window);
     EXPECT_EQ(window.Label1[0].Caption, "P1") << "only the first use reads the file";
@@ -77,9 +81,15 @@ TEST_F(Shell, MenuCommands) {
 
 // The drop reads the records window (made, not shown), not the file.
 TEST_F(Shell, JokerDropNeedsABestScoreAbove500000) {
-    struct Case { ScoreField best; bool arms; };
-    const Case cases[] = {{{"500000", true}, false}, {{"500001", false}, true}, {{"", false}, false},
-                          {{"-600000", true}, false}, {{"600000p", true}, true}};
+    struct Case {
+        ScoreField best;
+        bool arms;
+    };
+    const Case cases[] = {{{"500000", true}, false},
+                          {{"500001", false}, true},
+                          {{"", false}, false},
+                          {{"-600000", true}, false},
+                          {{"600000p", true}, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.best.text);
         writeFile(c.best);
