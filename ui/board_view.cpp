@@ -28,6 +28,8 @@ const QColor EtchLight(0xFF, 0xFF, 0xFF);
 
 // Font sizes in points, as the layout gives them.
 constexpr double RankPoints = 14.25;
+// A card's corner pips reach 150 twips in from its sides; a wider rank ("10") is squeezed between them.
+constexpr double RankPipMargin = 150;
 constexpr double CaptionPoints = 12;
 constexpr double PopupPoints = 9;
 constexpr double LevelPoints = 11.25;
@@ -58,7 +60,7 @@ BoardView::BoardView(const Form1& form, QWidget* parent) : QWidget(parent), form
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(false);
 
-    const LabelStyle rank{RankPoints, true, Qt::AlignHCenter, false};
+    const LabelStyle rank{.points = RankPoints, .horizontal = Qt::AlignHCenter, .sideMargin = RankPipMargin};
     const LabelStyle centred{CaptionPoints, true, Qt::AlignHCenter, false};
     const LabelStyle caption{CaptionPoints, true, Qt::AlignLeft, false};
     const LabelStyle popup{PopupPoints, true, Qt::AlignLeft, false};

@@ -21,6 +21,9 @@ struct LabelStyle {
     /// Twips from the label's left edge that a left-aligned caption may take; a wider
     /// one is squeezed into them. 0: as wide as the label says.
     double widest = 0;
+    /// Twips kept clear at each side of a centred caption, so that a wide one ("10") is
+    /// squeezed between a card's corner pips rather than drawn over them.
+    double sideMargin = 0;
 };
 
 /// Draws a visible label where its model puts it, in container's coordinates (twips):
