@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
-#include <cstdio>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <ostream>
 #include <sstream>
@@ -16,6 +17,7 @@
 #include "play/key_codes.h"
 #include "sim/bot_invariants.h"
 #include "sim/bot_player.h"
+#include "sim/dump_json.h"
 #include "sim/session.h"
 
 namespace tumblehand::sim {
@@ -247,20 +249,27 @@ void writeScenario(const std::string& path, const BotOptions& options, const Gam
     out << "dump\n";
 }
 
+// A figure to so many decimal places. The JSON text of a double is the shortest that
+// reads back the same, so 110539.7 prints as 110539.7.
+double roundedTo(double value, int places) {
+    const double scale = std::pow(10.0, places);
+    return std::round(value * scale) / scale;
+}
+
 std::string summaryLine(const Totals& t, double seconds, int violations) {
-    std::ostringstream json;
-    json << "{\"games\":" << t.games << ",\"pairs\":" << t.pairs << ",\"hands\":[";
-    for (std::size_t i = 0; i < t.hands.size(); ++i) json << (i ? "," : "") << t.hands[i];
-    char mean[32];
-    std::snprintf(mean, sizeof mean, "%.1f", t.games ? t.scoreSum / static_cast<double>(t.games) : 0.0);
-    char secondsText[32];
-    std::snprintf(secondsText, sizeof secondsText, "%.3f", seconds);
-    char rate[32];
-    std::snprintf(rate, sizeof rate, "%.1f", seconds > 0 ? static_cast<double>(t.games) / seconds : 0.0);
-    json << "],\"longestChain\":" << t.longestChain << ",\"bestScore\":" << t.bestScore << ",\"meanScore\":" << mean
-         << ",\"events\":" << t.events << ",\"seconds\":" << secondsText << ",\"gamesPerSecond\":" << rate
-         << ",\"violations\":" << violations << "}";
-    return json.str();
+    const double meanScore = t.games ? t.scoreSum / static_cast<double>(t.games) : 0.0;
+    const double gamesPerSecond = seconds > 0 ? static_cast<double>(t.games) / seconds : 0.0;
+    const Json summary = {{"games", t.games},
+                          {"pairs", t.pairs},
+                          {"hands", t.hands},
+                          {"longestChain", t.longestChain},
+                          {"bestScore", t.bestScore},
+                          {"meanScore", roundedTo(meanScore, 1)},
+                          {"events", t.events},
+                          {"seconds", roundedTo(seconds, 3)},
+                          {"gamesPerSecond", roundedTo(gamesPerSecond, 1)},
+                          {"violations", violations}};
+    return jsonLine(summary);
 }
 
 }  // namespace

@@ -3,9 +3,12 @@
 #include <charconv>
 #include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
+#include <optional>
 #include <ostream>
 #include <vector>
 
+#include "sim/dump_json.h"
 #include "sim/labels.h"
 #include "sim/procedures.h"
 #include "sim/scenario.h"
@@ -222,17 +225,15 @@ void run(CommandContext& c) {
 
 void dump(CommandContext& c) {
     requireWords(c, 0, 0);
-    c.out << dumpJson(c.session).write() << '\n';
+    c.out << jsonLine(dumpJson(c.session)) << '\n';
 }
 
 void expect(CommandContext& c) {
     requireWords(c, 1, 1000);
     const std::string& path = c.words[1];
     const std::string expected = restAfterWords(c.line, 2);
-    const Json root = dumpJson(c.session);
-    Json scratch;
-    const Json* value = findPath(root, path, scratch);
-    const std::string got = value ? value->plainText() : "nothing (no such path)";
+    const std::optional<Json> value = findPath(dumpJson(c.session), path);
+    const std::string got = value ? plainText(*value) : "nothing (no such path)";
     if (!value || got != expected) {
         c.err << "line " << c.lineNumber << ": " << path << ": expected " << expected << ", got " << got << '\n';
         ++c.failedExpectations;

@@ -11,12 +11,12 @@
 using namespace tumblehand::sim;
 
 int main(int argc, char** argv) {
-    std::string error;
-    const Options options = parseOptions(std::vector<std::string>(argv + 1, argv + argc), error);
-    if (!error.empty()) {
-        std::cerr << "tumblehand-sim: " << error << "\n(see tumblehand-sim --help)\n";
+    const auto parsed = parseOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (const auto* error = std::get_if<OptionsError>(&parsed)) {
+        std::cerr << "tumblehand-sim: " << error->message << "\n(see tumblehand-sim --help)\n";
         return ScenarioFailed;
     }
+    const Options& options = std::get<Options>(parsed);
     if (options.help) {
         std::cout << helpText();
         return Passed;

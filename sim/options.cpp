@@ -9,7 +9,7 @@
 
 namespace tumblehand::sim {
 
-Options parseOptions(const std::vector<std::string>& args, std::string& error) {
+std::variant<Options, OptionsError> parseOptions(const std::vector<std::string>& args) {
     Options options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -17,22 +17,19 @@ Options parseOptions(const std::vector<std::string>& args, std::string& error) {
             options.help = true;
         } else if (arg == "--folder" || arg == "--seed") {
             if (i + 1 == args.size()) {
-                error = arg + " needs a value";
-                return options;
+                return OptionsError{arg + " needs a value"};
             }
             const std::string& value = args[++i];
             if (arg == "--folder") {
                 if (value.empty()) {
-                    error = "--folder needs a folder";
-                    return options;
+                    return OptionsError{"--folder needs a folder"};
                 }
                 options.folder = value;
             } else {
                 std::uint32_t seed = 0;
                 const auto [end, failure] = std::from_chars(value.data(), value.data() + value.size(), seed);
                 if (failure != std::errc{} || end != value.data() + value.size()) {
-                    error = "--seed needs a number 0..4294967295: " + value;
-                    return options;
+                    return OptionsError{"--seed needs a number 0..4294967295: " + value};
                 }
                 options.seed = seed;
             }
@@ -41,16 +38,13 @@ Options parseOptions(const std::vector<std::string>& args, std::string& error) {
             const std::string value = i + 1 < args.size() ? args[++i] : std::string();
             const auto [end, failure] = std::from_chars(value.data(), value.data() + value.size(), games);
             if (value.empty() || failure != std::errc{} || end != value.data() + value.size() || games == 0) {
-                error = "--bot needs a number of games: " + value;
-                return options;
+                return OptionsError{"--bot needs a number of games: " + value};
             }
             options.botGames = games;
         } else if (arg.starts_with("-") && arg != "-") {
-            error = "unknown option: " + arg;
-            return options;
+            return OptionsError{"unknown option: " + arg};
         } else if (options.file) {
-            error = "more than one scenario file: " + arg;
-            return options;
+            return OptionsError{"more than one scenario file: " + arg};
         } else {
             options.file = arg;
         }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace tumblehand::sim {
@@ -16,9 +17,13 @@ struct Options {
     std::optional<std::uint64_t> botGames;  ///< --bot GAMES: play that many games with the bot
 };
 
-/// Parses the arguments after the program name. Returns an error message in error
-/// when they are not a valid command line.
-Options parseOptions(const std::vector<std::string>& args, std::string& error);
+/// Why the arguments are not a command line the runner can run.
+struct OptionsError {
+    std::string message;
+};
+
+/// Parses the arguments after the program name.
+std::variant<Options, OptionsError> parseOptions(const std::vector<std::string>& args);
 
 /// The --help text: usage, the commands and the procedures.
 std::string helpText();

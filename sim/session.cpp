@@ -1,6 +1,7 @@
 #include "sim/session.h"
 
 #include <cstdio>
+#include <nlohmann/json.hpp>
 
 #include "sim/face_names.h"
 #include "sim/labels.h"
@@ -24,7 +25,7 @@ std::string colorHex(Rgb color) {
 Json frameJson(const std::array<Picture, 2>& cards, const std::array<Label, 2>& numbers) {
     Json frame = Json::array();
     for (std::size_t k = 0; k < 2; ++k) {
-        frame.push(Json::object().add("face", faceText(cards[k].Face)).add("text", numbers[k].Caption));
+        frame.push_back({{"face", faceText(cards[k].Face)}, {"text", numbers[k].Caption}});
     }
     return frame;
 }
@@ -33,25 +34,19 @@ Json labelsJson(Form1& form) {
     Json labels = Json::object();
     for (std::string_view name : LabelNames) {
         const Label& label = *findLabel(form, name);
-        labels.add(std::string(name), Json::object()
-                                          .add("text", label.Caption)
-                                          .add("tag", label.Tag)
-                                          .add("visible", label.Visible)
-                                          .add("color", colorHex(label.ForeColor))
-                                          .add("left", label.Left));
+        labels[std::string(name)] = {{"text", label.Caption},
+                                     {"tag", label.Tag},
+                                     {"visible", label.Visible},
+                                     {"color", colorHex(label.ForeColor)},
+                                     {"left", label.Left}};
     }
-    labels.add("Chusi", Json::object().add("text", form.Chusi.Caption));
+    labels["Chusi"] = {{"text", form.Chusi.Caption}};
     return labels;
 }
 
 Json timersJson(const Form1& form) {
-    const auto timer = [](const Timer& t) {
-        return Json::object().add("enabled", t.Enabled()).add("interval", t.Interval());
-    };
-    return Json::object()
-        .add("Timer1", timer(form.Timer1))
-        .add("Timer2", timer(form.Timer2))
-        .add("Timer3", timer(form.Timer3));
+    const auto timer = [](const Timer& t) { return Json{{"enabled", t.Enabled()}, {"interval", t.Interval()}}; };
+    return {{"Timer1", timer(form.Timer1)}, {"Timer2", timer(form.Timer2)}, {"Timer3", timer(form.Timer3)}};
 }
 
 Json eventsJson(Session& session) {
@@ -69,23 +64,18 @@ Json eventsJson(Session& session) {
                 } else if (path.starts_with(folder)) {
                     path.erase(0, folder.size());
                 }
-                events.push(Json::object().add("kind", "PlayCue").add("path", path));
+                events.push_back({{"kind", "PlayCue"}, {"path", path}});
                 break;
             }
-            case PlatformEvent::Kind::MsgBox:
-                events.push(Json::object().add("kind", "MsgBox").add("text", event.text));
-                break;
-            case PlatformEvent::Kind::Question:
-                events.push(Json::object().add("kind", "Question").add("text", event.text));
-                break;
+            case PlatformEvent::Kind::MsgBox: events.push_back({{"kind", "MsgBox"}, {"text", event.text}}); break;
+            case PlatformEvent::Kind::Question: events.push_back({{"kind", "Question"}, {"text", event.text}}); break;
             case PlatformEvent::Kind::InputBox:
-                events.push(Json::object()
-                                .add("kind", "InputBox")
-                                .add("prompt", event.text)
-                                .add("title", event.title)
-                                .add("default", event.defaultText));
+                events.push_back({{"kind", "InputBox"},
+                                  {"prompt", event.text},
+                                  {"title", event.title},
+                                  {"default", event.defaultText}});
                 break;
-            case PlatformEvent::Kind::Close: events.push(Json::object().add("kind", "Close")); break;
+            case PlatformEvent::Kind::Close: events.push_back({{"kind", "Close"}}); break;
         }
     }
     return events;
@@ -93,20 +83,19 @@ Json eventsJson(Session& session) {
 
 Json form3Json(const Form1& form) {
     const Form3* form3 = form.existingForm3();
-    if (!form3) return Json();
+    if (!form3) return nullptr;
     Json names = Json::array();
     Json scores = Json::array();
     for (std::size_t i = 0; i < 10; ++i) {
-        names.push(form3->Label1[i].Caption);
-        scores.push(form3->Score[i].Caption);
+        names.push_back(form3->Label1[i].Caption);
+        scores.push_back(form3->Score[i].Caption);
     }
-    return Json::object()
-        .add("Label1", names)
-        .add("Score", scores)
-        .add("Maxcombop", form3->Maxcombop.Caption)
-        .add("Maxcombon", form3->Maxcombon.Caption)
-        .add("MaxpointsP", form3->MaxpointsP.Caption)
-        .add("Maxpointsn", form3->Maxpointsn.Caption);
+    return {{"Label1", names},
+            {"Score", scores},
+            {"Maxcombop", form3->Maxcombop.Caption},
+            {"Maxcombon", form3->Maxcombon.Caption},
+            {"MaxpointsP", form3->MaxpointsP.Caption},
+            {"Maxpointsn", form3->Maxpointsn.Caption}};
 }
 
 }  // namespace
@@ -115,28 +104,25 @@ Json dumpJson(Session& session) {
     Form1& form = session.form;
     Json cells = Json::array();
     for (int i = 0; i < Board::Cells; ++i) {
-        cells.push(Json::object()
-                       .add("face", faceText(form.Mas(i).Face))
-                       .add("text", form.Num(i).Caption)
-                       .add("tag", form.Num(i).Tag));
+        cells.push_back(
+            {{"face", faceText(form.Mas(i).Face)}, {"text", form.Num(i).Caption}, {"tag", form.Num(i).Tag}});
     }
-    return Json::object()
-        .add("cells", cells)
-        .add("next", frameJson(form.NextCard, form.NextNum))
-        .add("now", frameJson(form.NowCard, form.NowNum))
-        .add("move", Json::object()
-                         .add("face", faceText(form.MoveCard.Face))
-                         .add("text", form.MoveNum.Caption)
-                         .add("left", form.MoveCard.Left)
-                         .add("width", form.MoveCard.Width)
-                         .add("numLeft", form.MoveNum.Left)
-                         .add("numWidth", form.MoveNum.Width))
-        .add("labels", labelsJson(form))
-        .add("timers", timersJson(form))
-        .add("state", stateJson(form.state))
-        .add("events", eventsJson(session))
-        .add("form3", form3Json(form))
-        .add("time", Json(static_cast<std::int64_t>(session.time)));
+    return {{"cells", cells},
+            {"next", frameJson(form.NextCard, form.NextNum)},
+            {"now", frameJson(form.NowCard, form.NowNum)},
+            {"move",
+             {{"face", faceText(form.MoveCard.Face)},
+              {"text", form.MoveNum.Caption},
+              {"left", form.MoveCard.Left},
+              {"width", form.MoveCard.Width},
+              {"numLeft", form.MoveNum.Left},
+              {"numWidth", form.MoveNum.Width}}},
+            {"labels", labelsJson(form)},
+            {"timers", timersJson(form)},
+            {"state", stateJson(form.state)},
+            {"events", eventsJson(session)},
+            {"form3", form3Json(form)},
+            {"time", session.time}};
 }
 
 }  // namespace tumblehand::sim

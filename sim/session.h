@@ -5,7 +5,7 @@
 
 #include "board/form1.h"
 #include "play/timer_schedule.h"
-#include "sim/json.h"
+#include "sim/dump_json.h"
 #include "tests/support/fake_platform.h"
 
 namespace tumblehand::sim {

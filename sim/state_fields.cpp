@@ -3,7 +3,9 @@
 #include <charconv>
 #include <functional>
 #include <limits>
+#include <nlohmann/json.hpp>
 #include <optional>
+#include <variant>
 
 #include "sim/face_names.h"
 
@@ -18,22 +20,17 @@ struct Field {
     std::function<std::string(GameState&, const std::vector<std::string>&, int index)> write;
 };
 
+/// The value of a word, or what is wrong with it.
 template <typename T>
-std::string parseValue(const std::string& word, T& out) {
+std::variant<T, std::string> parseValue(const std::string& word) {
     if constexpr (std::is_same_v<T, bool>) {
-        if (word == "true") {
-            out = true;
-        } else if (word == "false") {
-            out = false;
-        } else {
-            return "not true or false: " + word;
-        }
-        return {};
+        if (word == "true") return true;
+        if (word == "false") return false;
+        return "not true or false: " + word;
     } else if constexpr (std::is_same_v<T, CardFace>) {
         const std::optional<CardFace> face = parseFaceName(word);
         if (!face) return "not a face name: " + word;
-        out = *face;
-        return {};
+        return *face;
     } else {
         std::int64_t value = 0;
         const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
@@ -42,8 +39,7 @@ std::string parseValue(const std::string& word, T& out) {
             return "out of range " + std::to_string(+std::numeric_limits<T>::min()) + ".." +
                    std::to_string(+std::numeric_limits<T>::max()) + ": " + word;
         }
-        out = static_cast<T>(value);
-        return {};
+        return static_cast<T>(value);
     }
 }
 
@@ -64,9 +60,9 @@ Field scalar(std::string name, T GameState::*member) {
             [member](GameState& s, const std::vector<std::string>& values, int index) -> std::string {
                 if (index >= 0) return "not an array";
                 if (values.size() != 1) return "expected 1 value, got " + std::to_string(values.size());
-                T value{};
-                if (auto error = parseValue(values[0], value); !error.empty()) return error;
-                s.*member = value;
+                auto value = parseValue<T>(values[0]);
+                if (auto* error = std::get_if<std::string>(&value)) return *error;
+                s.*member = std::get<T>(value);
                 return {};
             }};
 }
@@ -76,7 +72,7 @@ Field array(std::string name, std::array<T, N> GameState::*member) {
     return {name,
             [member](const GameState& s) {
                 Json json = Json::array();
-                for (const T& value : s.*member) json.push(toJson(value));
+                for (const T& value : s.*member) json.push_back(toJson(value));
                 return json;
             },
             [member](GameState& s, const std::vector<std::string>& values, int index) -> std::string {
@@ -89,7 +85,9 @@ Field array(std::string name, std::array<T, N> GameState::*member) {
                 std::array<T, N> parsed = s.*member;
                 for (std::size_t i = 0; i < values.size(); ++i) {
                     const std::size_t target = index >= 0 ? static_cast<std::size_t>(index) : i;
-                    if (auto error = parseValue(values[i], parsed[target]); !error.empty()) return error;
+                    auto value = parseValue<T>(values[i]);
+                    if (auto* error = std::get_if<std::string>(&value)) return *error;
+                    parsed[target] = std::get<T>(value);
                 }
                 s.*member = parsed;
                 return {};
@@ -132,7 +130,7 @@ const std::vector<Field>& fields() {
 
 Json stateJson(const GameState& state) {
     Json json = Json::object();
-    for (const Field& field : fields()) json.add(field.name, field.read(state));
+    for (const Field& field : fields()) json[field.name] = field.read(state);
     return json;
 }
 

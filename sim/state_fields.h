@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "board/game_state.h"
-#include "sim/json.h"
+#include "sim/dump_json.h"
 
 namespace tumblehand::sim {
 
