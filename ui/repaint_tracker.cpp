@@ -21,19 +21,11 @@ QRect coveringRect(const QRectF& rect, int margin) {
 }
 
 std::size_t RepaintTracker::trackPicture(const Picture& picture, QPointF container, bool ownSize) {
-    Entry entry;
-    entry.picture = &picture;
-    entry.container = container;
-    entry.ownSize = ownSize;
-    return track(&picture, std::move(entry));
+    return track(&picture, {.picture = &picture, .container = container, .ownSize = ownSize});
 }
 
 std::size_t RepaintTracker::trackLabel(const Label& label, LabelStyle style, QPointF container) {
-    Entry entry;
-    entry.label = &label;
-    entry.container = container;
-    entry.style = style;
-    return track(&label, std::move(entry));
+    return track(&label, {.label = &label, .container = container, .style = style});
 }
 
 std::size_t RepaintTracker::track(const void* control, Entry entry) {

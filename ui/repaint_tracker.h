@@ -52,16 +52,16 @@ private:
     struct Entry {
         const Picture* picture = nullptr;
         const Label* label = nullptr;
-        QPointF container;
+        QPointF container{};
         bool ownSize = false;
-        LabelStyle style;
+        LabelStyle style{};
         bool seen = false;
         // What it showed at the last look.
         CardFace face = CardFace::Empty;
-        std::string caption;
+        std::string caption{};
         Rgb color = 0;
-        Geometry geometry;
-        QRectF footprint;
+        Geometry geometry{};
+        QRectF footprint{};
     };
     struct TextSize {
         double width = 0;
