@@ -7,6 +7,7 @@
 #include "board/board.h"
 #include "board/controls.h"
 #include "board/game_state.h"
+#include "hands/hand.h"
 #include "shell/form3.h"
 #include "shell/platform.h"
 
@@ -73,10 +74,10 @@ public:
 
     // ---- hands and scoring ----
     void CClear();
-    void Flush(int Ycard);
-    void Straight(int Ycard);
-    void Pair(int caby, int Ycard);
-    void TwoPair(int Samer, int Sames, int Ycard);
+    void Flush(Hand Ycard);
+    void Straight(Hand Ycard);
+    void Pair(int caby, Hand Ycard);
+    void TwoPair(int Samer, int Sames, Hand Ycard);
     void AllChecker();
     void Erace(int Burn);
     void PigEracer(int Pcard);

@@ -26,7 +26,7 @@ struct GameState {
     std::array<std::int16_t, 50> CellMarks{};   ///< per-cell marks of the flush and royal tests
     CardFace FlushFace = CardFace::Empty;       ///< face of the last non-wild card the flush test saw
     std::uint8_t BlinkTick = 0;                 ///< ticks of the current blink, 0..10; never reset by a new game
-    std::uint8_t ResolvedHand = 0;              ///< hand index of the row being resolved, 10 = no hand
+    std::uint8_t ResolvedHand = 0;              ///< the Hand of the row being resolved, 10 = none
     std::uint8_t ResolvedRowFirst = 0;          ///< first cell of that row; 50 = no row
     std::uint8_t ResolvedRowLast = 0;           ///< ResolvedRowFirst + 4
     std::int32_t ComboCount = 0;                ///< rows resolved in the current chain

@@ -51,8 +51,6 @@ bool rowIsFull(const Form1& form, RowSpan row) {
     return true;
 }
 
-std::int16_t& flag(GameState& state, int handIndex) { return state.HandFlags[static_cast<std::size_t>(handIndex)]; }
-
 std::int16_t& mark(GameState& state, int cell) { return state.CellMarks[static_cast<std::size_t>(cell)]; }
 
 // Each of 10, J, Q, K, A must be covered by a card of its own, a missing one by a
@@ -76,7 +74,7 @@ void royalTest(Form1& form, RowSpan row) {
             }
         }
         if (!found) {
-            flag(state, 9) = False16;
+            clearHandFlag(state, Hand::RoyalStraightFlush);
             return;
         }
         if (state.MatchTally == 14) return;
@@ -93,7 +91,7 @@ void fiveOfAKindTest(Form1& form, RowSpan row) {
             const std::int32_t vj = cellValue(form, j);
             // Different values always come from different texts: the cheap test goes first.
             if (vj != 0 && vi != 0 && (vi != vj || cellValueText(form, i) != cellValueText(form, j))) {
-                flag(form.state, 8) = False16;
+                clearHandFlag(form.state, Hand::FiveOfAKind);
                 break;
             }
         }
@@ -105,33 +103,34 @@ void fiveOfAKindTest(Form1& form, RowSpan row) {
 void fullHouseTest(Form1& form, RowSpan row) {
     GameState& state = form.state;
     form.CClear();
-    if (flag(state, 6) != False16) {
-        flag(state, 5) = False16;
+    if (state.HandFlags[handIndex(Hand::FourOfAKind)] != False16) {
+        clearHandFlag(state, Hand::FullHouse);
         return;
     }
     for (int i = row.first; i <= row.last && state.MatchTally < 2; ++i) {
         if (cellValue(form, i) == 0) ++state.MatchTally;
     }
     switch (state.MatchTally) {
-        case 0: form.TwoPair(5, 2, 5); break;
-        case 1: form.TwoPair(5, 3, 5); break;
-        default: flag(state, 5) = False16; break;
+        case 0: form.TwoPair(5, 2, Hand::FullHouse); break;
+        case 1: form.TwoPair(5, 3, Hand::FullHouse); break;
+        default: clearHandFlag(state, Hand::FullHouse); break;
     }
 }
 
-std::uint8_t bestHand(const GameState& state) {
-    for (int k = HandCount - 1; k >= 0; --k) {
-        if (state.HandFlags[static_cast<std::size_t>(k)] != False16) return static_cast<std::uint8_t>(k);
+// The best hand whose flag still stands.
+Hand bestHand(const GameState& state) {
+    for (std::size_t k = HandCount; k > 0; --k) {
+        if (state.HandFlags[k - 1] != False16) return handAt(k - 1);
     }
-    return NoHand;
+    return Hand::None;
 }
 
 void showResult(Form1& form, RowSpan row) {
     GameState& state = form.state;
     form.YakuL.ForeColor = colors::Blue;
     form.Gscore.Visible = true;
-    if (state.ResolvedHand < HandCount) {
-        const HandInfo& hand = HandTable[state.ResolvedHand];
+    if (const Hand resolved = resolvedHand(state); resolved != Hand::None) {
+        const HandInfo& hand = handInfo(resolved);
         form.PlayCue(std::string(hand.cue));
         form.YakuL.Caption = std::string(hand.caption);
         form.Gscore.Caption = decimal(product32({state.ComboCount, hand.points, state.ScoreMultiplier}));
@@ -172,18 +171,18 @@ void Form1::AllChecker() {
     ComboCheck();
     state.HandFlags.fill(True16);
     royalTest(*this, row);
-    Flush(9);
+    Flush(Hand::RoyalStraightFlush);
     fiveOfAKindTest(*this, row);
-    Straight(7);
-    Flush(7);
-    Pair(4, 6);
+    Straight(Hand::StraightFlush);
+    Flush(Hand::StraightFlush);
+    Pair(4, Hand::FourOfAKind);
     fullHouseTest(*this, row);
-    Flush(4);
-    Straight(3);
-    Pair(3, 2);
-    TwoPair(4, 2, 1);
-    Pair(2, 0);
-    state.ResolvedHand = bestHand(state);
+    Flush(Hand::Flush);
+    Straight(Hand::Straight);
+    Pair(3, Hand::ThreeOfAKind);
+    TwoPair(4, 2, Hand::TwoPair);
+    Pair(2, Hand::OnePair);
+    state.ResolvedHand = static_cast<std::uint8_t>(bestHand(state));
 
     showResult(*this, row);
     Timer3.setEnabled(true);

@@ -1,9 +1,12 @@
 #include "board/form1.h"
 #include "board/numbers.h"
+#include "hands/hand_table.h"
 #include "play/speed_rule.h"
 
 #include <algorithm>
 #include <limits>
+#include <optional>
+#include <string>
 
 namespace tumblehand {
 
@@ -37,50 +40,70 @@ void showRating(Label& popup, const char* rating) {
     }
 }
 
+// What the two popups do differently.
+struct PopupRule {
+    Rgb color;                            // of the raw value and of the ratings
+    std::int32_t record;                  // the best on record
+    const char* (*rating)(std::int32_t);  // for a value that beats no record
+};
+
+// A hidden popup shows its raw value, if it has one (the first card). A shown one
+// rates the number it shows (the second card): a record in red, else a rating, else
+// it hides. Returns the number when it beat the record.
+std::optional<std::int32_t> popupStep(Label& popup, const std::optional<std::string>& raw, PopupRule rule) {
+    if (!popup.Visible) {
+        if (raw) {
+            popup.ForeColor = rule.color;
+            popup.Left = -600;
+            popup.Caption = *raw;
+            popup.Visible = true;
+        }
+        return std::nullopt;
+    }
+    popup.Left = -600;
+    const std::int32_t n = leadingNumber(popup.Caption);
+    if (n > rule.record) {
+        popup.ForeColor = colors::Red;
+        popup.Caption = "new record!";
+        return n;
+    }
+    showRating(popup, rule.rating(n));
+    return std::nullopt;
+}
+
+// TotalS already holds the chain's total as decimal text.
+void totalStep(Form1& form) {
+    Label& total = form.TotalS;
+    GameState& state = form.state;
+    const std::optional<std::string> raw =
+        leadingNumber(total.Caption) > 0 ? std::optional(total.Caption + "p") : std::nullopt;
+    if (const auto record = popupStep(total, raw, {colors::Green, state.BestPoints, totalRating})) {
+        state.BestPoints = *record;
+    }
+}
+
+// A row without a hand ends the chain but is no combo link.
+void noHandStep(Form1& form) {
+    if (form.YakuL.Caption == NoHandCaption) form.state.ComboCount = sum32(form.state.ComboCount, -1);
+    form.YakuL.Caption.clear();
+}
+
+void comboStep(Form1& form) {
+    GameState& state = form.state;
+    const std::optional<std::string> raw =
+        state.ComboCount > 1 ? std::optional(decimal(state.ComboCount) + "combo") : std::nullopt;
+    if (const auto record = popupStep(form.ComboS, raw, {colors::Purple, state.BestCombo, comboRating})) {
+        // The record is a byte: a longer chain keeps the largest value it can hold.
+        state.BestCombo =
+            static_cast<std::uint8_t>(std::min<std::int32_t>(*record, std::numeric_limits<std::uint8_t>::max()));
+    }
+}
+
 // The first card shows the finished chain's raw total and combo; the second rates them.
 void popupsStep(Form1& form) {
-    GameState& state = form.state;
-    Label& total = form.TotalS;
-    if (!total.Visible && leadingNumber(total.Caption) > 0) {
-        total.ForeColor = colors::Green;
-        total.Left = -600;
-        total.Caption += "p";
-        total.Visible = true;
-    } else if (total.Visible) {
-        total.Left = -600;
-        const std::int32_t n = leadingNumber(total.Caption);
-        if (n > state.BestPoints) {
-            state.BestPoints = n;
-            total.ForeColor = colors::Red;
-            total.Caption = "new record!";
-        } else {
-            showRating(total, totalRating(n));
-        }
-    }
-
-    // A row without a hand ends the chain but is no combo link.
-    if (form.YakuL.Caption == "ぶ　た") state.ComboCount = sum32(state.ComboCount, -1);
-    form.YakuL.Caption.clear();
-
-    Label& combo = form.ComboS;
-    if (!combo.Visible && state.ComboCount > 1) {
-        combo.ForeColor = colors::Purple;
-        combo.Caption = decimal(state.ComboCount) + "combo";
-        combo.Left = -600;
-        combo.Visible = true;
-    } else if (combo.Visible) {
-        combo.Left = -600;
-        const std::int32_t n = leadingNumber(combo.Caption);
-        if (n > state.BestCombo) {
-            combo.ForeColor = colors::Red;
-            // The record is a byte: a longer chain keeps the largest value it can hold.
-            state.BestCombo =
-                static_cast<std::uint8_t>(std::min<std::int32_t>(n, std::numeric_limits<std::uint8_t>::max()));
-            combo.Caption = "new record!";
-        } else {
-            showRating(combo, comboRating(n));
-        }
-    }
+    totalStep(form);
+    noHandStep(form);
+    comboStep(form);
 }
 
 void copyNextIntoNow(Form1& form) {

@@ -3,7 +3,7 @@
 
 namespace tumblehand {
 
-void Form1::Flush(int Ycard) {
+void Form1::Flush(Hand Ycard) {
     CClear();
     const RowSpan row = resolvedRow(state);
     for (int i = row.first; i <= row.last; ++i) {

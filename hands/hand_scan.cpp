@@ -29,10 +29,10 @@ bool rowIsAllPigFaces(const Form1& form, RowSpan row) {
 
 const std::string& cellValueText(const Form1& form, int cell) { return form.board.Num(cell).Tag; }
 
-void clearHandFlag(GameState& state, int handIndex) {
-    if (handIndex >= 0 && handIndex < static_cast<int>(state.HandFlags.size())) {
-        state.HandFlags[static_cast<std::size_t>(handIndex)] = False16;
-    }
+static_assert(std::tuple_size_v<decltype(GameState::HandFlags)> == HandCount, "one flag per hand");
+
+void clearHandFlag(GameState& state, Hand hand) {
+    if (handIndex(hand) < HandCount) state.HandFlags[handIndex(hand)] = False16;
 }
 
 }  // namespace tumblehand

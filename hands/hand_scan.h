@@ -51,8 +51,8 @@ void tallyMatchingCards(Form1& form, int least, Matches matches);
 /// The cell's value as the decimal text the board scan wrote.
 const std::string& cellValueText(const Form1& form, int cell);
 
-/// Clears one hand flag; an index outside 0..9 is ignored.
-void clearHandFlag(GameState& state, int handIndex);
+/// Clears the hand's flag; None has no flag.
+void clearHandFlag(GameState& state, Hand hand);
 
 template <class Matches>
 void tallyMatchingCards(Form1& form, int least, Matches matches) {

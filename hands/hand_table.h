@@ -4,28 +4,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "hands/hand.h"
+
 namespace tumblehand {
-
-/// Hand indexes: 0 one pair, 1 two pair, 2 three of a kind, 3 straight, 4 flush,
-/// 5 full house, 6 four of a kind, 7 straight flush, 8 five of a kind, 9 royal
-/// straight flush. A higher index is a better hand.
-inline constexpr int HandCount = 10;
-/// The hand index of a full row that forms no hand.
-inline constexpr int NoHand = 10;
-
-/// Hand indexes by name.
-namespace hand {
-inline constexpr int OnePair = 0;
-inline constexpr int TwoPair = 1;
-inline constexpr int ThreeOfAKind = 2;
-inline constexpr int Straight = 3;
-inline constexpr int Flush = 4;
-inline constexpr int FullHouse = 5;
-inline constexpr int FourOfAKind = 6;
-inline constexpr int StraightFlush = 7;
-inline constexpr int FiveOfAKind = 8;
-inline constexpr int RoyalStraightFlush = 9;
-}  // namespace hand
 
 /// What a hand shows, plays, pays and consumes.
 struct HandInfo {
@@ -35,7 +16,7 @@ struct HandInfo {
     int cardsErased;           ///< cards of the row the hand consumes
 };
 
-/// Indexed by hand index 0..9.
+/// The ten hands in the order of Hand.
 inline constexpr std::array<HandInfo, HandCount> HandTable = {{
     {"１ＰＡＩＲ", "pn", 10, 1},
     {"２ＰＡＩＲ", "pe", 50, 2},
@@ -48,6 +29,9 @@ inline constexpr std::array<HandInfo, HandCount> HandTable = {{
     {"５ＣＡＲＤ", "up2", 25000, 5},
     {"ROYAL STRAIGHT FLUSH", "up2", 50000, 5},
 }};
+
+/// What the hand shows, plays, pays and consumes; hand is one of the ten, not None.
+constexpr const HandInfo& handInfo(Hand hand) { return HandTable[handIndex(hand)]; }
 
 /// A full row without a hand; the caption has an ideographic space.
 inline constexpr std::string_view NoHandCaption = "ぶ　た";

@@ -3,7 +3,7 @@
 
 namespace tumblehand {
 
-void Form1::Pair(int caby, int Ycard) {
+void Form1::Pair(int caby, Hand Ycard) {
     CClear();
     // A joker (value 0) stands for any card, but never for a pig card (15 and up).
     // Equal texts always read as equal values: the cheap test goes first.

@@ -4,8 +4,8 @@
 
 namespace tumblehand {
 
-/// The tenth tick's result for a hand (index 0..9): points, erasing, rates, pigs.
-void applyHandStep(Form1& form, int handIndex);
+/// The tenth tick's result for a hand (not None): points, erasing, rates, pigs.
+void applyHandStep(Form1& form, Hand hand);
 
 /// The tenth tick's result for a full row without a hand: rates, the pig special,
 /// and the row turned into a dead row of counted pigs.

@@ -3,7 +3,7 @@
 
 namespace tumblehand {
 
-void Form1::Straight(int Ycard) {
+void Form1::Straight(Hand Ycard) {
     CClear();
     const RowSpan row = resolvedRow(state);
     const RowValues values = rowValues(*this, row);

@@ -1,5 +1,5 @@
 #include "board/form1.h"
-#include "hands/hand_table.h"
+#include "hands/hand.h"
 #include "hands/resolution.h"
 
 namespace tumblehand {
@@ -22,8 +22,8 @@ void Form1::Timer3_Timer() {
 
     // Without a row on the board there is nothing to apply.
     if (state.ResolvedRowFirst + Board::Columns <= Board::Cells) {
-        if (state.ResolvedHand < HandCount) {
-            applyHandStep(*this, state.ResolvedHand);
+        if (const Hand hand = resolvedHand(state); hand != Hand::None) {
+            applyHandStep(*this, hand);
         } else {
             applyNoHandStep(*this);
         }

@@ -3,7 +3,7 @@
 
 namespace tumblehand {
 
-void Form1::TwoPair(int Samer, int Sames, int Ycard) {
+void Form1::TwoPair(int Samer, int Sames, Hand Ycard) {
     CClear();
     // Unlike Pair, a joker here matches a pig card too.
     tallyMatchingCards(*this, Sames, [](std::int32_t vi, std::int32_t vj, auto sameText) {

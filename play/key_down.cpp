@@ -6,12 +6,23 @@ namespace tumblehand {
 
 namespace {
 
-void playKey(Form1& form, int keyCode) {
+// Left/Z and Right/C: the step along the row they ask for; 0 for any other key.
+int sidewaysStep(int keyCode) {
     switch (keyCode) {
         case vk::Left:
-        case vk::Z: movePairSideways(form, -1); break;
+        case vk::Z: return -1;
         case vk::Right:
-        case vk::C: movePairSideways(form, +1); break;
+        case vk::C: return +1;
+        default: return 0;
+    }
+}
+
+void playKey(Form1& form, int keyCode) {
+    if (const int step = sidewaysStep(keyCode)) {
+        movePairSideways(form, step);
+        return;
+    }
+    switch (keyCode) {
         case vk::Down:
         case vk::X: form.Timer1_Timer(); break;
         case vk::Up:
@@ -29,13 +40,7 @@ void playKey(Form1& form, int keyCode) {
 }
 
 void topRowKey(Form1& form, int keyCode) {
-    switch (keyCode) {
-        case vk::Left:
-        case vk::Z: shiftEnteringCard(form, -1); break;
-        case vk::Right:
-        case vk::C: shiftEnteringCard(form, +1); break;
-        default: break;
-    }
+    if (const int step = sidewaysStep(keyCode)) shiftEnteringCard(form, step);
 }
 
 }  // namespace

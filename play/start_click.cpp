@@ -27,24 +27,17 @@ void clearHandTexts(Form1& form) {
     form.YakuL.Visible = true;
 }
 
+// Codes of pigs or of jokers in the draw, with or without a boost.
+std::int16_t startWeight(bool boosted) { return boosted ? 100 : 2; }
+
 // Normal rates and multiplier, unless a drop armed a boosted start; a boost lasts one game.
 void startRates(GameState& state) {
     state.ComboCount = 0;
-    state.ScoreMultiplier = 1;
-    if (state.PigBoost) {
-        state.PigWeight = 100;
-        state.PigBoost = false;
-        state.ScoreMultiplier = 32;
-    } else {
-        state.PigWeight = 2;
-    }
-    if (state.JokerBoost) {
-        state.JokerWeight = 100;
-        state.JokerBoost = false;
-        state.ScoreMultiplier = 32;
-    } else {
-        state.JokerWeight = 2;
-    }
+    state.PigWeight = startWeight(state.PigBoost);
+    state.JokerWeight = startWeight(state.JokerBoost);
+    state.ScoreMultiplier = state.PigBoost || state.JokerBoost ? 32 : 1;
+    state.PigBoost = false;
+    state.JokerBoost = false;
 }
 
 void startLevel(Form1& form) {

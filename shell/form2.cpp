@@ -30,6 +30,9 @@ constexpr std::array<RowText, HandCount + 1> Texts = {{
     {"ROYAL STRAIGHT FLUSH", "全ブタ消去,SCORE*3,JOKER*5", ""},
 }};
 
+// The rows: the row without a hand first, then the ten hands in order.
+constexpr Hand rowHand(std::size_t row) { return row == 0 ? Hand::None : handAt(row - 1); }
+
 constexpr Rgb PigRed = 0x800000;
 constexpr int RowHeight = 255;
 constexpr int LineHeight = 240;
@@ -47,9 +50,10 @@ Form2::Form2() {
         const RowText& text = Texts[i];
         const int top = 480 + 360 * static_cast<int>(i);
         // A row without a hand pays nothing and uses up no card.
-        const bool pigRow = i == 0;
-        const std::int32_t points = pigRow ? 0 : HandTable[i - 1].points;
-        const int cards = pigRow ? 0 : HandTable[i - 1].cardsErased;
+        const Hand hand = rowHand(i);
+        const bool pigRow = hand == Hand::None;
+        const std::int32_t points = pigRow ? 0 : handInfo(hand).points;
+        const int cards = pigRow ? 0 : handInfo(hand).cardsErased;
         Row& row = rows[i];
         row.hand = makeLabel(60, top, 2520, RowHeight, std::string(text.hand), pigRow ? PigRed : colors::Blue);
         row.points = makeLabel(2760, top, 600, RowHeight, decimal(points), colors::Black);

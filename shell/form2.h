@@ -30,7 +30,7 @@ struct Form2 {
     Label pointsHeading;
     Label cardsHeading;
     Label effectHeading;
-    /// The row without a hand first, then one row per hand index.
+    /// The row without a hand first, then one row per hand, in the order of Hand.
     std::array<Row, HandCount + 1> rows;
     /// Under the headings, and between the columns.
     std::array<Rule, 4> rules;

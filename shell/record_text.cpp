@@ -8,17 +8,23 @@ namespace {
 
 constexpr std::string_view Replacement = "\uFFFD";
 
-// Length of the UTF-8 sequence at text[i] and its code point; 0 when the bytes there
-// are not valid UTF-8 (overlong forms and surrogates included).
-std::size_t decodeUtf8(std::string_view text, std::size_t i, char32_t& codePoint) {
+// One character of UTF-8 text: its code point and how many bytes it takes; a length
+// of 0 when the bytes there are not valid UTF-8 (overlong forms and surrogates included).
+struct Utf8Char {
+    char32_t codePoint;
+    std::size_t length;
+};
+
+constexpr Utf8Char Invalid{0, 0};
+
+Utf8Char decodeUtf8(std::string_view text, std::size_t i) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
     const unsigned char lead = byte(i);
     std::size_t length = 0;
     char32_t value = 0;
     char32_t minimum = 0;
     if (lead < 0x80) {
-        codePoint = lead;
-        return 1;
+        return {lead, 1};
     } else if ((lead & 0xE0) == 0xC0) {
         length = 2, value = lead & 0x1F, minimum = 0x80;
     } else if ((lead & 0xF0) == 0xE0) {
@@ -26,16 +32,15 @@ std::size_t decodeUtf8(std::string_view text, std::size_t i, char32_t& codePoint
     } else if ((lead & 0xF8) == 0xF0) {
         length = 4, value = lead & 0x07, minimum = 0x10000;
     } else {
-        return 0;
+        return Invalid;
     }
-    if (i + length > text.size()) return 0;
+    if (i + length > text.size()) return Invalid;
     for (std::size_t k = 1; k < length; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80) return 0;
+        if ((byte(i + k) & 0xC0) != 0x80) return Invalid;
         value = (value << 6) | (byte(i + k) & 0x3F);
     }
-    if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return 0;
-    codePoint = value;
-    return length;
+    if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return Invalid;
+    return {value, length};
 }
 
 // C0 and C1 controls, DEL, and the Unicode line and paragraph separators: none of them
@@ -49,8 +54,7 @@ std::string storableText(std::string_view text) {
     result.reserve(text.size());
     std::size_t chars = 0;
     for (std::size_t i = 0; i < text.size() && chars < MaxRecordTextChars;) {
-        char32_t c = 0;
-        const std::size_t length = decodeUtf8(text, i, c);
+        const auto [c, length] = decodeUtf8(text, i);
         if (length == 0) {
             result += Replacement;
             ++chars;

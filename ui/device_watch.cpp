@@ -11,30 +11,27 @@
 
 namespace tumblehand::ui {
 
-DeviceWatch::DeviceWatch(QString folder, QObject* parent) : QObject(parent), folder_(std::move(folder)) {
-    fd_ = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    if (fd_ < 0) return;
+DeviceWatch::DeviceWatch(QString folder, QObject* parent)
+    : QObject(parent), folder_(std::move(folder)), fd_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+    if (!fd_.valid()) return;
     const QByteArray parentPath = QFileInfo(folder_).absolutePath().toLocal8Bit();
-    parentWatch_ = inotify_add_watch(fd_, parentPath.constData(), IN_CREATE | IN_MOVED_TO);
+    parentWatch_ = inotify_add_watch(fd_.get(), parentPath.constData(), IN_CREATE | IN_MOVED_TO);
     watchFolder();
     if (parentWatch_ < 0 && folderWatch_ < 0) {
-        ::close(fd_);
-        fd_ = -1;
+        fd_.close();
         return;
     }
-    notifier_ = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
-    connect(notifier_, &QSocketNotifier::activated, this, &DeviceWatch::readEvents);
+    notifier_ = std::make_unique<QSocketNotifier>(fd_.get(), QSocketNotifier::Read);
+    connect(notifier_.get(), &QSocketNotifier::activated, this, &DeviceWatch::readEvents);
 }
 
-DeviceWatch::~DeviceWatch() {
-    if (fd_ >= 0) ::close(fd_);
-}
+DeviceWatch::~DeviceWatch() = default;
 
 void DeviceWatch::watchFolder() {
     // A node appears (IN_CREATE), then the device manager gives it its owner and
     // permissions (IN_ATTRIB): only after that can it be opened.
     const QByteArray path = folder_.toLocal8Bit();
-    folderWatch_ = inotify_add_watch(fd_, path.constData(), IN_CREATE | IN_ATTRIB | IN_MOVED_TO);
+    folderWatch_ = inotify_add_watch(fd_.get(), path.constData(), IN_CREATE | IN_ATTRIB | IN_MOVED_TO);
 }
 
 void DeviceWatch::readEvents() {
@@ -42,7 +39,7 @@ void DeviceWatch::readEvents() {
     bool relevant = false;
     alignas(inotify_event) std::array<char, 4096> buffer;
     for (;;) {
-        const ssize_t length = ::read(fd_, buffer.data(), buffer.size());
+        const ssize_t length = ::read(fd_.get(), buffer.data(), buffer.size());
         if (length <= 0) break;
         for (ssize_t at = 0; at < length;) {
             inotify_event event;

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "ui/file_descriptor.h"
+
 #include <QObject>
 #include <QString>
+
+#include <memory>
 
 class QSocketNotifier;
 
@@ -28,10 +32,10 @@ private:
     void watchFolder();
 
     QString folder_;
-    int fd_ = -1;
+    FileDescriptor fd_;
     int folderWatch_ = -1;
     int parentWatch_ = -1;
-    QSocketNotifier* notifier_ = nullptr;
+    std::unique_ptr<QSocketNotifier> notifier_;
 };
 
 }  // namespace tumblehand::ui

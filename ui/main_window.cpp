@@ -177,11 +177,7 @@ void MainWindow::refreshViews() {
 void MainWindow::showHandTable() {
     if (!handTable_) {
         handTable_ = new HandTableWindow(this);
-        handTable_->setWindowIcon(windowIcon());
-        // The game keeps the keys: play goes on behind the table.
-        handTable_->setAttribute(Qt::WA_ShowWithoutActivating);
-        handTable_->resize(handTable_->sizeHint());
-        placeBeside(*handTable_);
+        setUpSecondary(*handTable_);
     }
     handTable_->show();
     handTable_->raise();
@@ -190,17 +186,18 @@ void MainWindow::showHandTable() {
 void MainWindow::showRecords() {
     if (!records_) {
         records_ = new RecordsWindow(form_.form3(), this);
-        records_->setWindowIcon(windowIcon());
-        records_->setAttribute(Qt::WA_ShowWithoutActivating);
-        records_->resize(records_->sizeHint());
-        placeBeside(*records_);
+        setUpSecondary(*records_);
     }
     records_->show();
     records_->raise();
     records_->update();
 }
 
-void MainWindow::placeBeside(QWidget& secondary) const {
+void MainWindow::setUpSecondary(QWidget& secondary) const {
+    secondary.setWindowIcon(windowIcon());
+    // The game keeps the keys: play goes on behind the secondary window.
+    secondary.setAttribute(Qt::WA_ShowWithoutActivating);
+    secondary.resize(secondary.sizeHint());
     const QRect well = view_->wellArea();
     // Not over the other secondary window either, if it is open.
     QWidget* other = &secondary == handTable_ ? static_cast<QWidget*>(records_) : handTable_;

@@ -68,8 +68,9 @@ private:
     bool runProcedure(Procedure&& procedure);
 
     void buildMenus();
-    /// Puts a secondary window beside this one, before it is first shown.
-    void placeBeside(QWidget& secondary) const;
+    /// Readies a secondary window before it is first shown: the game's icon, its own
+    /// size, beside this one, showing without taking the keys, closing on Escape.
+    void setUpSecondary(QWidget& secondary) const;
     void onTick();
     void refreshViews();
     void armTimer();

@@ -17,24 +17,21 @@ constexpr qint64 NsPerSecond = 1'000'000'000;
 
 }  // namespace
 
-PreciseAlarm::PreciseAlarm(QObject* parent) : QObject(parent) {
+PreciseAlarm::PreciseAlarm(QObject* parent)
+    : QObject(parent), fd_(timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC)) {
     fallback_.setSingleShot(true);
     fallback_.setTimerType(Qt::PreciseTimer);
     connect(&fallback_, &QTimer::timeout, this, &PreciseAlarm::timeout);
-    fd_ = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
-    if (fd_ < 0) return;
-    notifier_ = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
-    connect(notifier_, &QSocketNotifier::activated, this, &PreciseAlarm::onReadable);
+    if (!fd_.valid()) return;
+    notifier_ = std::make_unique<QSocketNotifier>(fd_.get(), QSocketNotifier::Read);
+    connect(notifier_.get(), &QSocketNotifier::activated, this, &PreciseAlarm::onReadable);
 }
 
-PreciseAlarm::~PreciseAlarm() {
-    delete notifier_;
-    if (fd_ >= 0) ::close(fd_);
-}
+PreciseAlarm::~PreciseAlarm() = default;
 
 void PreciseAlarm::start(qint64 waitNs) {
     waitNs = std::max<qint64>(waitNs, 0);
-    if (fd_ < 0) {
+    if (!fd_.valid()) {
         // Rounded up, so that it never fires before its time.
         const qint64 ms = (waitNs + 999'999) / 1'000'000;
         fallback_.start(static_cast<int>(std::min<qint64>(ms, 1'000'000'000)));
@@ -48,22 +45,22 @@ void PreciseAlarm::start(qint64 waitNs) {
     itimerspec expiry{};
     expiry.it_value.tv_sec = static_cast<time_t>(at / NsPerSecond);
     expiry.it_value.tv_nsec = static_cast<long>(at % NsPerSecond);
-    timerfd_settime(fd_, TFD_TIMER_ABSTIME, &expiry, nullptr);
+    timerfd_settime(fd_.get(), TFD_TIMER_ABSTIME, &expiry, nullptr);
 }
 
 void PreciseAlarm::stop() {
     fallback_.stop();
-    if (fd_ < 0) return;
+    if (!fd_.valid()) return;
     const itimerspec off{};
-    timerfd_settime(fd_, 0, &off, nullptr);
+    timerfd_settime(fd_.get(), 0, &off, nullptr);
     // An expiry not yet read would still wake the loop.
     std::uint64_t expiries = 0;
-    [[maybe_unused]] const auto read = ::read(fd_, &expiries, sizeof expiries);
+    [[maybe_unused]] const auto read = ::read(fd_.get(), &expiries, sizeof expiries);
 }
 
 void PreciseAlarm::onReadable() {
     std::uint64_t expiries = 0;
-    if (::read(fd_, &expiries, sizeof expiries) != static_cast<ssize_t>(sizeof expiries)) return;
+    if (::read(fd_.get(), &expiries, sizeof expiries) != static_cast<ssize_t>(sizeof expiries)) return;
     emit timeout();
 }
 

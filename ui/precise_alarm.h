@@ -1,7 +1,11 @@
 #pragma once
 
+#include "ui/file_descriptor.h"
+
 #include <QObject>
 #include <QTimer>
+
+#include <memory>
 
 class QSocketNotifier;
 
@@ -24,7 +28,7 @@ public:
     void stop();
 
     /// True when the kernel timer is in use rather than the millisecond fallback.
-    bool precise() const { return fd_ >= 0; }
+    bool precise() const { return fd_.valid(); }
 
 signals:
     void timeout();
@@ -32,8 +36,8 @@ signals:
 private:
     void onReadable();
 
-    int fd_ = -1;
-    QSocketNotifier* notifier_ = nullptr;
+    FileDescriptor fd_;
+    std::unique_ptr<QSocketNotifier> notifier_;
     QTimer fallback_;
 };
 

@@ -21,57 +21,36 @@ QRect coveringRect(const QRectF& rect, int margin) {
 }
 
 std::size_t RepaintTracker::trackPicture(const Picture& picture, QPointF container, bool ownSize) {
-    Entry entry;
-    entry.picture = &picture;
-    entry.container = container;
-    entry.ownSize = ownSize;
-    index_.insert(&picture, entries_.size());
-    entries_.push_back(std::move(entry));
-    return entries_.size() - 1;
+    return track(&picture, {.picture = &picture, .container = container, .ownSize = ownSize});
 }
 
 std::size_t RepaintTracker::trackLabel(const Label& label, LabelStyle style, QPointF container) {
-    Entry entry;
-    entry.label = &label;
-    entry.container = container;
-    entry.style = style;
-    index_.insert(&label, entries_.size());
+    return track(&label, {.label = &label, .container = container, .style = style});
+}
+
+std::size_t RepaintTracker::track(const void* control, Entry entry) {
+    index_.insert(control, entries_.size());
     entries_.push_back(std::move(entry));
     return entries_.size() - 1;
 }
 
 bool RepaintTracker::changed(const Entry& e) const {
     if (!e.seen) return true;
-    if (e.picture) {
-        const Picture& p = *e.picture;
-        return p.Face != e.face || p.Visible != e.visible || p.Left != e.left || p.Top != e.top || p.Width != e.width ||
-               p.Height != e.height;
-    }
+    if (e.picture) return e.picture->Face != e.face || geometryOf(*e.picture) != e.geometry;
     const Label& l = *e.label;
-    return l.Caption != e.caption || l.Visible != e.visible || l.ForeColor != e.color || l.Left != e.left ||
-           l.Top != e.top || l.Width != e.width || l.Height != e.height;
+    return l.Caption != e.caption || l.ForeColor != e.color || geometryOf(l) != e.geometry;
 }
 
 void RepaintTracker::remember(Entry& e) const {
     e.seen = true;
     if (e.picture) {
-        const Picture& p = *e.picture;
-        e.face = p.Face;
-        e.visible = p.Visible;
-        e.left = p.Left;
-        e.top = p.Top;
-        e.width = p.Width;
-        e.height = p.Height;
+        e.face = e.picture->Face;
+        e.geometry = geometryOf(*e.picture);
         return;
     }
-    const Label& l = *e.label;
-    e.caption = l.Caption;
-    e.visible = l.Visible;
-    e.color = l.ForeColor;
-    e.left = l.Left;
-    e.top = l.Top;
-    e.width = l.Width;
-    e.height = l.Height;
+    e.caption = e.label->Caption;
+    e.color = e.label->ForeColor;
+    e.geometry = geometryOf(*e.label);
 }
 
 QRectF RepaintTracker::footprintOf(const Entry& e, const TwipsScale& s, double ratio) {

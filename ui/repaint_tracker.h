@@ -43,26 +43,36 @@ public:
     const LabelStyle& style(const Label& label) const;
 
 private:
+    /// What pictures and labels both have.
+    struct Geometry {
+        bool visible = false;
+        int left = 0, top = 0, width = 0, height = 0;
+        bool operator==(const Geometry&) const = default;
+    };
     struct Entry {
         const Picture* picture = nullptr;
         const Label* label = nullptr;
-        QPointF container;
+        QPointF container{};
         bool ownSize = false;
-        LabelStyle style;
+        LabelStyle style{};
         bool seen = false;
         // What it showed at the last look.
         CardFace face = CardFace::Empty;
-        std::string caption;
-        bool visible = false;
+        std::string caption{};
         Rgb color = 0;
-        int left = 0, top = 0, width = 0, height = 0;
-        QRectF footprint;
+        Geometry geometry{};
+        QRectF footprint{};
     };
     struct TextSize {
         double width = 0;
         double height = 0;
     };
 
+    std::size_t track(const void* control, Entry entry);
+    template <class Control>
+    static Geometry geometryOf(const Control& control) {
+        return {control.Visible, control.Left, control.Top, control.Width, control.Height};
+    }
     bool changed(const Entry& entry) const;
     void remember(Entry& entry) const;
     QRectF footprintOf(const Entry& entry, const TwipsScale& scale, double ratio);

@@ -50,7 +50,7 @@ TEST(Evaluators, EdgeCases) {
         {"PG PG PG PG JK", Check::TwoPair535, false},
         {"PG JK 2S 5H 9D", Check::TwoPair421, false},
     };
-    constexpr int Flag = 4;
+    constexpr Hand Flag = Hand::Flush;
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.row) + " test " + std::to_string(static_cast<int>(c.test)));
         Game game;
@@ -70,9 +70,8 @@ TEST(Evaluators, EdgeCases) {
             case Check::TwoPair525: form.TwoPair(5, 2, Flag); break;
             case Check::TwoPair535: form.TwoPair(5, 3, Flag); break;
         }
-        for (int k = 0; k < 10; ++k)
-            EXPECT_EQ(form.state.HandFlags[static_cast<std::size_t>(k)], k == Flag && !c.passes ? False16 : True16)
-                << k;
+        for (std::size_t k = 0; k < HandCount; ++k)
+            EXPECT_EQ(form.state.HandFlags[k], k == handIndex(Flag) && !c.passes ? False16 : True16) << k;
     }
 }
 
@@ -82,7 +81,8 @@ TEST(Evaluators, NeverSetAFlagBackToTrue) {
     game.setBottomRows("AS AH KS KH 5S");
     game.form.AllChecker();
     game.form.state.HandFlags.fill(False16);
-    game.form.Flush(4), game.form.Straight(3), game.form.Pair(2, 0), game.form.TwoPair(4, 2, 1);
+    game.form.Flush(Hand::Flush), game.form.Straight(Hand::Straight), game.form.Pair(2, Hand::OnePair),
+        game.form.TwoPair(4, 2, Hand::TwoPair);
     for (std::int16_t flag : game.form.state.HandFlags) EXPECT_EQ(flag, False16);
 }
 
