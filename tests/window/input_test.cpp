@@ -170,6 +170,7 @@ private slots:
         QCOMPARE(*game.window.schedule().nextDue(), dueBefore + held);
         QTRY_VERIFY(game.form.state.FallingPair != pair);
 
+        QApplication::setActiveWindow(&game.window);  // in front again, as a window manager puts it
         QTest::keyClick(game.window.boardView(), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(!game.window.isVisible());
     }

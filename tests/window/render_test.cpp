@@ -203,7 +203,7 @@ private slots:
         Scene scene;
         Form3& form3 = scene.form.form3();
         // A player's name is drawn as the characters typed: tags obeyed would draw nothing.
-        form3.Label1[0].Caption = "<b></b>";
+        form3.Label1[0].Caption = "<i>";
         form3.Maxcombon.Caption = "12combo";
         ui::RecordsWindow window(form3);
         checkEachLabelAtItsPlace(window, controlsOf(form3), QSize(Form3::ScaleWidth, Form3::ScaleHeight));
