@@ -48,6 +48,7 @@ private slots:
         const QColor window(0xD8, 0xD4, 0xCB);
         QRect sliding;
         QString prompt, preselected;
+        bool plainWithoutIcon = false;
         int inkAtGameOver = -1, inkAtPrompt = -1, roomBesideTitle = 0;
         test::DialogAnswerer answerer([&](QDialog& dialog) {
             if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
@@ -61,7 +62,7 @@ private slots:
                               .adjusted(3, 3, -3, -3);
                 inkAtGameOver = test::inkIn(game.screen(), sliding, window);
                 // Plain text, no icon, and wide enough for its title beside three window buttons.
-                QVERIFY(box->textFormat() == Qt::PlainText && box->icon() == QMessageBox::NoIcon);
+                plainWithoutIcon = box->textFormat() == Qt::PlainText && box->icon() == QMessageBox::NoIcon;
                 const QFontMetrics metrics = box->fontMetrics();
                 roomBesideTitle = box->width() - metrics.horizontalAdvance(box->windowTitle()) - 4 * metrics.height();
                 box->accept();
@@ -77,7 +78,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(inkAtPrompt >= 0, 20000);
         QVERIFY2(inkAtGameOver > 100, "the sliding card is seen at GAMEOVER");  // its suit and rank at least
         QCOMPARE(inkAtPrompt, 0);
-        QVERIFY2(roomBesideTitle > 0, "the GAMEOVER box is too narrow for its title");
+        QVERIFY2(roomBesideTitle > 0 && plainWithoutIcon, "the GAMEOVER box is too narrow, or not plain text");
         // Two lines, and the name that stood there preselected.
         QCOMPARE(prompt, QStringLiteral("6位\n名前を入力してください"));
         QCOMPARE(preselected, QStringLiteral("P6"));
