@@ -23,11 +23,10 @@ static_assert(unitFloat(0xFFFFFFFFu) < 1.0f);
 
 namespace {
 
-struct Game : test::GameWindow {
-    explicit Game(QPoint at = {}) : GameWindow(at) { QVERIFY(QTest::qWaitForWindowExposed(&window)); }
-    /// What is on screen in the main window now, as the window system holds it.
-    QImage screen() const { return window.screen()->grabWindow(window.winId()).toImage(); }
-};
+using Game = test::GameWindow;
+
+/// What is on screen in a window now, as the window system holds it.
+QImage screenOf(const QWidget& window) { return window.screen()->grabWindow(window.winId()).toImage(); }
 
 }  // namespace
 
@@ -60,7 +59,7 @@ private slots:
                               .toAlignedRect()
                               .translated(view.mapTo(&game.window, QPoint(0, 0)))
                               .adjusted(3, 3, -3, -3);
-                inkAtGameOver = test::inkIn(game.screen(), sliding, window);
+                inkAtGameOver = test::inkIn(screenOf(game.window), sliding, window);
                 // Plain text, no icon, and wide enough for its title beside three window buttons.
                 plainWithoutIcon = box->textFormat() == Qt::PlainText && box->icon() == QMessageBox::NoIcon;
                 const QFontMetrics metrics = box->fontMetrics();
@@ -68,7 +67,7 @@ private slots:
                 box->accept();
             } else if (auto* input = qobject_cast<QInputDialog*>(&dialog)) {
                 // The name prompt: the card is back on the deck, and the screen says so.
-                inkAtPrompt = test::inkIn(game.screen(), sliding, window);
+                inkAtPrompt = test::inkIn(screenOf(game.window), sliding, window);
                 prompt = input->labelText();
                 preselected = input->findChild<QLineEdit*>()->selectedText();
                 input->setTextValue("Tester");

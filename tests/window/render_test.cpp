@@ -127,10 +127,6 @@ struct Scene : QObject {
         const auto rgb = [](const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); };
         return rgb(view.screen()->grabWindow(view.winId()).toImage()) == rgb(view.grab().toImage());
     }
-
-    QRect cardRect(const Picture& card) const {
-        return e.inside(card.Left, card.Top, card.Width, card.Height > 0 ? card.Height : 480);
-    }
 };
 
 }  // namespace
@@ -194,12 +190,10 @@ private slots:
         QVERIFY(edge(all, text, top, bottom, false) < e.at(3525, 0).x());
     }
 
-    void handTableDrawsItsModel() {
-        ui::HandTableWindow window;
-        checkEachLabelAtItsPlace(window, controlsOf(window.model()), QSize(Form2::ScaleWidth, Form2::ScaleHeight));
-    }
-
-    void recordsWindowDrawsItsModel() {
+    void theHandTableAndTheRecordsDrawTheirModels() {
+        ui::HandTableWindow handTable;
+        checkEachLabelAtItsPlace(handTable, controlsOf(handTable.model()),
+                                 QSize(Form2::ScaleWidth, Form2::ScaleHeight));
         Scene scene;
         Form3& form3 = scene.form.form3();
         // A player's name is drawn as the characters typed: tags obeyed would draw nothing.
@@ -225,9 +219,10 @@ private slots:
         // A deal-in, then the pair falling.
         scene.form.Start_Click();
         for (int n = 0; n < 80 && !scene.form.Timer1.Enabled(); ++n) {
-            const QRect before = scene.cardRect(scene.form.MoveCard);
+            const Picture& card = scene.form.MoveCard;
+            const QRect before = scene.e.inside(card.Left, card.Top, card.Width, card.Height);
             scene.form.Timer2_Timer();
-            const QRect after = scene.cardRect(scene.form.MoveCard);
+            const QRect after = scene.e.inside(card.Left, card.Top, card.Width, card.Height);
             scene.repaint();
             if (n == 1) {
                 // The card slides on this step: its old and new places are repainted, and

@@ -53,6 +53,7 @@ struct GameWindow {
         window.show();
         QApplication::setActiveWindow(&window);
         window.boardView()->setFocus();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
     }
     void key(int key) { QTest::keyClick(window.boardView(), Qt::Key(key)); }
     /// Runs the deal-in by hand, tick by tick, so that the test does not wait on the clock.
