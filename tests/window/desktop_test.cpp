@@ -23,8 +23,6 @@ static_assert(unitFloat(0xFFFFFFFFu) < 1.0f);
 
 namespace {
 
-using Game = test::GameWindow;
-
 /// What is on screen in a window now, as the window system holds it.
 QImage screenOf(const QWidget& window) { return window.screen()->grabWindow(window.winId()).toImage(); }
 
@@ -37,7 +35,7 @@ private slots:
     void theNamePromptsShowTheCardPutBackOnTheDeck() {
         // A game whose next pair cannot come in: the entry cells are taken. Its 500 points
         // come sixth in the records, where P6 stands.
-        Game game;
+        test::GameWindow game;
         const std::string records = game.folder.filePath("data.dat").toStdString();
         QCOMPARE(saveRecordsFile(records, testing::sampleRecords(900, 100), RecordsStatus::Ok).error, "");
         game.key(Qt::Key_F2);
@@ -89,7 +87,7 @@ private slots:
         // At the left edge both go right of the game, level with it; at the right edge
         // left of it; in the middle, with room for neither whole, smaller, one each side.
         for (const int x : {0, screen.right() - 500, 405}) {
-            Game game(QPoint(x, 0));
+            test::GameWindow game(QPoint(x, 0));
             game.key(Qt::Key_F3), game.key(Qt::Key_F4);
             QWidget* windows[] = {game.window.handTableWindow(), game.window.recordsWindow()};
             const QRect main = game.window.frameGeometry();
