@@ -10,13 +10,6 @@ namespace {
 
 constexpr std::string_view SuitLetters = "SHDC";  // in CardFace order
 
-bool parseSuit(char letter, CardFace& face) {
-    const std::size_t i = SuitLetters.find(letter);
-    if (i == std::string_view::npos) return false;
-    face = static_cast<CardFace>(i);
-    return true;
-}
-
 char suitLetter(CardFace face) {
     const auto i = static_cast<std::size_t>(face);
     return i < SuitLetters.size() ? SuitLetters[i] : 'C';
@@ -44,11 +37,10 @@ std::optional<CardToken> parseCardToken(std::string_view token) {
         return CardToken{CardFace::Pig, counter, counter};
     }
     if (token.size() < 2) return std::nullopt;
-    CardFace face;
-    if (!parseSuit(token.back(), face)) return std::nullopt;
+    const std::size_t suit = SuitLetters.find(token.back());
     const std::string rank(token.substr(0, token.size() - 1));
-    if (RankValue(rank) == 0) return std::nullopt;
-    return CardToken{face, rank, ""};
+    if (suit == std::string_view::npos || RankValue(rank) == 0) return std::nullopt;
+    return CardToken{static_cast<CardFace>(suit), rank, ""};
 }
 
 std::string cardTokenOf(CardFace face, const std::string& rank) {

@@ -5,13 +5,8 @@ namespace tumblehand {
 FakePlatform::FakePlatform(std::string folderPath, std::uint32_t seed)
     : folder(std::move(folderPath)), generator_(seed) {}
 
-float FakePlatform::nextSeeded() {
-    // 24 random bits make every float of the form k / 2^24, all below 1.
-    return unitFloat(static_cast<std::uint32_t>(generator_()));
-}
-
 float FakePlatform::random() {
-    if (randomQueue.empty()) return nextSeeded();
+    if (randomQueue.empty()) return unitFloat(static_cast<std::uint32_t>(generator_()));
     const float value = randomQueue.front();
     randomQueue.pop_front();
     return value;

@@ -14,9 +14,8 @@ namespace tumblehand {
 struct PlatformEvent {
     enum class Kind { PlayCue, MsgBox, Question, InputBox, Close };
     Kind kind;
-    std::string text;         ///< MsgBox and Question text, InputBox prompt, PlayCue path
-    std::string title;        ///< MsgBox, Question and InputBox title
-    std::string defaultText;  ///< InputBox default
+    /// The text of a message or question, a prompt or a cue's path; a dialog's title; a prompt's default.
+    std::string text, title, defaultText;
 };
 
 /// A scripted platform for tests and the simulator: random numbers come from a queue,
@@ -50,12 +49,8 @@ public:
     std::deque<std::string> answers;
     std::deque<bool> confirmations;
     std::vector<PlatformEvent> events;
-    int handTableShown = 0;
-    int recordsShown = 0;
+    int handTableShown = 0, recordsShown = 0;
     bool closed = false;
-
-    /// A float in [0, 1) from the generator's raw bits, the same on every standard library.
-    float nextSeeded();
 
 private:
     std::mt19937 generator_;

@@ -1,14 +1,23 @@
-// Keys, buttons, the deck drag and menu shortcuts reach Form1 once per press, and nothing
-// reaches it while a dialog holds the game still. (The keyboard's moves and repeats:
-// controller_test plays the same sequence from keys and from a pad.)
+// The player's keys, buttons, the deck drag, menu shortcuts and a game controller reach
+// Form1 once per press: a pad is a second keyboard, its held direction repeats, pads come
+// and go mid-game, nothing polls while none is attached, and nothing reaches the game
+// while a dialog holds it still. SDL's virtual pad stands in for a real one.
 #include "tests/window/window_platform.h"
+#include "ui/controller_input.h"
+#include "ui/controller_keys.h"
+#include "ui/device_watch.h"
 #include "ui/hand_table_window.h"
 #include "ui/records_window.h"
 #include "ui/twips_scale.h"
+#include "ui/virtual_controller.h"
 
 #include <QAction>
+#include <QMessageBox>
 #include <QtTest>
 
+#include <SDL.h>
+
+#include <optional>
 #include <tuple>
 
 using namespace tumblehand;
@@ -18,13 +27,68 @@ namespace {
 // Tops of the START, STOP and END buttons, in twips.
 constexpr int StartTop = 2520, StopTop = 2880, EndTop = 3240;
 
-struct Game : test::GameWindow<> {
+/// What a thumb does on a pad: press a button, or push a stick to one end of an axis.
+struct Move {
+    int button = -1, axis = -1, end = 0;
+};
+constexpr Move Start{SDL_CONTROLLER_BUTTON_START}, Back{SDL_CONTROLLER_BUTTON_BACK}, South{SDL_CONTROLLER_BUTTON_A},
+    East{SDL_CONTROLLER_BUTTON_B}, PadLeft{SDL_CONTROLLER_BUTTON_DPAD_LEFT}, PadRight{SDL_CONTROLLER_BUTTON_DPAD_RIGHT},
+    PadDown{SDL_CONTROLLER_BUTTON_DPAD_DOWN}, StickLeft{-1, SDL_CONTROLLER_AXIS_LEFTX, -32767},
+    StickRight{-1, SDL_CONTROLLER_AXIS_LEFTX, 32767}, StickDown{-1, SDL_CONTROLLER_AXIS_LEFTY, 32767};
+
+/// SDL's virtual controller, plugged in while it lives; the next poll reads what it holds.
+class VirtualPad {
+public:
+    VirtualPad() : joystick_(SDL_JoystickOpen(ui::attachVirtualController())) {}
+    ~VirtualPad() {
+        const SDL_JoystickID id = SDL_JoystickInstanceID(joystick_);
+        SDL_JoystickClose(joystick_);
+        for (int i = 0; i < SDL_NumJoysticks(); ++i)
+            if (SDL_JoystickGetDeviceInstanceID(i) == id) SDL_JoystickDetachVirtual(i);
+    }
+    void hold(Move move, bool down) {
+        if (move.button >= 0) SDL_JoystickSetVirtualButton(joystick_, move.button, down);
+        if (move.axis >= 0) SDL_JoystickSetVirtualAxis(joystick_, move.axis, static_cast<Sint16>(down ? move.end : 0));
+    }
+
+private:
+    SDL_Joystick* joystick_ = nullptr;
+};
+
+struct Game : test::GameWindow {
+    ui::ControllerInput& input = window.findChild<ui::ControllerKeys*>()->input();
+    std::vector<int> trace;  ///< every key code and menu command that reached the game
+
+    Game() {
+        QObject::connect(window.boardView(), &ui::BoardView::keyPressed, [this](int code) { trace.push_back(code); });
+        QObject::connect(window.menuAction("Chusi"), &QAction::triggered, [this] { trace.push_back(vk::F1); });
+        QObject::connect(window.menuAction("Kaisi"), &QAction::triggered, [this] { trace.push_back(vk::F2); });
+    }
+    void press(VirtualPad& pad, Move move) {
+        for (const bool down : {true, false}) pad.hold(move, down), input.poll();
+    }
+    int count(int code) const { return static_cast<int>(std::count(trace.begin(), trace.end(), code)); }
     QPoint at(double x, double y) { return window.boardView()->scale().point(x, y).toPoint(); }
     void button(int top) { QTest::mouseClick(window.boardView(), Qt::LeftButton, {}, at(2640 + 427, top + 127)); }
     void drag(QPoint from, QPoint to) {
         QTest::mousePress(window.boardView(), Qt::LeftButton, {}, from);
         QTest::mouseMove(window.boardView(), to);
         QTest::mouseRelease(window.boardView(), Qt::LeftButton, {}, to);
+    }
+
+    /// Asks the quit question with Esc and lets answer answer it: whether the window closed,
+    /// or nothing if no question opened or the answer never reached it.
+    std::optional<bool> quit(const std::function<void(QMessageBox&)>& answer) {
+        QApplication::setActiveWindow(&window);  // in front again, as a window manager puts it
+        bool asked = false, unanswered = false;
+        test::DialogAnswerer answerer([&](QDialog& dialog) {
+            asked = true;
+            answer(static_cast<QMessageBox&>(dialog));
+            QTimer::singleShot(5000, &dialog, [&unanswered, box = &dialog] { unanswered = box->close(); });
+        });
+        key(Qt::Key_Escape);
+        if (!asked || unanswered) return std::nullopt;
+        return !window.isVisible();
     }
 };
 
@@ -53,24 +117,24 @@ private slots:
             QCOMPARE(game.form.Timer1.Enabled(), !paused);
             QCOMPARE(game.window.menuAction("Chusi")->text(), QString::fromUtf8(caption));
         }
-        // The hand table and the records open once each without pausing the game.
+        // The hand table and the records open without pausing the game.
         game.key(Qt::Key_F3);
         game.key(Qt::Key_F4);
-        QVERIFY(game.platform.handTableRequests == 1 && game.window.handTableWindow()->isVisible());
-        QVERIFY(game.platform.recordsRequests == 1 && game.window.recordsWindow()->isVisible());
+        QVERIFY(game.window.handTableWindow()->isVisible() && game.window.recordsWindow()->isVisible());
         QVERIFY(game.form.Timer1.Enabled());
         // F2 starts afresh: the falling pair is gone and a deal-in runs.
         game.key(Qt::Key_F2);
         QVERIFY(!game.form.Timer1.Enabled() && game.form.Timer2.Enabled());
         // END closes everything.
         game.button(EndTop);
-        QVERIFY(game.platform.closeRequests == 1 && !game.window.isVisible());
-        QVERIFY(!game.window.handTableWindow()->isVisible() && !game.window.recordsWindow()->isVisible());
+        QVERIFY(!game.window.isVisible() && !game.window.handTableWindow()->isVisible());
+        QVERIFY(!game.window.recordsWindow()->isVisible());
     }
 
     void nothingReachesTheGameWhileADialogIsOpen() {
         Game game;
-        game.key(Qt::Key_F2), game.dealIn();
+        game.key(Qt::Key_F2);
+        game.dealIn();
         // A key reaches the game, and a held one repeats.
         const int column = game.form.state.FallingPair[1];
         game.key(Qt::Key_Right);
@@ -83,31 +147,139 @@ private slots:
         const qint64 modalBefore = game.platform.modalTime().totalMs();
 
         // The question stays open longer than a gravity step, while the player presses
-        // keys and clicks START behind it.
+        // keys and clicks START behind it, then answers No.
         std::array<std::uint8_t, 2> pairInside{};
         bool timer2Inside = true;
-        game.platform.holdDialogMs = game.form.Timer1.Interval() + 400;
-        game.platform.duringDialog = [&] {
+        QCOMPARE(game.quit([&](QMessageBox& box) {
             game.key(Qt::Key_Left);
             game.button(StartTop);
             QTest::qWait(game.form.Timer1.Interval() / 2 + 100);
             pairInside = game.form.state.FallingPair;
             timer2Inside = game.form.Timer2.Enabled();
-        };
-        game.platform.confirmations.push_back(false);
-        game.key(Qt::Key_Escape);
-
-        QCOMPARE(game.platform.dialogs.back(), std::string("本当に終了しますか？"));
+            QTest::qWait(game.form.Timer1.Interval() / 2 + 100);
+            QCOMPARE(box.text(), QStringLiteral("本当に終了しますか？"));
+            QTest::keyClick(&box, Qt::Key_N);
+        }),
+                 std::optional(false));
         QCOMPARE(pairInside, pair);
-        QVERIFY(!timer2Inside && game.form.Timer1.Enabled() && game.window.isVisible());
+        QVERIFY(!timer2Inside && game.form.Timer1.Enabled());
         // The game goes on where it was: its next step is later by the time the question
-        // was open, so no burst of missed steps follows.
+        // was open, so no burst of missed steps follows; and by the clock the pair falls again.
         const qint64 held = game.platform.modalTime().totalMs() - modalBefore;
         QVERIFY(held > game.form.Timer1.Interval());
         QCOMPARE(*game.window.schedule().nextDue(), dueBefore + held);
+        QTRY_VERIFY(game.form.state.FallingPair != pair);
 
+        QApplication::setActiveWindow(&game.window);  // in front again, as a window manager puts it
         QTest::keyClick(game.window.boardView(), Qt::Key_Q, Qt::ControlModifier);
-        QVERIFY(game.platform.closeRequests == 1 && !game.window.isVisible());
+        QVERIFY(!game.window.isVisible());
+    }
+
+    void theGameSeesTheSameKeysFromThePadAsFromTheKeyboard() {
+        // A new game, the first card shifted along the top row, moves, turns and steps
+        // down with both the D-pad and the stick, pause and go on, a new game with Back.
+        // dealInTo: after the step, 1 the first card sits in the top row, -1 the pair falls.
+        struct Step {
+            Move move;
+            Qt::Key key;
+            int dealInTo = 0;
+        };
+        const Step steps[] = {
+            {Start, Qt::Key_F2, 1},      {StickLeft, Qt::Key_Left, -1}, {PadRight, Qt::Key_Right},
+            {StickRight, Qt::Key_Right}, {PadLeft, Qt::Key_Left},       {South, Qt::Key_Up},
+            {East, Qt::Key_Up},          {PadDown, Qt::Key_Down},       {StickDown, Qt::Key_Down},
+            {Start, Qt::Key_F1},         {PadLeft, Qt::Key_Left},       {Start, Qt::Key_F1},
+            {Back, Qt::Key_F2},
+        };
+        const auto play = [&](bool withPad) {
+            Game game;
+            VirtualPad pad;
+            game.input.lookForControllers();
+            for (const Step& step : steps) {
+                withPad ? game.press(pad, step.move) : game.key(step.key);
+                if (step.dealInTo) game.dealIn(step.dealInTo);
+            }
+            const GameState& state = game.form.state;
+            return std::tuple{game.trace, state.FallingPair, state.PairOrientation, game.form.StopL.Caption};
+        };
+        const auto fromKeys = play(false), fromPad = play(true);
+        // One key or command per step, the same from both.
+        QCOMPARE(std::get<0>(fromPad).size(), std::size(steps));
+        QVERIFY(fromPad == fromKeys);
+    }
+
+    void aHeldDirectionRepeatsAndPadsComeAndGoMidGame() {
+        Game game;
+        QVERIFY(!game.input.polling());  // none attached: nothing polls
+        auto pad = std::make_unique<VirtualPad>();
+        game.input.lookForControllers();
+        QVERIFY(game.input.attached() == 1 && game.input.polling());
+        game.press(*pad, Start);
+        game.dealIn();
+        QVERIFY(game.form.Timer1.Enabled());
+
+        // Held: one press, then repeats after the delay, like a held key.
+        pad->hold(StickRight, true);
+        game.input.poll();
+        QCOMPARE(game.count(vk::Right), 1);
+        QTest::qWait(ui::ControllerKeys::RepeatDelayMs + 350);
+        QVERIFY(game.count(vk::Right) >= 3);
+
+        // Pulled out while held: the repeat stops, nothing polls, the keyboard plays on.
+        pad.reset();
+        QTRY_COMPARE(game.input.attached(), 0);
+        const int repeats = game.count(vk::Right);
+        QTest::qWait(200);
+        QVERIFY(game.count(vk::Right) == repeats && !game.input.polling());
+        game.key(Qt::Key_Left);
+        QCOMPARE(game.trace.back(), vk::Left);
+
+        // Plugged in again, mid-game: it plays at once.
+        pad = std::make_unique<VirtualPad>();
+        game.input.lookForControllers();
+        game.press(*pad, Start);
+        QCOMPARE(game.trace.back(), vk::F1);
+
+        // A device that is no controller: it looks for a while, then stops polling.
+        pad.reset();
+        QTRY_COMPARE(game.input.attached(), 0);
+        game.input.lookForControllers();
+        QTRY_VERIFY_WITH_TIMEOUT(!game.input.polling(), 8000);
+    }
+
+    void theQuitQuestionIsAnsweredFromThePadOrAtTheLetterPressed() {
+        // East says No, South and Y say Yes, each in a game of its own. A letter closes the
+        // question at once, so that the arrows pressed right after reach the game.
+        for (const auto& [move, letter, yes] :
+             {std::tuple{East, 0, false}, std::tuple{South, 0, true}, std::tuple{Move{}, int(Qt::Key_Y), true}}) {
+            Game game;
+            VirtualPad pad;
+            game.input.lookForControllers();
+            game.key(Qt::Key_F2);
+            game.dealIn();
+            bool closedAtOnce = true;
+            QCOMPARE(game.quit([&](QMessageBox& box) {
+                if (!letter) return pad.hold(move, true);
+                QTest::keyClick(&box, Qt::Key(letter));
+                closedAtOnce = !box.isVisible();
+            }),
+                     std::optional(yes));
+            QVERIFY(closedAtOnce && (yes || game.form.Timer1.Enabled()));
+        }
+    }
+
+    void aNewInputDeviceNodeWakesTheWatch() {
+        QTemporaryDir dev;
+        ui::DeviceWatch watch(dev.path() + "/input");
+        QSignalSpy changed(&watch, &ui::DeviceWatch::changed);
+        QVERIFY(watch.watching() && QDir(dev.path()).mkdir("input"));  // the first input device
+        QTRY_COMPARE(changed.count(), 1);
+        QVERIFY(QFile(dev.path() + "/input/event7").open(QIODevice::WriteOnly));
+        QTRY_VERIFY(changed.count() >= 2);
+        const int before = changed.count();
+        QVERIFY(QFile(dev.path() + "/unrelated").open(QIODevice::WriteOnly));
+        QTest::qWait(50);
+        QCOMPARE(changed.count(), before);
     }
 };
 

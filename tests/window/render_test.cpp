@@ -1,10 +1,19 @@
-// The board view draws the model where the layout puts it at any window size, between
-// bars, with the multiplier covering no other text, and a player's name in the records is drawn as plain text. (Each
-// label of the secondary windows at its place: model_windows_test.)
+// The windows draw their models: the board where the layout puts it at any window size,
+// between bars, with the multiplier covering no other text; the hand table and the records
+// each label of their models at its place and nothing else but their rules, a name as plain
+// text. A change repaints only the areas it touches, and what is left on screen after such
+// partial repaints is exactly what a full repaint draws.
 #include "tests/window/window_platform.h"
+#include "ui/hand_table_window.h"
 #include "ui/records_window.h"
 
+#include <QPaintEvent>
+#include <QScreen>
 #include <QtTest>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 using namespace tumblehand;
 using test::Expected;
@@ -28,6 +37,98 @@ int edge(const QImage& a, const QImage& b, int top, int bottom, bool left) {
     return found;
 }
 
+struct Drawn {
+    std::vector<const Label*> labels;
+    std::vector<Rule> rules;
+};
+
+Drawn controlsOf(const Form2& form) {
+    Drawn d{{&form.handHeading, &form.pointsHeading, &form.cardsHeading, &form.effectHeading},
+            {form.rules.begin(), form.rules.end()}};
+    for (const Form2::Row& r : form.rows)
+        d.labels.insert(d.labels.end(), {&r.hand, &r.points, &r.cards, &r.effect, &r.effectSecondLine});
+    return d;
+}
+
+Drawn controlsOf(const Form3& form) {
+    Drawn d{{&form.Label2, &form.Label3, &form.Label6, &form.Maxcombop, &form.Maxcombon, &form.MaxpointsP,
+             &form.Maxpointsn},
+            {form.Rules.begin(), form.Rules.end()}};
+    for (std::size_t i = 0; i < 10; ++i)
+        d.labels.insert(d.labels.end(), {&form.Label4[i], &form.Label1[i], &form.Score[i]});
+    return d;
+}
+
+// Text is centred on its label's middle and may reach a little past the label (a line
+// of text is taller than the smaller labels); rules are two pixels thick.
+constexpr double Reach = 90;
+
+void checkEachLabelAtItsPlace(QWidget& window, const Drawn& model, QSize area) {
+    for (const QSize size : {window.sizeHint(), QSize(900, 500)}) {
+        window.resize(size);
+        const QImage image = window.grab().toImage();
+        const Expected e(size, area.width(), area.height());
+        const QColor background = image.pixelColor(e.at(area.width() - 20, area.height() - 20));
+        std::vector<QRect> allowed;
+        for (const Label* l : model.labels) {
+            if (l->Caption.empty()) continue;
+            const QRect inside = e.inside(l->Left, l->Top, l->Width, l->Height);
+            QVERIFY2(inkIn(image, inside, background) > 0, l->Caption.c_str());
+            allowed.emplace_back(e.at(l->Left - Reach / 3, l->Top - Reach),
+                                 e.at(l->Left + l->Width + Reach / 3, l->Top + l->Height + Reach));
+        }
+        for (const Rule& r : model.rules) allowed.emplace_back(e.at(r.X1 - 15, r.Y1 - 15), e.at(r.X2 + 45, r.Y2 + 45));
+        const QRect client = e.inside(0, 0, area.width(), area.height());
+        int stray = 0;
+        for (int y = client.top(); y <= client.bottom(); ++y)
+            for (int x = client.left(); x <= client.right(); ++x)
+                if (std::none_of(allowed.begin(), allowed.end(),
+                                 [p = QPoint(x, y)](const QRect& r) { return r.contains(p); }))
+                    stray += inkIn(image, QRect(x, y, 1, 1), background);
+        QCOMPARE(stray, 0);
+    }
+}
+
+bool covers(const QRegion& region, const QRect& rect) { return QRegion(rect).subtracted(region).isEmpty(); }
+
+/// A freshly loaded form and its board view, shown at the opening size, with the area of
+/// every paint it receives.
+struct Scene : QObject {
+    FakePlatform platform;
+    Form1 form{platform};
+    ui::BoardView view{form};
+    const QSize size{470, 758};
+    const Expected e{size};
+    QRegion painted;
+
+    Scene() {
+        form.Form_Load();
+        view.installEventFilter(this);
+        view.resize(size);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        repaint();
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+
+    // Forgets the paints so far, asks for the changes to be repainted and delivers them.
+    bool repaint() {
+        painted = QRegion();
+        const bool asked = view.repaintChanges();
+        QCoreApplication::processEvents();
+        return asked;
+    }
+
+    // The screen after partial repaints shows what a full repaint draws.
+    bool screenIsWhole() {
+        const auto rgb = [](const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); };
+        return rgb(view.screen()->grabWindow(view.winId()).toImage()) == rgb(view.grab().toImage());
+    }
+};
+
 }  // namespace
 
 class RenderTest : public QObject {
@@ -43,7 +144,7 @@ private slots:
 
     void layoutScalesWithTheWindow() {
         QFETCH(QSize, size);
-        test::ViewScene scene;
+        Scene scene;
         // Cell 47 (bottom row, middle column) lies at 150 + 2 × 480, 510 + 9 × 480.
         scene.form.Mas(47).Face = CardFace::Heart;
         scene.form.Num(47).Caption = "Q";
@@ -89,20 +190,58 @@ private slots:
         QVERIFY(edge(all, text, top, bottom, false) < e.at(3525, 0).x());
     }
 
-    void aRecordNameIsDrawnAsPlainText() {
-        test::ViewScene scene;
-        ui::RecordsWindow window(scene.form.form3());
-        const QSize size(584, 778);
-        const Expected e(size, 4380, 5835);
-        const QRect name(e.at(240, 480), e.at(2200, 780));
-        const QColor background = render(window, size).pixelColor(5, e.at(0, 3000).y());
-        // Tags in a name are shown as characters, not obeyed: "<b>x</b>" inks far more than "x".
-        std::string& caption = scene.form.form3().Label1[0].Caption;
-        caption = "x";
-        const int plain = inkIn(render(window, size), name, background);
-        caption = "<b>x</b>";
-        QVERIFY(plain > 0);
-        QVERIFY2(inkIn(render(window, size), name, background) > 4 * plain, "the tags are obeyed");
+    void theHandTableAndTheRecordsDrawTheirModels() {
+        ui::HandTableWindow handTable;
+        checkEachLabelAtItsPlace(handTable, controlsOf(handTable.model()),
+                                 QSize(Form2::ScaleWidth, Form2::ScaleHeight));
+        Scene scene;
+        Form3& form3 = scene.form.form3();
+        // A player's name is drawn as the characters typed: tags obeyed would draw nothing.
+        form3.Label1[0].Caption = "<i>";
+        form3.Maxcombon.Caption = "12combo";
+        ui::RecordsWindow window(form3);
+        checkEachLabelAtItsPlace(window, controlsOf(form3), QSize(Form3::ScaleWidth, Form3::ScaleHeight));
+    }
+
+    void aChangeRepaintsItsOwnAreaAndLeavesTheWholePicture() {
+        Scene scene;
+        // A score wider than its label runs past it: all of it is drawn, and when it
+        // shrinks again all of it is wiped.
+        Label& score = scene.form.Score;
+        for (const auto& [caption, width] : std::initializer_list<std::pair<const char*, int>>{
+                 {"1", 100}, {"88888888888888", score.Width}, {"2", 100}}) {
+            score.Caption = caption;
+            QVERIFY(scene.repaint());
+            QVERIFY(covers(scene.painted, scene.e.inside(score.Left, score.Top, width, score.Height)));
+            QVERIFY(scene.screenIsWhole());
+        }
+
+        // A deal-in, then the pair falling.
+        scene.form.Start_Click();
+        for (int n = 0; n < 80 && !scene.form.Timer1.Enabled(); ++n) {
+            const Picture& card = scene.form.MoveCard;
+            const QRect before = scene.e.inside(card.Left, card.Top, card.Width, card.Height);
+            scene.form.Timer2_Timer();
+            const QRect after = scene.e.inside(card.Left, card.Top, card.Width, card.Height);
+            scene.repaint();
+            if (n == 1) {
+                // The card slides on this step: its old and new places are repainted, and
+                // far less than the window, never the bottom row.
+                const QRegion& painted = scene.painted;
+                QVERIFY(after != before && covers(painted, before) && covers(painted, after));
+                long long area = 0;
+                for (const QRect& r : painted) area += static_cast<long long>(r.width()) * r.height();
+                QVERIFY(area * 10 < scene.size.width() * scene.size.height());
+                QVERIFY(!painted.intersects(scene.e.inside(150, 4830, 2400, 480)));
+            }
+            if (n % 6 == 1) QVERIFY(scene.screenIsWhole());
+        }
+        QVERIFY(scene.form.Timer1.Enabled());
+        for (int n = 0; n < 12; ++n) {
+            scene.form.Timer1_Timer();
+            scene.repaint();
+        }
+        QVERIFY(scene.screenIsWhole());
     }
 };
 

@@ -162,7 +162,7 @@ private slots:
         QTemporaryDir folder;
         const QString own = folder.filePath("own.wav"), broken = folder.filePath("broken.wav");
         for (const auto& [path, bytes] :
-             {std::pair{own, eightBitStereoWav()}, std::pair{broken, eightBitStereoWav().left(100)}}) {
+             {std::pair{own, eightBitStereoWav()}, std::pair{broken, eightBitStereoWav().left(4000)}}) {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         }

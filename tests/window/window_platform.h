@@ -1,7 +1,7 @@
 #pragma once
 
 #include "board/form1.h"
-#include "shell/platform.h"
+#include "tests/support/fake_platform.h"
 #include "ui/board_view.h"
 #include "ui/main_window.h"
 #include "ui/modal_time.h"
@@ -20,76 +20,29 @@
 
 #include <algorithm>
 #include <cmath>
-#include <deque>
 #include <functional>
-#include <random>
 #include <string>
-#include <vector>
 
 namespace tumblehand::test {
 
-/// The window tests' platform: answers come from queues, every dialog is recorded, and
-/// a dialog can hold a nested event loop open for a while, as a real one does, running
-/// a probe inside it. Close and show requests reach the real window.
-class WindowPlatform : public Platform {
+/// The game's own platform and Qt dialogs, so that a test can look at them and answer them
+/// as a player does; the same cards every run, records in the test's folder, no sound.
+class GamePlatform : public ui::QtPlatform {
 public:
-    explicit WindowPlatform(std::string folder);
-
-    void attach(ui::MainWindow& window) { window_ = &window; }
-    ui::ModalTime& modalTime() { return modal_; }
-
+    explicit GamePlatform(std::string folder) : folder_(std::move(folder)) {}
     void seedFromClock() override {}
-    float random() override;
-    void messageBox(std::string_view text, std::string_view title) override;
-    bool askYesNo(std::string_view text, std::string_view title) override;
-    std::string inputBox(std::string_view prompt, std::string_view title, std::string_view defaultText) override;
     std::string programFolder() override { return folder_; }
     std::string userDataFolder() override { return {}; }
     void playWav(const std::string&) override {}
-    void closeMainWindow() override;
-    void showHandTable() override;
-    void showRecords() override;
-
-    std::deque<bool> confirmations;
-    std::vector<std::string> dialogs;  ///< texts of every message, question and prompt
-    int handTableRequests = 0;
-    int recordsRequests = 0;
-    int closeRequests = 0;
-
-    /// While a dialog is open: how long its nested event loop runs, and what to do in it.
-    int holdDialogMs = 0;
-    std::function<void()> duringDialog;
 
 private:
-    /// Records a dialog and holds it open as asked.
-    void open(std::string_view text);
-
     std::string folder_;
-    std::mt19937 generator_{1};
-    ui::ModalTime modal_;
-    ui::MainWindow* window_ = nullptr;
-};
-
-/// The same, but the messages, the quit question and the name prompts are the game's own
-/// Qt dialogs, so that a test can look at them and answer them as a player does.
-class RealDialogPlatform : public WindowPlatform {
-public:
-    using WindowPlatform::WindowPlatform;
-    void attach(ui::MainWindow& window) { WindowPlatform::attach(window), real_.attach(window); }
-    ui::ModalTime& modalTime() { return real_.modalTime(); }
-    void messageBox(std::string_view text, std::string_view title) override;
-    bool askYesNo(std::string_view text, std::string_view title) override;
-    std::string inputBox(std::string_view prompt, std::string_view title, std::string_view defaultText) override;
-
-private:
-    ui::QtPlatform real_;
 };
 
 /// A shown main window on a form of its own, with the keyboard focus on the board.
-template <class P = WindowPlatform>
 struct GameWindow {
     QTemporaryDir folder;
-    P platform{folder.path().toStdString()};
+    GamePlatform platform{folder.path().toStdString()};
     Form1 form{platform};
     ui::MainWindow window{form, platform.modalTime()};
 
@@ -100,6 +53,7 @@ struct GameWindow {
         window.show();
         QApplication::setActiveWindow(&window);
         window.boardView()->setFocus();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
     }
     void key(int key) { QTest::keyClick(window.boardView(), Qt::Key(key)); }
     /// Runs the deal-in by hand, tick by tick, so that the test does not wait on the clock.
@@ -111,7 +65,18 @@ struct GameWindow {
 /// Hands every dialog that opens, one after another, to answer, once its event loop runs.
 class DialogAnswerer : public QObject {
 public:
-    explicit DialogAnswerer(std::function<void(QDialog&)> answer);
+    explicit DialogAnswerer(std::function<void(QDialog&)> answer) : answer_(std::move(answer)) {
+        connect(&poll_, &QTimer::timeout, this, [this] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                auto* dialog = qobject_cast<QDialog*>(widget);
+                if (!dialog || !dialog->isVisible() || dialog == last_.data()) continue;
+                last_ = dialog;
+                // Let the nested event loop deliver what is pending first.
+                QTimer::singleShot(50, dialog, [this, dialog] { answer_(*dialog); });
+            }
+        });
+        poll_.start(10);
+    }
 
 private:
     std::function<void(QDialog&)> answer_;
@@ -131,12 +96,10 @@ struct Expected {
     QPoint at(double x, double y) const {
         return QPoint(static_cast<int>(std::floor(left + x * factor)), static_cast<int>(std::floor(top + y * factor)));
     }
-    /// The pixels that lie wholly inside the twips rectangle.
+    /// The pixels that lie wholly inside the twips rectangle (one fewer where an edge
+    /// falls exactly on a pixel's border).
     QRect inside(double x, double y, double w, double h) const {
-        return QRect(
-            QPoint(static_cast<int>(std::ceil(left + x * factor)), static_cast<int>(std::ceil(top + y * factor))),
-            QPoint(static_cast<int>(std::floor(left + (x + w) * factor)) - 1,
-                   static_cast<int>(std::floor(top + (y + h) * factor)) - 1));
+        return QRect(at(x, y), at(x + w, y + h)).adjusted(1, 1, -1, -1);
     }
 };
 
@@ -147,25 +110,12 @@ inline int inkIn(const QImage& image, QRect rect, QColor background) {
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
         for (int x = rect.left(); x <= rect.right(); ++x) {
             const QColor c = image.pixelColor(x, y);
-            if (std::abs(c.red() - background.red()) + std::abs(c.green() - background.green()) +
-                    std::abs(c.blue() - background.blue()) >
-                120) {
-                ++count;
-            }
+            const int r = c.red() - background.red(), g = c.green() - background.green(),
+                      b = c.blue() - background.blue();
+            count += std::abs(r) + std::abs(g) + std::abs(b) > 120 ? 1 : 0;
         }
     }
     return count;
 }
-
-/// A freshly loaded form and its board view at the opening size.
-struct ViewScene {
-    QTemporaryDir folder;
-    WindowPlatform platform{folder.path().toStdString()};
-    Form1 form{platform};
-    ui::BoardView view{form};
-    const QSize size{470, 758};
-    const Expected e{size};
-    ViewScene() { form.Form_Load(); }
-};
 
 }  // namespace tumblehand::test
