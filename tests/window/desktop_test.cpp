@@ -88,7 +88,8 @@ private slots:
         // left of it; in the middle, with room for neither whole, smaller, one each side.
         for (const int x : {0, screen.right() - 500, 405}) {
             test::GameWindow game(QPoint(x, 0));
-            game.key(Qt::Key_F3), game.key(Qt::Key_F4);
+            game.key(Qt::Key_F3);
+            game.key(Qt::Key_F4);
             QWidget* windows[] = {game.window.handTableWindow(), game.window.recordsWindow()};
             const QRect main = game.window.frameGeometry();
             for (QWidget* secondary : windows) {

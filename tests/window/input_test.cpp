@@ -65,7 +65,10 @@ struct Game : test::GameWindow {
         QObject::connect(window.menuAction("Kaisi"), &QAction::triggered, [this] { trace.push_back(vk::F2); });
     }
     void press(VirtualPad& pad, Move move) {
-        for (const bool down : {true, false}) pad.hold(move, down), input.poll();
+        for (const bool down : {true, false}) {
+            pad.hold(move, down);
+            input.poll();
+        }
     }
     int count(int code) const { return static_cast<int>(std::count(trace.begin(), trace.end(), code)); }
     QPoint at(double x, double y) { return window.boardView()->scale().point(x, y).toPoint(); }
