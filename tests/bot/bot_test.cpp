@@ -46,16 +46,9 @@ TEST(BotInvariants, CatchEveryKindOfBrokenState) {
         {"a falling pair", [](Form1&) {}, ""},
         {"suspended: no timer runs", [](Form1& f) { f.StopL_Click(); }, ""},
         {"pair cells coincide", [](Form1& f) { f.state.FallingPair[0] = f.state.FallingPair[1]; }, "coincide"},
-        {"pair apart", [](Form1& f) { f.state.PairOrientation = 1; }, "orientation"},
         {"pair off the board", [](Form1& f) { f.state.FallingPair[0] = 50; }, "off the board"},
-        {"NOW card not shown", [](Form1& f) { f.Num(f.state.FallingPair[1]).Caption = "?"; }, "not shown"},
         {"two timers", [](Form1& f) { f.Timer3.setEnabled(true); }, "2 timers"},
         {"frozen", [](Form1& f) { f.Timer1.setEnabled(false); }, "froze"},
-        {"joker with a rank",
-         [](Form1& f) {
-             putCard(f, 47, {CardFace::Joker, "K", ""});
-         },
-         "cell 47"},
         {"half a dead row",
          [](Form1& f) {
              for (int c = 45; c < 48; ++c) putCard(f, c, {CardFace::Pig, "3", "3"});
@@ -67,7 +60,6 @@ TEST(BotInvariants, CatchEveryKindOfBrokenState) {
          },
          "above a row that is not dead"},
         {"multiplier 17", [](Form1& f) { f.state.ScoreMultiplier = 17; }, "ScoreMultiplier"},
-        {"gravity 99", [](Form1& f) { f.state.GravityInterval = 99; }, "GravityInterval"},
         {"score down", [](Form1& f) { f.Score.Caption = "-1"; }, "went down"},
     };
     for (const Case& c : cases) {

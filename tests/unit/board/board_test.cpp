@@ -27,8 +27,7 @@ TEST(FormLoad, LeavesAnEmptyWellAndBacksInTheFrames) {
 TEST(Numbers, LeadingNumberSaturatingArithmeticAndHalfEvenRounding) {
     struct Case {
         const char* what;
-        std::int64_t got;
-        std::int64_t want;
+        std::int64_t got, want;
     };
     const Case cases[] = {
         {"leading 1234p", leadingNumber("1234p"), 1234},

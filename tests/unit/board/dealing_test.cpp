@@ -20,8 +20,7 @@ struct Dealing : testing::GameTest {
 
 TEST_F(Dealing, CodesMakeCardsAndRejectTheOnesAlreadyInPlay) {
     struct Case {
-        const char* name;
-        const char* board;
+        const char *name, *board;
         std::vector<int> codes;
         const char* next;
         int code0, code1;
@@ -70,8 +69,7 @@ TEST_F(Dealing, HiddenFrameShowsBacksAndKeepsTheCodesUntilACountedPigReachesCell
 TEST_F(Dealing, WeightsSetTheNumberOfCodesWithinAByte) {
     // 100/100 is the boosted game; the others never occur in play but must not hang the draw.
     struct Case {
-        std::int16_t pig;
-        std::int16_t joker;
+        std::int16_t pig, joker;
         int codes;
     };
     for (const Case c : {Case{100, 100, 252}, Case{-52, -52, 52}, Case{-1, 3, 55}, Case{300, 300, 255}}) {

@@ -1,15 +1,11 @@
 #include "assets/cues/cue_synth.h"
-#include "assets/cues/wav_writer.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <string>
 #include <vector>
-
-#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -31,14 +27,6 @@ TEST(Cues, EightShortQuietCuesUnderTheNamesTheGameLooksFor) {
     }
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"Flush", "boo", "pe", "ph", "pn", "te", "up", "up2"}));
-}
-
-TEST(WavWriter, WritesTheFileAndReportsAFolderThatIsNotThere) {
-    tumblehand::testing::TempFolder folder;
-    const std::vector<double> samples(1000, 0.1);
-    EXPECT_FALSE(writeWav(folder.file("missing/x.wav"), samples, cueSampleRate));
-    ASSERT_TRUE(writeWav(folder.file("x.wav"), samples, cueSampleRate));
-    EXPECT_EQ(std::filesystem::file_size(folder.file("x.wav")), 44u + 2u * samples.size());
 }
 
 }  // namespace

@@ -67,9 +67,7 @@ TEST_F(DealIn, APairShownInNextEntersAsShown) {
 
 TEST_F(DealIn, GravityAndLevelFollowThePairs) {
     struct Row {
-        int pairs;
-        int interval;
-        int level;
+        int pairs, interval, level;
         const char* label;
     };
     const Row table[] = {{1, 1000, 1, "LV1"}, {10, 910, 1, "LV1"},   {11, 900, 2, "LV2"},

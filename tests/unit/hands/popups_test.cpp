@@ -9,15 +9,11 @@ constexpr std::int32_t NoRecord = 1000000;
 // total: what TotalS holds when the deal-in starts; shown: the first card's text, rated: the second's ("" hidden).
 struct PopupCase {
     const char* name;
-    std::int32_t total;
-    std::int32_t combo;
+    std::int32_t total, combo;
     const char* lastHand;
     std::int32_t bestPoints;
     std::uint8_t bestCombo;
-    const char* totalShown;
-    const char* totalRated;
-    const char* comboShown;
-    const char* comboRated;
+    const char *totalShown, *totalRated, *comboShown, *comboRated;
 };
 
 struct PopupTest : testing::GameTest {};
@@ -88,11 +84,9 @@ INSTANTIATE_TEST_SUITE_P(
 struct LabelCase {
     std::int32_t multiplier, combo;
     std::int16_t jokers, pigs;
-    const char* marker;
-    const char* label2;
+    const char *marker, *label2;
     Rgb color2;
-    const char* label3;
-    const char* label4;
+    const char *label3, *label4;
 };
 
 TEST_F(PopupTest, ComboCheckWritesMultiplierAndHalvedRates) {

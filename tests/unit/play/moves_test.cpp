@@ -93,9 +93,7 @@ INSTANTIATE_TEST_SUITE_P(Shifts, TopRowShift,
                          [](const auto& info) { return std::string(info.param.name); });
 
 struct FallCase {
-    const char* name;
-    const char* before;
-    const char* after;
+    const char *name, *before, *after;
     int passes;
 };
 

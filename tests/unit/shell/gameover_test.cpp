@@ -65,8 +65,7 @@ TEST_F(GameOver, ShowsTheMessageThenStopsTheGameAndItsSuspension) {
 // The file is stored with plain line feeds, so every row also shows the rewrite.
 TEST_F(GameOver, PutsTheScoreBelowEveryScoreItOnlyEquals) {
     struct Case {
-        const char* name;
-        const char* score;
+        const char *name, *score;
         int place;
     };  // place 0: none
     const Case cases[] = {{"beats place 1", "10001", 1},

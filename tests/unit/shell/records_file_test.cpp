@@ -171,8 +171,7 @@ TEST_F(RecordsFile, RefusesFilesBeyondTheSizeLimitAndLeavesThem) {
 TEST(StorableText, KeepsNamesReadableBetweenQuotes) {
     struct Case {
         const char* name;
-        std::string typed;
-        std::string stored;
+        std::string typed, stored;
     };
     const Case cases[] = {
         {"double quote", "a\"b\"", "a\u201Db\u201D"},

@@ -23,19 +23,6 @@ TEST(MyPath, IsTheProgramFolderWithOneTrailingSeparator) {
     }
 }
 
-// The core only names the cue file, in the program folder asked for anew at every call;
-// whether it plays is the platform's business.
-TEST(PlayCue, NamesTheFileInTheCurrentProgramFolder) {
-    FakePlatform platform("/opt/a");
-    Form1 form(platform);
-    form.PlayCue("boo");
-    platform.folder = "/opt/b/";
-    form.PlayCue("no such cue");
-    ASSERT_EQ(platform.events.size(), 2u);
-    EXPECT_EQ(platform.events[0].text, "/opt/a/sound/boo.wav");
-    EXPECT_EQ(platform.events[1].text, "/opt/b/sound/no such cue.wav");
-}
-
 struct Shell : ::testing::Test {
     testing::TempFolder folder;
     testing::Game game{folder.path()};
