@@ -54,17 +54,6 @@ TEST_F(DealIn, PlacesThePairVerticallyAndHandsOverToGravity) {
     EXPECT_EQ(form.NextCard[0].Face, CardFace::Back);
 }
 
-TEST_F(DealIn, APairShownInNextEntersAsShown) {
-    platform.randomQueue.clear();
-    form.NextCard = {Picture{CardFace::Joker}, Picture{CardFace::Joker}};
-    form.NextNum[0].Caption = form.NextNum[1].Caption = "";
-    ticks(36);
-    EXPECT_FALSE(form.state.NowDealt);
-    EXPECT_EQ(row(0) + " " + row(5) + " " + cardTokenOf(form.NowCard[0].Face, "") +
-                  cardTokenOf(form.NowCard[1].Face, "") + cardTokenOf(form.NextCard[0].Face, ""),
-              ". . JK . . . . JK . . JKJKBK");
-}
-
 TEST_F(DealIn, GravityAndLevelFollowThePairs) {
     struct Row {
         int pairs, interval, level;

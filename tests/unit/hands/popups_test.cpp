@@ -74,7 +74,6 @@ INSTANTIATE_TEST_SUITE_P(
                       PopupCase{"TwoComboRecord", 0, 2, "", 0, 1, "", "", "2combo", "new record!"},
                       PopupCase{"ComboRecordSaturates", 0, 300, "", 0, 200, "", "", "300combo", "new record!"},
                       PopupCase{"ThreeCombo", 0, 3, "", 0, 20, "", "", "3combo", "good!"},
-                      PopupCase{"SixCombo", 0, 6, "", 0, 20, "", "", "6combo", "great!"},
                       PopupCase{"NineCombo", 0, 9, "", 0, 20, "", "", "9combo", "wonderful!"},
                       PopupCase{"TenCombo", 0, 10, "", 0, 20, "", "", "10combo", "excellent!"},
                       PopupCase{"PigRowCountsOneLess", 0, 3, "ぶ　た", 0, 9, "", "", "2combo", ""},

@@ -17,7 +17,8 @@ TEST_F(StartStop, StartResetsTheGameAndDealsTheFirstPair) {
     form.MoveCard = Picture{CardFace::Heart, true, 1195, 0, 250, 480};
     form.Gscore.Visible = true;
     form.YakuL.Visible = false;
-    setBottomRows("P3 . . . KC");  // a counted pig in cell 45 would show the next pair
+    setBottomRows("P3 . . . KC");             // a counted pig in cell 45 would show the next pair
+    putCard(form, 0, *parseCardToken("AS"));  // every cell is cleared, the first one too
     form.Start_Click();
     EXPECT_EQ(form.state.GravityInterval, 1010);
     EXPECT_EQ(form.state.DealPhase + form.state.DealTick, 0);

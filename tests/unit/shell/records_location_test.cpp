@@ -9,23 +9,7 @@ namespace tumblehand {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ReadOnlyFolder;
 using testing::TempFolder;
-
-TEST(RecordsLocation, CanCreateFileInTriesAndCleansUp) {
-    TempFolder folder;
-    TempFolder locked;
-    folder.write("file", "x");
-    const ReadOnlyFolder readOnly(locked.path());
-    struct Case {
-        std::string folder;
-        bool expected;
-    };
-    const Case cases[] = {{folder.path() + "/", true}, {folder.file("missing"), false}, {folder.file("file"), false}};
-    for (const Case& c : cases) EXPECT_EQ(canCreateFileIn(c.folder), c.expected) << c.folder;
-    EXPECT_EQ(folder.listing(), "file ") << "the trial file is removed";
-    EXPECT_EQ(canCreateFileIn(locked.path()), !readOnly.works());
-}
 
 // The program folder when it is writable or no per-user folder is known; else the player's
 // folder, where the shipped records are copied once and the player's own are kept after.

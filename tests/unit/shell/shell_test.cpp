@@ -54,18 +54,6 @@ TEST_F(Shell, RecordsWindowShowsTheStartingFileThenTheFileReadOnFirstUseOnly) {
     EXPECT_EQ(window.Label1[0].Caption, "P1") << "only the first use reads the file";
 }
 
-TEST_F(Shell, MenuCommands) {
-    form.Timer1.setEnabled(true);
-    form.YakuHyou_Click();
-    form.Seiseki_Click();
-    EXPECT_EQ(game.platform.handTableShown + game.platform.recordsShown, 2);
-    EXPECT_TRUE(form.Timer1.Enabled()) << "the windows do not pause the game";
-    EXPECT_FALSE(game.platform.closed);
-    form.Ending_Click();
-    ASSERT_EQ(game.platform.events.size(), 1u) << "closing asks no question";
-    EXPECT_EQ(game.platform.events[0].kind, PlatformEvent::Kind::Close);
-}
-
 // The drop reads the records window (made, not shown), not the file.
 TEST_F(Shell, JokerDropNeedsABestScoreAbove500000) {
     struct Case {
