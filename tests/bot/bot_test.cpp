@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "shell/records_file.h"
 #include "sim/bot_invariants.h"
 #include "sim/session.h"
 #include "tests/support/board_text.h"
@@ -69,23 +67,6 @@ TEST(BotInvariants, CatchEveryKindOfBrokenState) {
         EXPECT_TRUE(*c.expected == '\0' ? report.empty() : report.find(c.expected) != std::string::npos)
             << c.name << ": " << report;
     }
-}
-
-TEST(BotInvariants, TheRecordsFileMustReadCleanAndInOrder) {
-    testing::TempFolder folder;
-    const std::string path = folder.path() + "/data.dat";
-    Records records;
-    records.scores[0] = {"900", true};
-    records.scores[1] = {"800", false};
-    ASSERT_EQ(saveRecordsFile(path, records, RecordsStatus::Missing).error, "");
-    EXPECT_EQ(checkRecordsFile(path), "");
-
-    records.scores[2] = {"850", true};
-    ASSERT_EQ(saveRecordsFile(path, records, RecordsStatus::Ok).error, "");
-    EXPECT_NE(checkRecordsFile(path).find("place 3 (850) above place 2 (800)"), std::string::npos);
-
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << "1,\"a\"\r\n";
-    EXPECT_NE(checkRecordsFile(path).find("does not read clean"), std::string::npos);
 }
 
 }  // namespace

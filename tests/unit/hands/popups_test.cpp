@@ -92,7 +92,6 @@ TEST_F(PopupTest, ComboCheckWritesMultiplierAndHalvedRates) {
     const LabelCase table[] = {
         {1, 1, 2, 2, "", "", colors::Yellow, "", ""},
         {1, 2, 2, 2, "", "×2", colors::Yellow, "", ""},
-        {1, 3, 2, 2, "", "×3", colors::Yellow, "", ""},
         {32, 0, 2, 2, "", "×32", colors::Red, "", ""},
         {2, 3, 3, 3, "", "×6", colors::Red, "×1.5", "×1.5"},
         {1, 0, 4, 5, "", "", colors::Yellow, "×2", "×2.5"},
