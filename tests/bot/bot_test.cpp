@@ -33,6 +33,11 @@ struct FallingGame {
     std::string check() { return checkRunningGame(session.form, watch); }
 };
 
+// Counted pigs in cells first..end-1.
+void deadCells(Form1& form, int first, int end) {
+    for (int c = first; c < end; ++c) putCard(form, c, {CardFace::Pig, "3", "3"});
+}
+
 TEST(BotInvariants, CatchEveryKindOfBrokenState) {
     // expected: a piece of the report; empty: nothing is broken.
     struct Case {
@@ -47,16 +52,8 @@ TEST(BotInvariants, CatchEveryKindOfBrokenState) {
         {"pair off the board", [](Form1& f) { f.state.FallingPair[0] = 50; }, "off the board"},
         {"two timers", [](Form1& f) { f.Timer3.setEnabled(true); }, "2 timers"},
         {"frozen", [](Form1& f) { f.Timer1.setEnabled(false); }, "froze"},
-        {"half a dead row",
-         [](Form1& f) {
-             for (int c = 45; c < 48; ++c) putCard(f, c, {CardFace::Pig, "3", "3"});
-         },
-         "not a whole dead row"},
-        {"dead row in the air",
-         [](Form1& f) {
-             for (int c = 40; c < 45; ++c) putCard(f, c, {CardFace::Pig, "3", "3"});
-         },
-         "above a row that is not dead"},
+        {"half a dead row", [](Form1& f) { deadCells(f, 45, 48); }, "not a whole dead row"},
+        {"dead row in the air", [](Form1& f) { deadCells(f, 40, 45); }, "above a row that is not dead"},
         {"multiplier 17", [](Form1& f) { f.state.ScoreMultiplier = 17; }, "ScoreMultiplier"},
         {"score down", [](Form1& f) { f.Score.Caption = "-1"; }, "went down"},
     };

@@ -77,7 +77,6 @@ const PigEffectCase PigEffects[] = {
      ". . . . . | . . . . . | . . . 9C KS"},
     {"full house pays pigs at the new multiplier", "AS AH AD KC KS  P9 P9 P9 P9 P9", 1, 3, "16500",
      ". . . . . | . . . . . | . . . . ."},
-    {"five of a kind", "AS AH AD AC JK  P9 P9 P9 P9 P9", 1, 1, "25100", ". . . . . | . . . . . | . . . . ."},
     {"only the row directly below", "2S 2H 5D 9C KS  P3 P3 P3 P3 P3  P3 P3 P3 P3 P3", 1, 1, "10",
      "2S . 5D 9C KS | P2 P2 P2 P2 P2 | P3 P3 P3 P3 P3"},
     {"flush at level 3", "2H 5H 9H JH KH  P60 P60 P60 P60 P60", 3, 1, "2000",
@@ -87,8 +86,6 @@ const PigEffectCase PigEffects[] = {
     {"flush over every dead row", "2H 5H 9H JH KH  P1 P1 P1 P1 P1  P5 P5 P5 P5 P5", 1, 1, "2100",
      ". . . . . | . . . . . | P4 P4 P4 P4 P4"},
     {"straight flush clears every dead row", "9H 10H JH QH KH  P7 P7 P7 P7 P7  P9 P9 P9 P9 P9", 1, 1, "15200",
-     ". . . . . | . . . . . | . . . . ."},
-    {"royal straight flush at the new multiplier", "10H JH QH KH AH  P50 P50 P50 P50 P50", 1, 1, "50300",
      ". . . . . | . . . . . | . . . . ."},
 };
 

@@ -77,6 +77,8 @@ TEST_P(TopRowShift, JumpsOverOneCellNeverTwo) {
 INSTANTIATE_TEST_SUITE_P(Shifts, TopRowShift,
                          ::testing::Values(ShiftCase{"RightJumpsOne", vk::C, 2, {3}, 4},
                                            ShiftCase{"RightNeverJumpsTwo", vk::Right, 2, {3, 4}, 2},
+                                           ShiftCase{"RightAtWall", vk::Right, 4, {}, 4},
+                                           ShiftCase{"LeftJumpsToTheWall", vk::Z, 2, {1}, 0},
                                            ShiftCase{"LeftNeverJumpsTwo", vk::Left, 2, {0, 1}, 2},
                                            ShiftCase{"LeftFromCell1Blocked", vk::Left, 1, {0}, 1}),
                          [](const auto& info) { return std::string(info.param.name); });

@@ -7,19 +7,16 @@
 #include <random>
 
 #include "shell/records_file.h"
+#include "tests/support/sample_records.h"
 #include "tests/support/temp_folder.h"
 
 namespace tumblehand {
 namespace {
 
+// Long names make a large file, so that a kill often lands inside a write.
 Records table(const std::string& name, std::int32_t points) {
-    Records records;
-    records.bestPoints = points;
-    records.pointsHolder = name;
-    for (std::size_t i = 0; i < 10; ++i) {
-        records.scores[i] = {std::to_string(points - static_cast<std::int32_t>(i)), i % 2 == 0};
-        records.names[i] = name + std::string(200, 'x');
-    }
+    Records records = testing::sampleRecords(points, 1);
+    for (std::string& holder : records.names) holder = name + std::string(200, 'x');
     return records;
 }
 
