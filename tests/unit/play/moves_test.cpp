@@ -80,7 +80,8 @@ INSTANTIATE_TEST_SUITE_P(Shifts, TopRowShift,
                                            ShiftCase{"RightAtWall", vk::Right, 4, {}, 4},
                                            ShiftCase{"LeftJumpsToTheWall", vk::Z, 2, {1}, 0},
                                            ShiftCase{"LeftNeverJumpsTwo", vk::Left, 2, {0, 1}, 2},
-                                           ShiftCase{"LeftFromCell1Blocked", vk::Left, 1, {0}, 1}),
+                                           ShiftCase{"LeftFromCell1Blocked", vk::Left, 1, {0}, 1},
+                                           ShiftCase{"F2WaitsForThePair", vk::F2, 2, {}, 2}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 struct FallCase {
