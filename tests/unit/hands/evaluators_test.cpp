@@ -134,24 +134,5 @@ TEST(BoardScan, NamesScoresAndCuesTheStrongestHandOfTheRow) {
     }
 }
 
-// No full live row: no hand, no combo, no cue; the next pair comes.
-TEST(BoardScan, NoFullLiveRowBringsTheNextPair) {
-    std::string allDead;
-    for (int i = 0; i < Board::Cells; ++i) allDead += "P1 ";
-    for (const std::string& rows : {std::string("2S 2H . 9C KS"), allDead}) {
-        Game game;
-        game.setBottomRows(rows);
-        Form1& form = game.form;
-        form.state.ComboCount = 3;
-        form.YakuL.Caption = "before";
-        form.Timer1.setEnabled(true);
-        form.Timer2.setEnabled(rows[0] == 'P');  // an all-dead well leaves it as the resolution set it
-        form.AllChecker();
-        EXPECT_TRUE(!form.Timer1.Enabled() && form.Timer2.Enabled() && !form.Timer3.Enabled());
-        EXPECT_EQ(form.YakuL.Caption + decimal(form.state.ComboCount), "before3");
-        EXPECT_TRUE(game.platform.events.empty());
-    }
-}
-
 }  // namespace
 }  // namespace tumblehand

@@ -4,8 +4,8 @@
 namespace tumblehand {
 namespace {
 
-// The deal-in (the first card in the top row): TopRowShift in the moves tests.
-enum class Phase { Falling, Paused, Resolving, Idle };
+// Without gravity (paused, resolving) only F1 and F2 act; the deal-in's keys: TopRowShift in the moves tests.
+enum class Phase { Falling, Paused, Idle };
 enum class Effect { None, BoardChanged, PauseToggled, NewGame, Question, Closed };
 
 struct KeyCase {
@@ -21,7 +21,6 @@ struct KeyMaps : testing::GameTest, ::testing::WithParamInterface<KeyCase> {
         form.StopL.Caption = phase == Phase::Paused ? "↓" : "STOP";
         putPair(27, 22);
         form.Timer1.setEnabled(phase == Phase::Falling);
-        form.Timer3.setEnabled(phase == Phase::Resolving);
     }
 
     Effect observe(const std::string& boardBefore, const std::string& stopBefore) const {
@@ -52,7 +51,6 @@ INSTANTIATE_TEST_SUITE_P(Keys, KeyMaps,
                                            KeyCase{"FallingF1Pauses", Phase::Falling, vk::F1, Effect::PauseToggled},
                                            KeyCase{"FallingEscAsksYes", Phase::Falling, vk::Escape, Effect::Closed},
                                            KeyCase{"PausedLeft", Phase::Paused, vk::Left, Effect::None},
-                                           KeyCase{"ResolvingUp", Phase::Resolving, vk::Up, Effect::None},
                                            KeyCase{"IdleF2", Phase::Idle, vk::F2, Effect::NewGame}),
                          [](const auto& info) { return std::string(info.param.name); });
 

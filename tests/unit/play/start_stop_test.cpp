@@ -69,7 +69,6 @@ TEST_F(StartStop, StopSuspendsOnlyAFallingPairAndResumes) {
         {"↓", false, false, false, "STOP", "中断", true},
         // Resumed while the deal-in or resolution runs: that starts gravity itself.
         {"↓", false, true, false, "STOP", "中断", false},
-        {"↓", false, false, true, "STOP", "中断", false},
         {"START", false, false, false, "START", "中断(&D)", false},
     };
     for (const Case& c : table) {

@@ -127,20 +127,17 @@ TEST(GameOverSave, AFailedWriteIsReportedAndNothingIsLost) {
     folder.write("plain-file", "x");
     std::filesystem::create_directories(folder.file("kept/data.dat"));
     folder.write("kept/data.dat/inside", "kept");
-    struct Case {
-        std::string programFolder, where;
-    };
-    const Case cases[] = {{folder.file("plain-file"), folder.file("plain-file")},
-                          {folder.file("kept"), folder.file("kept/data.dat.bak")}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.programFolder);
-        testing::Game game(c.programFolder);
+    // The folder given to the game, and the place the message names.
+    for (const auto& [programFolder, where] : {std::pair{folder.file("plain-file"), folder.file("plain-file")},
+                                               std::pair{folder.file("kept"), folder.file("kept/data.dat.bak")}}) {
+        SCOPED_TRACE(programFolder);
+        testing::Game game(programFolder);
         game.platform.answers = {"N"};
         game.form.Score.Caption = "100";
         game.form.GAMEOVER();
         const auto messages = game.events(Kind::MsgBox);
         ASSERT_EQ(messages.size(), 2u);
-        EXPECT_NE(messages[1].find(c.where), std::string::npos) << messages[1];
+        EXPECT_NE(messages[1].find(where), std::string::npos) << messages[1];
         EXPECT_NE(game.form.existingForm3(), nullptr) << "the game goes on to the records window";
     }
     EXPECT_EQ(folder.read("plain-file") + folder.read("kept/data.dat/inside"), "xkept");

@@ -21,7 +21,6 @@ TEST(RecordsLocation, ChoosesTheProgramFolderOrThePlayersFolder) {
     };
     const Case cases[] = {
         {"writable program folder", true, true, "SHIP", "", ""},
-        {"read-only program folder", false, true, "", "", ""},
         {"read-only, the shipped records copied", false, true, "SHIP", "", "SHIP"},
         {"read-only, the player's records kept", false, true, "SHIP", "MINE", "MINE"},
         {"read-only, shipping a folder named data.dat", false, true, "/", "", ""},
