@@ -32,13 +32,8 @@ struct GameOver : ::testing::Test {
         form.state.BestPoints = points;
         form.GAMEOVER();
     }
-    // "prompt|title|default" of every input box.
-    std::vector<std::string> prompts() const {
-        std::vector<std::string> found;
-        for (const PlatformEvent& e : game.platform.events)
-            if (e.kind == Kind::InputBox) found.push_back(e.text + "|" + e.title + "|" + e.defaultText);
-        return found;
-    }
+    // The prompts of the input boxes (their titles and default names: whole_game.scn).
+    std::vector<std::string> prompts() const { return game.events(Kind::InputBox); }
     Records file() const { return readRecordsFile(path).records; }
 };
 
@@ -86,8 +81,7 @@ TEST_F(GameOver, PutsTheScoreBelowEveryScoreItOnlyEquals) {
             game.platform.answers.clear();
         } else {
             const auto i = static_cast<std::size_t>(c.place - 1);
-            EXPECT_EQ(prompts(), std::vector<std::string>{decimal(c.place) + "位" + AskName +
-                                                          "|Tumblehand(ハイスコア)|" + before.names[i]});
+            EXPECT_EQ(prompts(), std::vector<std::string>{decimal(c.place) + "位" + AskName});
             for (std::size_t j = 9; j > i; --j) {
                 expected.scores[j] = before.scores[j - 1];
                 expected.names[j] = before.names[j - 1];

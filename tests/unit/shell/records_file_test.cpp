@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <functional>
-#include <limits>
 #include <optional>
 
 #include "board/numbers.h"
