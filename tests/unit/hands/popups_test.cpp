@@ -63,7 +63,8 @@ TEST_P(Popups, ShowTheChainThenRateIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Ratings, Popups,
-    ::testing::Values(PopupCase{"Total999", 999, 0, "", NoRecord, 0, "999p", "", "", ""},
+    ::testing::Values(PopupCase{"Total1", 1, 0, "", NoRecord, 0, "1p", "", "", ""},
+                      PopupCase{"Total999", 999, 0, "", NoRecord, 0, "999p", "", "", ""},
                       PopupCase{"Total1000", 1000, 0, "", NoRecord, 0, "1000p", "good!", "", ""},
                       PopupCase{"Total10000", 10000, 0, "", NoRecord, 0, "10000p", "great!", "", ""},
                       PopupCase{"Total20000", 20000, 0, "", NoRecord, 0, "20000p", "wonderful!", "", ""},
@@ -92,7 +93,7 @@ TEST_F(PopupTest, ComboCheckWritesMultiplierAndHalvedRates) {
     const LabelCase table[] = {
         {1, 1, 2, 2, "", "", colors::Yellow, "", ""},
         {1, 2, 2, 2, "", "×2", colors::Yellow, "", ""},
-        {32, 0, 2, 2, "", "×32", colors::Red, "", ""},
+        {2, 0, 2, 2, "", "×2", colors::Red, "", ""},
         {2, 3, 3, 3, "", "×6", colors::Red, "×1.5", "×1.5"},
         {1, 0, 4, 5, "", "", colors::Yellow, "×2", "×2.5"},
         {1, 0, 10, 100, "!", "", colors::Yellow, "×5!", "×50"},

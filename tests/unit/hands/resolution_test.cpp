@@ -154,6 +154,7 @@ TEST(Timer3, AChainScoresEachLinkTimesItsCombo) {
     form.AllChecker();
     EXPECT_EQ(form.Gscore.Caption, "10");
     for (int tick = 1; tick <= 9; ++tick) form.Timer3_Timer();
+    EXPECT_FALSE(form.YakuL.Visible || form.Gscore.Visible) << "the hand and its points blink";
     EXPECT_EQ(game.events(PlatformEvent::Kind::PlayCue).size(), 1u);
     form.Timer3_Timer();
     EXPECT_EQ(form.Score.Caption + " " + game.row(45) + " " + form.Gscore.Caption, "10 KH 2H 5H 9H JH 4000");
