@@ -1,34 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include "board/numbers.h"
-#include "tests/support/game_fixture.h"
 
 namespace tumblehand {
 namespace {
 
-TEST(FormLoad, LeavesAnEmptyWellAndBacksInTheFrames) {
-    FakePlatform platform;
-    Form1 form(platform);
-    form.Num(7).Caption = form.YakuL.Caption = "x";
-    form.Form_Load();
-    for (int i = 0; i < Board::Cells; ++i) {
-        EXPECT_TRUE(form.board.isEmpty(i) && form.Num(i).Caption.empty());
-        EXPECT_EQ(form.Num(i).ForeColor, form.MoveNum.ForeColor);
-    }
-    EXPECT_EQ(form.NextCard[1].Face, CardFace::Back);
-    EXPECT_EQ(form.YakuL.Caption, "");
-    EXPECT_FALSE(form.Timer1.Enabled() || form.Timer2.Enabled() || form.Timer3.Enabled());
-    // The first gravity step, a deal-in step, a blink.
-    EXPECT_EQ(std::to_string(form.Timer1.Interval()) + " " + std::to_string(form.Timer2.Interval()) + " " +
-                  std::to_string(form.Timer3.Interval()),
-              "1010 50 100");
-}
-
 TEST(Numbers, LeadingNumberSaturatingArithmeticAndHalfEvenRounding) {
     struct Case {
         const char* what;
-        std::int64_t got;
-        std::int64_t want;
+        std::int64_t got, want;
     };
     const Case cases[] = {
         {"leading 1234p", leadingNumber("1234p"), 1234},

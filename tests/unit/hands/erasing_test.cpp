@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "tests/support/game_fixture.h"
@@ -12,48 +13,37 @@ using testing::Game;
 using testing::RandomPick;
 using testing::WeakestPick;
 
+// picks: the random numbers in turn, W a weakest pick, R a random pick, a digit the column
+// that a random draw hits.
+std::vector<float> randoms(const std::string& picks) {
+    std::vector<float> values;
+    for (char p : picks)
+        if (p != ' ') values.push_back(p == 'W' ? WeakestPick : p == 'R' ? RandomPick : column(p - '0'));
+    return values;
+}
+
 TEST(Erace, PicksByCoinToss) {
     struct Case {
         const char *name, *row;
         bool jokerKeep;
         int burn;
-        std::vector<float> randoms;
-        const char* after;
+        const char *picks, *after;
     };
     const Case cases[] = {
-        {"the weakest is the 2 of clubs", "5C 2C 9H KS 2D", false, 1, {WeakestPick}, "5C . 9H KS 2D"},
-        {"the leftmost of equal cards", "7D 3S 9H 3S KS", false, 1, {WeakestPick}, "7D . 9H 3S KS"},
-        {"the rightmost of joker and pig", "5C PG 9H JK KS", false, 1, {WeakestPick}, "5C PG 9H . KS"},
-        {"the pig card under the marker", "5C JK 9H PG KS", true, 1, {WeakestPick}, "5C JK 9H . KS"},
-        {"the joker without the marker", "5C JK 9H QS KS", false, 1, {WeakestPick}, "5C . 9H QS KS"},
-        {"the 5 of clubs with the marker", "5C JK 9H QS KS", true, 1, {WeakestPick}, ". JK 9H QS KS"},
-        {"a random joker under the marker", "5C JK 9H KS 2D", true, 1, {RandomPick, column(1)}, "5C . 9H KS 2D"},
-        {"a random draw on an empty cell draws again",
-         "5C 2C 9H KS 2D",
-         false,
-         2,
-         {RandomPick, column(2), RandomPick, column(2), column(2), column(0)},
-         ". 2C . KS 2D"},
-        {"three picks, mixed",
-         "AS 2C 9H KS 2D",
-         false,
-         3,
-         {WeakestPick, RandomPick, column(0), WeakestPick},
-         ". . 9H KS ."},
-        {"random picks on an empty row erase nothing", ". . . . .", false, 3, std::vector<float>(3, RandomPick),
-         ". . . . ."},
-        {"five jokers under the marker: only random picks erase",
-         "JK JK JK JK JK",
-         true,
-         5,
-         {WeakestPick, RandomPick, column(0), WeakestPick, WeakestPick, RandomPick, column(2)},
+        {"the weakest is the 2 of clubs", "5C 2C 9H KS 2D", false, 1, "W", "5C . 9H KS 2D"},
+        {"the leftmost of equal cards", "7D 3S 9H 3S KS", false, 1, "W", "7D . 9H 3S KS"},
+        {"a diamond is weaker than a heart", "7S 3H 9S 3D KS", false, 1, "W", "7S 3H 9S . KS"},
+        {"the rightmost of joker and pig", "5C PG 9H JK KS", false, 1, "W", "5C PG 9H . KS"},
+        {"the pig card under the marker", "5C JK 9H PG KS", true, 1, "W", "5C JK 9H . KS"},
+        {"the joker without the marker", "5C JK 9H QS KS", false, 1, "W", "5C . 9H QS KS"},
+        {"the 5 of clubs with the marker", "5C JK 9H QS KS", true, 1, "W", ". JK 9H QS KS"},
+        {"a random joker under the marker", "5C JK 9H KS 2D", true, 1, "R1", "5C . 9H KS 2D"},
+        {"a random draw on an empty cell draws again", "5C 2C 9H KS 2D", false, 2, "R2 R220", ". 2C . KS 2D"},
+        {"three picks, mixed", "AS 2C 9H KS 2D", false, 3, "W R0 W", ". . 9H KS ."},
+        {"random picks on an empty row erase nothing", ". . . . .", false, 3, "RRR", ". . . . ."},
+        {"five jokers under the marker: only random picks erase", "JK JK JK JK JK", true, 5, "W R0 W W R2",
          ". JK . JK JK"},
-        {"five jokers without the marker go right to left",
-         "JK JK JK JK JK",
-         false,
-         3,
-         {WeakestPick, WeakestPick, WeakestPick},
-         "JK JK . . ."},
+        {"five jokers without the marker go right to left", "JK JK JK JK JK", false, 3, "WWW", "JK JK . . ."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -63,7 +53,7 @@ TEST(Erace, PicksByCoinToss) {
         form.state.ResolvedRowFirst = 45;
         form.state.ResolvedRowLast = 49;
         form.Label3.Tag = c.jokerKeep ? "!" : "";
-        for (float r : c.randoms) game.queueRandom(r);
+        for (float r : randoms(c.picks)) game.queueRandom(r);
         form.Erace(c.burn);
         EXPECT_EQ(game.row(45), c.after);
         EXPECT_EQ(game.row(40), "AH AH AH AH AH");

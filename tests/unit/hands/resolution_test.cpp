@@ -77,21 +77,15 @@ const PigEffectCase PigEffects[] = {
      ". . . . . | . . . . . | . . . 9C KS"},
     {"full house pays pigs at the new multiplier", "AS AH AD KC KS  P9 P9 P9 P9 P9", 1, 3, "16500",
      ". . . . . | . . . . . | . . . . ."},
-    {"four of a kind", "AS AH AD AC KS  P9 P9 P9 P9 P9", 2, 1, "8400", ". . . . . | . . . . . | . . . . ."},
-    {"five of a kind", "AS AH AD AC JK  P9 P9 P9 P9 P9", 1, 1, "25100", ". . . . . | . . . . . | . . . . ."},
     {"only the row directly below", "2S 2H 5D 9C KS  P3 P3 P3 P3 P3  P3 P3 P3 P3 P3", 1, 1, "10",
      "2S . 5D 9C KS | P2 P2 P2 P2 P2 | P3 P3 P3 P3 P3"},
     {"flush at level 3", "2H 5H 9H JH KH  P60 P60 P60 P60 P60", 3, 1, "2000",
      ". . . . . | . . . . . | P58 P58 P58 P58 P58"},
-    {"flush at level 10", "2H 5H 9H JH KH  P60 P60 P60 P60 P60", 10, 1, "2000",
-     ". . . . . | . . . . . | P55 P55 P55 P55 P55"},
     {"flush at level 99", "2H 5H 9H JH KH  P60 P60 P60 P60 P60", 99, 1, "2000",
      ". . . . . | . . . . . | P10 P10 P10 P10 P10"},
     {"flush over every dead row", "2H 5H 9H JH KH  P1 P1 P1 P1 P1  P5 P5 P5 P5 P5", 1, 1, "2100",
      ". . . . . | . . . . . | P4 P4 P4 P4 P4"},
     {"straight flush clears every dead row", "9H 10H JH QH KH  P7 P7 P7 P7 P7  P9 P9 P9 P9 P9", 1, 1, "15200",
-     ". . . . . | . . . . . | . . . . ."},
-    {"royal straight flush at the new multiplier", "10H JH QH KH AH  P50 P50 P50 P50 P50", 1, 1, "50300",
      ". . . . . | . . . . . | . . . . ."},
 };
 
@@ -160,6 +154,7 @@ TEST(Timer3, AChainScoresEachLinkTimesItsCombo) {
     form.AllChecker();
     EXPECT_EQ(form.Gscore.Caption, "10");
     for (int tick = 1; tick <= 9; ++tick) form.Timer3_Timer();
+    EXPECT_FALSE(form.YakuL.Visible || form.Gscore.Visible) << "the hand and its points blink";
     EXPECT_EQ(game.events(PlatformEvent::Kind::PlayCue).size(), 1u);
     form.Timer3_Timer();
     EXPECT_EQ(form.Score.Caption + " " + game.row(45) + " " + form.Gscore.Caption, "10 KH 2H 5H 9H JH 4000");

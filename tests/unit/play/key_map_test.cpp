@@ -4,7 +4,8 @@
 namespace tumblehand {
 namespace {
 
-enum class Phase { Falling, Paused, Resolving, Entering, Idle };
+// Without gravity (paused, resolving) only F1 and F2 act; the deal-in's keys: TopRowShift in the moves tests.
+enum class Phase { Falling, Paused, Idle };
 enum class Effect { None, BoardChanged, PauseToggled, NewGame, Question, Closed };
 
 struct KeyCase {
@@ -17,17 +18,9 @@ struct KeyCase {
 struct KeyMaps : testing::GameTest, ::testing::WithParamInterface<KeyCase> {
     void enter(Phase phase) {
         form.Score.Caption = "77";
-        form.StopL.Caption = phase == Phase::Paused || phase == Phase::Entering ? "↓" : "STOP";
-        if (phase == Phase::Entering) {
-            putCard(form, 2, *parseCardToken("QD"));
-            form.state.FallingPair[0] = 2;
-            form.state.DealPhase = 1;
-            form.Timer2.setEnabled(true);
-            return;
-        }
+        form.StopL.Caption = phase == Phase::Paused ? "↓" : "STOP";
         putPair(27, 22);
         form.Timer1.setEnabled(phase == Phase::Falling);
-        form.Timer3.setEnabled(phase == Phase::Resolving);
     }
 
     Effect observe(const std::string& boardBefore, const std::string& stopBefore) const {
@@ -51,22 +44,15 @@ TEST_P(KeyMaps, DependOnGravityAndTheDealPhase) {
 }
 
 // Arrows while a pair falls: whole_game.scn.
-INSTANTIATE_TEST_SUITE_P(
-    Keys, KeyMaps,
-    ::testing::Values(KeyCase{"FallingSpaceTurns", Phase::Falling, vk::Space, Effect::BoardChanged},
-                      KeyCase{"FallingF2", Phase::Falling, vk::F2, Effect::NewGame},
-                      KeyCase{"FallingOtherKey", Phase::Falling, 65, Effect::None},
-                      KeyCase{"FallingF1Pauses", Phase::Falling, vk::F1, Effect::PauseToggled},
-                      KeyCase{"PausedF1Resumes", Phase::Paused, vk::F1, Effect::PauseToggled},
-                      KeyCase{"FallingEscAsksNo", Phase::Falling, vk::Escape, Effect::Question},
-                      KeyCase{"FallingEscAsksYes", Phase::Falling, vk::Escape, Effect::Closed},
-                      KeyCase{"PausedLeft", Phase::Paused, vk::Left, Effect::None},
-                      KeyCase{"ResolvingUp", Phase::Resolving, vk::Up, Effect::None},
-                      KeyCase{"EnteringLeftShifts", Phase::Entering, vk::Left, Effect::BoardChanged},
-                      KeyCase{"EnteringDown", Phase::Entering, vk::Down, Effect::None},
-                      KeyCase{"EnteringF2", Phase::Entering, vk::F2, Effect::None},
-                      KeyCase{"IdleF2", Phase::Idle, vk::F2, Effect::NewGame}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Keys, KeyMaps,
+                         ::testing::Values(KeyCase{"FallingSpaceTurns", Phase::Falling, vk::Space,
+                                                   Effect::BoardChanged},
+                                           KeyCase{"FallingF2", Phase::Falling, vk::F2, Effect::NewGame},
+                                           KeyCase{"FallingF1Pauses", Phase::Falling, vk::F1, Effect::PauseToggled},
+                                           KeyCase{"FallingEscAsksYes", Phase::Falling, vk::Escape, Effect::Closed},
+                                           KeyCase{"PausedLeft", Phase::Paused, vk::Left, Effect::None},
+                                           KeyCase{"IdleF2", Phase::Idle, vk::F2, Effect::NewGame}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tumblehand

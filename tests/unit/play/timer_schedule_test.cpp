@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <optional>
 #include <string>
 
 #include "board/form1.h"
@@ -38,22 +37,33 @@ struct Clock {
 };
 
 using Action = std::function<void(Clock&)>;
-using Handlers = std::array<Action, 3>;
 
-Handlers handlers(Action t1, Action t2 = {}, Action t3 = {}) { return {t1, t2, t3}; }
+void restart(Timer& timer) {
+    timer.setEnabled(false);
+    timer.setEnabled(true);
+}
+void restartT1(Clock& c) { restart(c.T(1)); }
+void enableT1(Clock& c) { c.T(1).setEnabled(true); }
+void retimeT1(Clock& c) { c.T(1).setInterval(c.firing ? 30 : 40); }
+void restartT2At100(Clock& c) {
+    if (c.firing == 100) restart(c.T(2));
+}
 // Timer 2 stops itself and starts timer 1.
-void handOver(Clock& c) { c.T(2).setEnabled(false), c.T(1).setEnabled(true); }
+void handOver(Clock& c) {
+    c.T(2).setEnabled(false);
+    c.T(1).setEnabled(true);
+}
 
-// handlers run inside each timer's tick; at: a click or key at this time doing action.
+// Every timer starts enabled (an interval of 0 never fires) unless t1Off; at30 is a click
+// or key 30 ms in; handlers run inside each timer's tick.
 struct Case {
     const char* name;
     std::array<int, 3> intervals;
-    std::array<bool, 3> enabled;
-    std::array<std::function<void(Clock&)>, 3> handlers;
-    std::optional<std::int64_t> at;
-    std::function<void(Clock&)> action;
     std::int64_t until;
-    std::string expected;
+    const char* expected;
+    Action at30 = {};
+    std::array<Action, 3> handlers = {};
+    bool t1Off = false;
 };
 
 class ScheduleCase : public testing::TestWithParam<Case> {};
@@ -63,90 +73,29 @@ TEST_P(ScheduleCase, FiresTicksInOrder) {
     Clock clock;
     for (std::size_t i = 0; i < 3; ++i) {
         clock.timers[i].setInterval(c.intervals[i]);
-        clock.timers[i].setEnabled(c.enabled[i]);
+        clock.timers[i].setEnabled(i > 0 || !c.t1Off);
         clock.actions[i] = c.handlers[i];
     }
     clock.schedule.sync(0);
-    if (c.at) {
-        clock.runTo(*c.at);
-        c.action(clock);
-        clock.schedule.sync(*c.at);
+    if (c.at30) {
+        clock.runTo(30);
+        c.at30(clock);
+        clock.schedule.sync(30);
     }
     clock.runTo(c.until);
     EXPECT_EQ(clock.log, c.expected);
 }
 
 const Case Cases[] = {
-    {"EarliestFirstTiesInTimerOrder",
-     {30, 20, 10},
-     {true, true, true},
-     {},
-     {},
-     {},
-     60,
-     "T3@10 T2@20 T3@20 T1@30 T3@30 T2@40 T3@40 T3@50 T1@60 T2@60 T3@60"},
-    {"OffAndOnRestartsTheCount",
-     {100, 0, 0},
-     {true, false, false},
-     {},
-     30,
-     [](Clock& c) {
-         c.T(1).setEnabled(false);
-         c.T(1).setEnabled(true);
-     },
-     250,
-     "T1@130 T1@230"},
-    {"NewIntervalRestartsTheCount",
-     {100, 0, 0},
-     {true, false, false},
-     {},
-     30,
-     [](Clock& c) { c.T(1).setInterval(40); },
-     150,
-     "T1@70 T1@110 T1@150"},
-    {"EnablingARunningTimerChangesNothing",
-     {100, 0, 0},
-     {true, false, false},
-     {},
-     30,
-     [](Clock& c) { c.T(1).setEnabled(true); },
-     200,
-     "T1@100 T1@200"},
-    {"OffAndOnInsideAHandlerRestarts",
-     {100, 150, 0},
-     {true, true, false},
-     handlers([](Clock& c) {
-         if (c.firing == 100) c.T(2).setEnabled(false), c.T(2).setEnabled(true);
-     }),
-     {},
-     {},
-     300,
-     "T1@100 T1@200 T2@250 T1@300"},
-    {"HandlerDisablesItselfAndEnablesAnother",
-     {1000, 50, 0},
-     {false, true, false},
-     handlers({}, handOver),
-     {},
-     {},
-     2100,
-     "T2@50 T1@1050 T1@2050"},
-    {"TimerEnabledByAHandlerCountsFromItsTick",
-     {20, 50, 100},
-     {false, true, true},
-     handlers({}, handOver),
-     {},
-     {},
-     110,
-     "T2@50 T1@70 T1@90 T3@100 T1@110"},
-    {"HandlerRetimesItself",
-     {100, 0, 0},
-     {true, false, false},
-     handlers([](Clock& c) { c.T(1).setInterval(30); }),
-     {},
-     {},
-     160,
-     "T1@100 T1@130 T1@160"},
-    {"IntervalZeroNeverFires", {0, 50, 0}, {true, true, false}, {}, {}, {}, 100, "T2@50 T2@100"},
+    {"EarliestFirstTiesInTimerOrder", {30, 20, 10}, 50, "T3@10 T2@20 T3@20 T1@30 T3@30 T2@40 T3@40 T3@50"},
+    {"OffAndOnRestartsTheCount", {100, 0, 0}, 250, "T1@130 T1@230", restartT1},
+    {"NewIntervalRestartsTheCount", {100, 0, 0}, 150, "T1@70 T1@110 T1@150", retimeT1},
+    {"EnablingARunningTimerChangesNothing", {100, 0, 0}, 200, "T1@100 T1@200", enableT1},
+    {"OffAndOnInsideAHandlerRestarts", {100, 150, 0}, 300, "T1@100 T1@200 T2@250 T1@300", {}, {restartT2At100}},
+    {"HandlerHandsOverToAnother", {1000, 50, 0}, 2100, "T2@50 T1@1050 T1@2050", {}, {nullptr, handOver}, true},
+    {"CountsFromTheHandlersTick", {20, 50, 100}, 110, "T2@50 T1@70 T1@90 T3@100 T1@110", {}, {nullptr, handOver}, true},
+    {"HandlerRetimesItself", {100, 0, 0}, 160, "T1@100 T1@130 T1@160", {}, {retimeT1}},
+    {"IntervalZeroNeverFires", {0, 50, 0}, 100, "T2@50 T2@100"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Schedule, ScheduleCase, testing::ValuesIn(Cases),

@@ -23,19 +23,6 @@ TEST(MyPath, IsTheProgramFolderWithOneTrailingSeparator) {
     }
 }
 
-// The core only names the cue file, in the program folder asked for anew at every call;
-// whether it plays is the platform's business.
-TEST(PlayCue, NamesTheFileInTheCurrentProgramFolder) {
-    FakePlatform platform("/opt/a");
-    Form1 form(platform);
-    form.PlayCue("boo");
-    platform.folder = "/opt/b/";
-    form.PlayCue("no such cue");
-    ASSERT_EQ(platform.events.size(), 2u);
-    EXPECT_EQ(platform.events[0].text, "/opt/a/sound/boo.wav");
-    EXPECT_EQ(platform.events[1].text, "/opt/b/sound/no such cue.wav");
-}
-
 struct Shell : ::testing::Test {
     testing::TempFolder folder;
     testing::Game game{folder.path()};
@@ -67,29 +54,14 @@ TEST_F(Shell, RecordsWindowShowsTheStartingFileThenTheFileReadOnFirstUseOnly) {
     EXPECT_EQ(window.Label1[0].Caption, "P1") << "only the first use reads the file";
 }
 
-TEST_F(Shell, MenuCommands) {
-    form.Timer1.setEnabled(true);
-    form.YakuHyou_Click();
-    form.Seiseki_Click();
-    EXPECT_EQ(game.platform.handTableShown + game.platform.recordsShown, 2);
-    EXPECT_TRUE(form.Timer1.Enabled()) << "the windows do not pause the game";
-    EXPECT_FALSE(game.platform.closed);
-    form.Ending_Click();
-    ASSERT_EQ(game.platform.events.size(), 1u) << "closing asks no question";
-    EXPECT_EQ(game.platform.events[0].kind, PlatformEvent::Kind::Close);
-}
-
 // The drop reads the records window (made, not shown), not the file.
 TEST_F(Shell, JokerDropNeedsABestScoreAbove500000) {
     struct Case {
         ScoreField best;
         bool arms;
     };
-    const Case cases[] = {{{"500000", true}, false},
-                          {{"500001", false}, true},
-                          {{"", false}, false},
-                          {{"-600000", true}, false},
-                          {{"600000p", true}, true}};
+    const Case cases[] = {
+        {{"500000", true}, false}, {{"500001", false}, true}, {{"-600000", true}, false}, {{"600000p", true}, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.best.text);
         writeFile(c.best);
