@@ -91,6 +91,7 @@ TEST(BoardScan, NamesScoresAndCuesTheStrongestHandOfTheRow) {
         {"JK JK JK JK JK", 0, 1, 1, 9, &Royal, "50000", "up2", "1011101111"},
         {"9H 10H JH QH KH", 0, 1, 1, 7, &StraightFlush, "15000", "up", ""},
         {"10H JH QH KS JK", 0, 1, 1, 3, &StraightName, "1000", "ph", ""},
+        {"10H JH QH JK 5H", 0, 1, 1, 4, &FlushName, "2000", "Flush", ""},  // one joker covers one rank
         {"AS AH JK JK KD", 0, 1, 1, 6, &FourCard, "8000", "up", "1010001000"},
         {"AS AH AD AC AS", 0, 1, 1, 8, &FiveCard, "25000", "up2", "1010001010"},  // four, never a full house
         {"AS AH KD KC JK", 0, 1, 1, 5, &FullHouse, "5000", "up", ""},
@@ -102,7 +103,7 @@ TEST(BoardScan, NamesScoresAndCuesTheStrongestHandOfTheRow) {
         {"2S 5H 9D JC KH", 0, 1, 1, 10, &Buta, "0", "boo", ""},
         {"PG PG PG PG PG", 1, 2, 3, 10, &PigSpecial, "120000", "boo", ""},
         {"PG PG PG PG PG", 67, 32, 99, 10, &PigSpecial, "2147483647", "boo", ""},
-        {"PG PG JK PG PG", 0, 1, 1, 10, &Buta, "0", "boo", ""},
+        {"PG PG PG PG JK", 0, 1, 1, 10, &Buta, "0", "boo", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.row);

@@ -76,7 +76,7 @@ TEST_P(TopRowShift, JumpsOverOneCellNeverTwo) {
 
 INSTANTIATE_TEST_SUITE_P(Shifts, TopRowShift,
                          ::testing::Values(ShiftCase{"RightJumpsOne", vk::C, 2, {3}, 4},
-                                           ShiftCase{"LeftOneCell", vk::Left, 3, {}, 2},
+                                           ShiftCase{"LeftOneCell", vk::Left, 4, {}, 3},
                                            ShiftCase{"RightNeverJumpsTwo", vk::Right, 2, {3, 4}, 2},
                                            ShiftCase{"RightAtWall", vk::Right, 4, {}, 4},
                                            ShiftCase{"LeftJumpsToTheWall", vk::Z, 2, {1}, 0},

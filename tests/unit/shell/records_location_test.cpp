@@ -53,5 +53,13 @@ TEST(RecordsLocation, ChoosesTheProgramFolderOrThePlayersFolder) {
     }
 }
 
+// The probe leaves nothing behind; a folder that is not there takes no file.
+TEST(RecordsLocation, ProbesAFolderWithoutLeavingAFile) {
+    TempFolder folder;
+    EXPECT_TRUE(canCreateFileIn(folder.path()));
+    EXPECT_EQ(folder.listing(), "");
+    EXPECT_FALSE(canCreateFileIn(folder.file("missing")));
+}
+
 }  // namespace
 }  // namespace tumblehand
