@@ -1,11 +1,5 @@
 #pragma once
 
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -50,50 +44,6 @@ public:
 
 private:
     std::string path_;
-};
-
-/// A folder that the running user cannot create files in: its mode for an ordinary
-/// user, the immutable flag for root (whom no mode stops).
-class ReadOnlyFolder {
-public:
-    explicit ReadOnlyFolder(const std::string& path) : path_(path) {
-        if (::geteuid() != 0) {
-            ::chmod(path.c_str(), 0555);
-            return;
-        }
-        fd_ = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        int flags = 0;
-        if (fd_ >= 0 && ::ioctl(fd_, FS_IOC_GETFLAGS, &flags) == 0) {
-            flags |= FS_IMMUTABLE_FL;
-            immutable_ = ::ioctl(fd_, FS_IOC_SETFLAGS, &flags) == 0;
-        }
-    }
-    ~ReadOnlyFolder() {
-        int flags = 0;
-        if (immutable_ && ::ioctl(fd_, FS_IOC_GETFLAGS, &flags) == 0) {
-            flags &= ~FS_IMMUTABLE_FL;
-            ::ioctl(fd_, FS_IOC_SETFLAGS, &flags);
-        }
-        if (fd_ >= 0) ::close(fd_);
-        ::chmod(path_.c_str(), 0755);
-    }
-    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
-    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
-
-    /// Whether files really cannot be made there (checked by trying, not by belief).
-    bool works() const {
-        const std::string probe = path_ + "/probe";
-        const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-        if (fd < 0) return true;
-        ::close(fd);
-        ::unlink(probe.c_str());
-        return false;
-    }
-
-private:
-    std::string path_;
-    int fd_ = -1;
-    bool immutable_ = false;
 };
 
 }  // namespace tumblehand::testing
