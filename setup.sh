@@ -47,6 +47,8 @@ case "${1:-}" in
         build
         # Every C++ file laid out as .clang-format says.
         bash tools/check-format.sh
+        # Includes run from a folder to the ones below it, never back up.
+        bash tools/check-layers.sh
         # The benchmarks are built and run briefly, without judging their times.
         [ -f build-bench/build.ninja ] || cmake --preset bench
         cmake --build --preset bench

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "tests/support/board_text.h"
+#include "harness/board_text.h"
 
 namespace tumblehand::bench {
 

@@ -4,15 +4,15 @@
 #include <string_view>
 
 #include "board/form1.h"
-#include "tests/support/fake_platform.h"
+#include "harness/scripted_platform.h"
 
 namespace tumblehand::bench {
 
 /// The scripted platform without its record of cues and dialogs, so that a long run
 /// neither grows a list nor measures the recording.
-class QuietPlatform : public FakePlatform {
+class QuietPlatform : public ScriptedPlatform {
 public:
-    using FakePlatform::FakePlatform;
+    using ScriptedPlatform::ScriptedPlatform;
     void playWav(const std::string&) override {}
     void messageBox(std::string_view, std::string_view) override {}
 };

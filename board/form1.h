@@ -7,11 +7,18 @@
 #include "board/board.h"
 #include "board/controls.h"
 #include "board/game_state.h"
-#include "hands/hand.h"
-#include "shell/form3.h"
-#include "shell/platform.h"
+#include "board/hand.h"
+#include "board/platform.h"
 
 namespace tumblehand {
+
+struct Form3;
+
+/// Deletes the records window's model where it is a complete type (shell/), so that
+/// the board needs no more of it than its name.
+struct DeleteForm3 {
+    void operator()(Form3* form3) const;
+};
 
 /// The main window: its controls, its variables and the game's procedures, under the
 /// names the game gives them. The procedures are defined in the folders of their
@@ -107,7 +114,7 @@ public:
 
 private:
     Platform& platform_;
-    std::unique_ptr<Form3> form3_;
+    std::unique_ptr<Form3, DeleteForm3> form3_;
 };
 
 }  // namespace tumblehand

@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "harness/temp_folder.h"
 #include "shell/records_file.h"
-#include "tests/support/temp_folder.h"
 
 using namespace tumblehand;
 

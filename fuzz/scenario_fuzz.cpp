@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "harness/temp_folder.h"
 #include "sim/scenario.h"
 #include "sim/words.h"
-#include "tests/support/temp_folder.h"
 
 using namespace tumblehand;
 

@@ -1,7 +1,7 @@
 #include "board/form1.h"
 #include "board/numbers.h"
 #include "hands/hand_table.h"
-#include "play/speed_rule.h"
+#include "hands/speed_rule.h"
 
 #include <algorithm>
 #include <limits>

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "hands/hand.h"
+#include "board/hand.h"
 
 namespace tumblehand {
 

@@ -1,5 +1,5 @@
 #include "board/form1.h"
-#include "hands/hand.h"
+#include "board/hand.h"
 #include "hands/resolution.h"
 
 namespace tumblehand {

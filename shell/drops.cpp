@@ -1,5 +1,6 @@
 #include "board/form1.h"
 #include "board/numbers.h"
+#include "shell/form3.h"
 
 namespace tumblehand {
 

@@ -1,4 +1,5 @@
 #include "board/form1.h"
+#include "shell/form3.h"
 #include "shell/records_location.h"
 
 namespace tumblehand {
@@ -18,9 +19,11 @@ void Form1::Seiseki_Click() {
     platform().showRecords();
 }
 
+void DeleteForm3::operator()(Form3* form3) const { delete form3; }
+
 Form3& Form1::form3() {
     if (!form3_) {
-        form3_ = std::make_unique<Form3>();
+        form3_.reset(new Form3());
         form3_->Form_Load(recordsPath(*this));
     }
     return *form3_;

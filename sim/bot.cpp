@@ -222,7 +222,7 @@ std::optional<Violation> Game::play() {
     while (broken.empty() && !over_) {
         try {
             broken = step();
-        } catch (const FakePlatform::NoAnswer& stop) {
+        } catch (const ScriptedPlatform::NoAnswer& stop) {
             broken = "the game asked something the bot was not asked to answer: " + stop.what;
         } catch (const std::exception& error) {
             broken = std::string("the game failed: ") + error.what();

@@ -8,13 +8,13 @@
 #include <ostream>
 #include <vector>
 
+#include "harness/board_text.h"
 #include "sim/dump_json.h"
 #include "sim/labels.h"
 #include "sim/procedures.h"
 #include "sim/scenario.h"
 #include "sim/state_fields.h"
 #include "sim/words.h"
-#include "tests/support/board_text.h"
 
 namespace tumblehand::sim {
 

@@ -54,7 +54,7 @@ ExitCode runScenario(const std::vector<std::string>& lines, Session& session, st
         } catch (const ScenarioError& error) {
             err << "line " << (error.line ? error.line : lineNumber) << ": " << error.message << '\n';
             return ScenarioFailed;
-        } catch (const FakePlatform::NoAnswer& stop) {
+        } catch (const ScriptedPlatform::NoAnswer& stop) {
             err << "line " << lineNumber << ": the run stops at " << oneLine(stop.what) << '\n';
             return ScenarioFailed;
         } catch (const std::exception& error) {

@@ -1,4 +1,5 @@
 #include "sim/session.h"
+#include "shell/form3.h"
 
 #include <cstdio>
 #include <nlohmann/json.hpp>

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "board/form1.h"
+#include "harness/scripted_platform.h"
 #include "play/timer_schedule.h"
 #include "sim/dump_json.h"
-#include "tests/support/fake_platform.h"
 
 namespace tumblehand::sim {
 
@@ -15,7 +15,7 @@ namespace tumblehand::sim {
 struct Session {
     Session(std::string folder, std::uint32_t seed);
 
-    FakePlatform platform;
+    ScriptedPlatform platform;
     Form1 form;
     TimerSchedule schedule;
     std::int64_t time = 0;  ///< virtual milliseconds since the start

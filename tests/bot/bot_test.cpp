@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "harness/board_text.h"
+#include "harness/temp_folder.h"
 #include "sim/bot_invariants.h"
 #include "sim/session.h"
-#include "tests/support/board_text.h"
-#include "tests/support/temp_folder.h"
 
 namespace tumblehand::sim {
 namespace {

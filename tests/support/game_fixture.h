@@ -8,15 +8,15 @@
 #include <vector>
 
 #include "board/form1.h"
-#include "tests/support/board_text.h"
-#include "tests/support/fake_platform.h"
+#include "harness/board_text.h"
+#include "harness/scripted_platform.h"
 
 namespace tumblehand::testing {
 
 /// A loaded main window with a scripted platform, in a game at level 1 with the rates
 /// of a new game.
 struct Game {
-    FakePlatform platform;
+    ScriptedPlatform platform;
     Form1 form{platform};
 
     explicit Game(std::string folder = "/nonexistent") : platform(std::move(folder)) {

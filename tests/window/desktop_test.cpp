@@ -6,9 +6,9 @@
 #include "shell/records_file.h"
 #include "tests/support/sample_records.h"
 #include "tests/window/window_platform.h"
-#include "ui/hand_table_window.h"
-#include "ui/records_window.h"
-#include "ui/twips_scale.h"
+#include "ui/drawing/twips_scale.h"
+#include "ui/windows/hand_table_window.h"
+#include "ui/windows/records_window.h"
 
 #include <QInputDialog>
 #include <QLineEdit>

@@ -3,13 +3,13 @@
 // and go mid-game, nothing polls while none is attached, and nothing reaches the game
 // while a dialog holds it still. SDL's virtual pad stands in for a real one.
 #include "tests/window/window_platform.h"
-#include "ui/controller_input.h"
-#include "ui/controller_keys.h"
-#include "ui/device_watch.h"
-#include "ui/hand_table_window.h"
-#include "ui/records_window.h"
-#include "ui/twips_scale.h"
-#include "ui/virtual_controller.h"
+#include "ui/drawing/twips_scale.h"
+#include "ui/input/controller_input.h"
+#include "ui/input/controller_keys.h"
+#include "ui/input/virtual_controller.h"
+#include "ui/system/device_watch.h"
+#include "ui/windows/hand_table_window.h"
+#include "ui/windows/records_window.h"
 
 #include <QAction>
 #include <QMessageBox>

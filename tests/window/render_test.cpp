@@ -4,8 +4,8 @@
 // text. A change repaints only the areas it touches, and what is left on screen after such
 // partial repaints is exactly what a full repaint draws.
 #include "tests/window/window_platform.h"
-#include "ui/hand_table_window.h"
-#include "ui/records_window.h"
+#include "ui/windows/hand_table_window.h"
+#include "ui/windows/records_window.h"
 
 #include <QPaintEvent>
 #include <QScreen>
@@ -94,7 +94,7 @@ bool covers(const QRegion& region, const QRect& rect) { return QRegion(rect).sub
 /// A freshly loaded form and its board view, shown at the opening size, with the area of
 /// every paint it receives.
 struct Scene : QObject {
-    FakePlatform platform;
+    ScriptedPlatform platform;
     Form1 form{platform};
     ui::BoardView view{form};
     const QSize size{470, 758};

@@ -3,8 +3,8 @@
 // (how soon after the call, tools/measure/measure_sound.py measures); a broken one is silent;
 // one cut off by the next fades out without a click; and after the server is killed mid-cue
 // and started again, the next cue plays.
-#include "ui/qt_platform.h"
-#include "ui/wav_pcm.h"
+#include "ui/app/qt_platform.h"
+#include "ui/sound/wav_pcm.h"
 
 #include <QElapsedTimer>
 #include <QProcess>

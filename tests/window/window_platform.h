@@ -1,11 +1,11 @@
 #pragma once
 
 #include "board/form1.h"
-#include "tests/support/fake_platform.h"
-#include "ui/board_view.h"
-#include "ui/main_window.h"
-#include "ui/modal_time.h"
-#include "ui/qt_platform.h"
+#include "harness/scripted_platform.h"
+#include "ui/app/main_window.h"
+#include "ui/app/qt_platform.h"
+#include "ui/system/modal_time.h"
+#include "ui/windows/board_view.h"
 
 #include <QApplication>
 #include <QColor>

@@ -6,9 +6,9 @@
 
 #include <random>
 
+#include "harness/temp_folder.h"
 #include "shell/records_file.h"
 #include "tests/support/sample_records.h"
-#include "tests/support/temp_folder.h"
 
 namespace tumblehand {
 namespace {

@@ -5,9 +5,9 @@
 #include <optional>
 
 #include "board/numbers.h"
+#include "harness/temp_folder.h"
 #include "shell/record_text.h"
 #include "shell/records_file.h"
-#include "tests/support/temp_folder.h"
 
 namespace tumblehand {
 

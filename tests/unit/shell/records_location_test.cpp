@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
+#include "harness/temp_folder.h"
 #include "shell/records_location.h"
-#include "tests/support/temp_folder.h"
 
 namespace tumblehand {
 namespace {

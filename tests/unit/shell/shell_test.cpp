@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
+#include "shell/form3.h"
 
+#include "harness/temp_folder.h"
 #include "shell/form2.h"
 #include "shell/records_file.h"
 #include "tests/support/game_fixture.h"
 #include "tests/support/sample_records.h"
-#include "tests/support/temp_folder.h"
 
 namespace tumblehand {
 namespace {
@@ -18,7 +19,7 @@ TEST(MyPath, IsTheProgramFolderWithOneTrailingSeparator) {
     };
     const Case cases[] = {{"/opt/game", "/opt/game/"}, {"/opt/game//", "/opt/game/"}, {"/", "/"}, {"", "./"}};
     for (const Case& c : cases) {
-        FakePlatform platform(c.folder);
+        ScriptedPlatform platform(c.folder);
         EXPECT_EQ(Form1(platform).MyPath(), c.path) << c.folder;
     }
 }

@@ -1,0 +1,42 @@
+#include "board/form1.h"
+#include "ui/app/main_window.h"
+#include "ui/app/qt_platform.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+bool hasDisplay() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(name);
+        if (value && *value) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (!hasDisplay()) {
+        std::fputs(
+            "Tumblehand needs a display and none is set (no DISPLAY or WAYLAND_DISPLAY); "
+            "run it under a virtual one: xvfb-run -a ./tumblehand\n",
+            stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tumblehand"));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TUMBLEHAND_APP_ID));
+
+    tumblehand::ui::QtPlatform platform;
+    tumblehand::Form1 form{platform};
+    tumblehand::ui::MainWindow window(form, platform.modalTime());
+    platform.attach(window);
+    window.load();
+    window.show();
+    return QApplication::exec();
+}

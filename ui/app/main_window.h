@@ -1,0 +1,95 @@
+#pragma once
+
+#include "play/timer_schedule.h"
+#include "ui/system/precise_alarm.h"
+#include "ui/windows/hand_table_window.h"
+#include "ui/windows/records_window.h"
+
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QPointer>
+
+#include <string>
+
+namespace tumblehand {
+class Form1;
+}
+
+class QAction;
+
+namespace tumblehand::ui {
+
+class BoardView;
+class ModalTime;
+
+/// The main window: the menu bar, the board view, and the one place where events reach
+/// Form1. Every key, click, menu command and timer tick runs as a procedure of Form1;
+/// while one runs (a dialog's nested event loop included) nothing else reaches Form1,
+/// and the time spent in dialogs is taken out of the timer schedule afterwards.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(Form1& form, ModalTime& modalTime, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    /// Runs Form_Load: the window is opening.
+    void load();
+
+    /// Paints what the model changed so far, also in the middle of a procedure: a dialog
+    /// is about to open, and the game must be on screen as it is behind it.
+    void showModelNow() { refreshViews(); }
+
+    /// Shows the hand table, creating it the first time. It does not take the keys.
+    void showHandTable();
+    /// Shows the records window, creating it the first time. It does not take the keys.
+    void showRecords();
+
+    BoardView* boardView() const { return view_; }
+    HandTableWindow* handTableWindow() const { return handTable_; }
+    RecordsWindow* recordsWindow() const { return records_; }
+    /// The menu commands: Kaisi, Chusi, Shuryo, YakuHyou, Seiseki.
+    QAction* menuAction(const char* name) const;
+
+    /// How often the model changed visibly, so the board was repainted.
+    int repaintRequests() const { return repaintRequests_; }
+    /// Milliseconds on the window's clock, rounded down.
+    qint64 now() const { return nowNs() / 1'000'000; }
+    /// Nanoseconds on the window's clock.
+    qint64 nowNs() const { return clock_.nsecsElapsed(); }
+    const TimerSchedule& schedule() const { return schedule_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    /// Runs procedure if no other one runs; then takes dialog time out of the schedule,
+    /// re-reads the timers, repaints what changed and sets the next tick.
+    template <class Procedure>
+    bool runProcedure(Procedure&& procedure);
+
+    void buildMenus();
+    /// Readies a secondary window before it is first shown: the game's icon, its own
+    /// size, beside this one, showing without taking the keys, closing on Escape.
+    void setUpSecondary(QWidget& secondary) const;
+    void onTick();
+    void refreshViews();
+    void armTimer();
+    /// For the measuring hook: the tick about to run and how late it is.
+    void logTick(qint64 ns) const;
+
+    Form1& form_;
+    ModalTime& modal_;
+    TimerSchedule schedule_;
+    QElapsedTimer clock_;
+    PreciseAlarm tick_;
+    BoardView* view_ = nullptr;
+    QPointer<HandTableWindow> handTable_;
+    QPointer<RecordsWindow> records_;
+    QAction* chusi_ = nullptr;
+    std::string shownRecords_;
+    int repaintRequests_ = 0;
+    bool busy_ = false;
+    bool closing_ = false;
+};
+
+}  // namespace tumblehand::ui

@@ -1,0 +1,341 @@
+#include "ui/windows/board_view.h"
+#include "board/form1.h"
+#include "ui/drawing/fonts.h"
+#include "ui/drawing/text_painting.h"
+#include "ui/drawing/twips_scale.h"
+#include "ui/drawing/window_frame.h"
+#include "ui/input/key_map.h"
+#include "ui/system/measure_hook.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace tumblehand::ui {
+
+namespace {
+
+// Containers of the layout, in twips. The well has a sunken border of two pixels
+// (30 twips) inside which its cells are laid out.
+constexpr QRectF PlayBox(120, 480, 2475, 4875);
+constexpr double PlayBoxBorder = 30;
+constexpr QRectF NextFrame(2760, 960, 735, 1455);
+constexpr double PictureSize = 480;  // the 32-pixel pictures, drawn unstretched
+
+const QColor WellColour(0x1D, 0x3B, 0x2F);
+const QColor EtchDark(0x80, 0x7C, 0x74);
+const QColor EtchLight(0xFF, 0xFF, 0xFF);
+
+// Font sizes in points, as the layout gives them.
+constexpr double RankPoints = 14.25;
+// A card's corner pips reach 150 twips in from its sides; a wider rank ("10") is squeezed between them.
+constexpr double RankPipMargin = 150;
+constexpr double CaptionPoints = 12;
+constexpr double PopupPoints = 9;
+constexpr double LevelPoints = 11.25;
+constexpr double FramePoints = 9;
+
+bool contains(const Label& label, QPointF twips) {
+    return label.Visible && QRectF(label.Left, label.Top, label.Width, label.Height).contains(twips);
+}
+
+QRectF pictureRect(const Picture& picture, QPointF container = {}) {
+    return QRectF(container.x() + picture.Left, container.y() + picture.Top, PictureSize, PictureSize);
+}
+
+void drawEtchedLine(QPainter& painter, QPointF from, QPointF to, double pixel) {
+    painter.setPen(QPen(EtchDark, pixel));
+    painter.drawLine(from, to);
+    painter.setPen(QPen(EtchLight, pixel));
+    painter.drawLine(from + QPointF(pixel, pixel), to + QPointF(pixel, pixel));
+}
+
+const QPointF WellOrigin(PlayBox.x() + PlayBoxBorder, PlayBox.y() + PlayBoxBorder);
+const QPointF NextOrigin = NextFrame.topLeft();
+
+}  // namespace
+
+BoardView::BoardView(const Form1& form, QWidget* parent) : QWidget(parent), form_(form) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(false);
+
+    const LabelStyle rank{.points = RankPoints, .horizontal = Qt::AlignHCenter, .sideMargin = RankPipMargin};
+    const LabelStyle centred{CaptionPoints, true, Qt::AlignHCenter, false};
+    const LabelStyle caption{CaptionPoints, true, Qt::AlignLeft, false};
+    const LabelStyle popup{PopupPoints, true, Qt::AlignLeft, false};
+    // The cells in order, so that a paint finds them by index.
+    firstMas_ = tracker_.trackPicture(form_.board.Mas(0), WellOrigin);
+    for (int i = 1; i < Board::Cells; ++i) tracker_.trackPicture(form_.board.Mas(i), WellOrigin);
+    firstNum_ = tracker_.trackLabel(form_.board.Num(0), rank, WellOrigin);
+    for (int i = 1; i < Board::Cells; ++i) tracker_.trackLabel(form_.board.Num(i), rank, WellOrigin);
+    for (const Picture& card : form_.NextCard) tracker_.trackPicture(card, NextOrigin);
+    for (const Label& num : form_.NextNum) tracker_.trackLabel(num, rank, NextOrigin);
+    tracker_.trackPicture(form_.MoveCard, {}, true);
+    for (const Picture& back : form_.ura1) tracker_.trackPicture(back);
+    tracker_.trackLabel(form_.MoveNum, rank);
+    tracker_.trackPicture(form_.Gara[5]);
+    tracker_.trackPicture(form_.Gara[4]);
+    tracker_.trackLabel(form_.Label4, centred);
+    tracker_.trackLabel(form_.Label3, centred);
+    for (const Label* button : {&form_.Start, &form_.StopL, &form_.Ending}) {
+        tracker_.trackLabel(*button, {CaptionPoints, true, Qt::AlignHCenter, true});
+    }
+    tracker_.trackLabel(form_.Label5, {LevelPoints, true, Qt::AlignLeft, false});
+    tracker_.trackLabel(form_.Label1, caption);
+    // The multiplier sits at the end of the score's row, after the longest score: a
+    // score too long for the room before it, and a multiplier too long for the room
+    // left in the row, are squeezed rather than run into each other.
+    const double rowEnd = AreaWidth - 30;
+    tracker_.trackLabel(form_.Label2, {CaptionPoints, true, Qt::AlignLeft, false, false, rowEnd - form_.Label2.Left});
+    tracker_.trackLabel(form_.Score,
+                        {RankPoints, true, Qt::AlignLeft, false, false, form_.Label2.Left - 60.0 - form_.Score.Left});
+    tracker_.trackLabel(form_.YakuL, centred);
+    tracker_.trackLabel(form_.Gscore, caption);
+    tracker_.trackLabel(form_.TotalS, popup);
+    tracker_.trackLabel(form_.ComboS, popup);
+}
+
+QSize BoardView::sizeHint() const { return openingSize(AreaWidth, AreaHeight); }
+
+QSize BoardView::minimumSizeHint() const { return QSize(AreaWidth / 30, AreaHeight / 30); }
+
+TwipsScale BoardView::scale() const { return TwipsScale(QSizeF(size()), AreaWidth, AreaHeight); }
+
+QRect BoardView::wellArea() const {
+    return scale().rect(PlayBox.x(), PlayBox.y(), PlayBox.width(), PlayBox.height()).toAlignedRect();
+}
+
+bool BoardView::repaintChanges() {
+    tracker_.look(scale(), devicePixelRatioF());
+    const QRegion changed = tracker_.takePending().intersected(rect());
+    if (changed.isEmpty()) return false;
+    update(changed);
+    return true;
+}
+
+bool BoardView::touches(const void* control) const {
+    const QRectF area = tracker_.footprint(control);
+    return !area.isEmpty() && paintRegion_.intersects(coveringRect(area));
+}
+
+bool BoardView::touchesAt(std::size_t index) const {
+    const QRectF& area = tracker_.footprintAt(index);
+    return !area.isEmpty() && paintRegion_.intersects(coveringRect(area));
+}
+
+bool BoardView::touches(const QRectF& area) const { return paintRegion_.intersects(coveringRect(area)); }
+
+void BoardView::drawLabel(QPainter& painter, const TwipsScale& s, const Label& label, QPointF container,
+                          std::optional<std::size_t> index) {
+    if (!label.Visible) return;
+    if (!(index ? touchesAt(*index) : touches(&label))) return;
+    paintLabel(painter, s, label, tracker_.style(label), container);
+}
+
+void BoardView::drawPicture(QPainter& painter, const Picture& picture) {
+    if (touches(&picture)) faces_.draw(painter, picture.Face, tracker_.footprint(&picture));
+}
+
+void BoardView::paintEvent(QPaintEvent* event) {
+    // Logged when the painting is done, however the function returns.
+    const measure::PaintScope measured(event->rect(), size());
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const TwipsScale s = scale();
+    // Where everything is drawn now; only what meets the repainted area is drawn, the
+    // painter clips the rest.
+    tracker_.look(s, devicePixelRatioF());
+    paintRegion_ = event->region();
+
+    paintBackground(painter, rect(), s);
+
+    paintWell(painter, s);
+    paintNextFrame(painter, s);
+    paintDeck(painter, s);
+    paintRates(painter, s);
+    paintButtons(painter, s);
+    paintTexts(painter, s);
+    paintDragOutline(painter, s);
+    paintRegion_ = QRegion();
+}
+
+void BoardView::paintWell(QPainter& painter, const TwipsScale& s) {
+    const QRectF outer = s.rect(PlayBox.x(), PlayBox.y(), PlayBox.width(), PlayBox.height());
+    if (!touches(outer)) return;
+    const double border = s.length(PlayBoxBorder);
+    // A sunken border: dark along the top and left, light along the bottom and right.
+    painter.fillRect(outer, EtchLight);
+    painter.fillRect(QRectF(outer.topLeft(), outer.size() - QSizeF(border / 2, border / 2)), EtchDark);
+    const QRectF inner = outer.adjusted(border, border, -border, -border);
+    painter.fillRect(inner, WellColour);
+
+    painter.save();
+    painter.setClipRect(inner, Qt::IntersectClip);
+    for (std::size_t i = 0; i < Board::Cells; ++i) {
+        const Picture& mas = form_.board.Mas(static_cast<int>(i));
+        if (touchesAt(firstMas_ + i)) faces_.draw(painter, mas.Face, tracker_.footprintAt(firstMas_ + i));
+    }
+    // Rank texts over all pictures, so a counted pig's counter is never hidden.
+    for (std::size_t i = 0; i < Board::Cells; ++i) {
+        drawLabel(painter, s, form_.board.Num(static_cast<int>(i)), WellOrigin, firstNum_ + i);
+    }
+    painter.restore();
+}
+
+void BoardView::paintNextFrame(QPainter& painter, const TwipsScale& s) {
+    const QFont font = gameFont(FramePoints, false, s.factor());
+    const QFontMetricsF metrics(font);
+    const QRectF frame = s.rect(NextFrame.x(), NextFrame.y(), NextFrame.width(), NextFrame.height());
+    if (!touches(frame)) return;
+    const double lineY = frame.top() + metrics.height() / 2;
+    const double pixel = std::max(1.0, s.factor() * 15);
+    const QRectF box(QPointF(frame.left(), lineY), QPointF(frame.right() - pixel, frame.bottom() - pixel));
+
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    drawEtchedLine(painter, box.topLeft(), box.topRight(), pixel);
+    drawEtchedLine(painter, box.bottomLeft(), box.bottomRight(), pixel);
+    drawEtchedLine(painter, box.topLeft(), box.bottomLeft(), pixel);
+    drawEtchedLine(painter, box.topRight(), box.bottomRight(), pixel);
+    const QString caption = QStringLiteral("NEXT");
+    const QRectF captionRect(frame.left() + s.length(120), frame.top(),
+                             metrics.horizontalAdvance(caption) + s.length(60), metrics.height());
+    painter.fillRect(captionRect, WindowColour);
+    painter.restore();
+    if (touches(captionRect)) {
+        drawPlainText(painter, captionRect, Qt::AlignHCenter | Qt::AlignVCenter, caption, font, Qt::black);
+    }
+
+    for (const Picture& card : form_.NextCard) drawPicture(painter, card);
+    for (const Label& num : form_.NextNum) drawLabel(painter, s, num, NextOrigin);
+}
+
+void BoardView::paintDeck(QPainter& painter, const TwipsScale& s) {
+    // The sliding card comes out from under the fanned deck.
+    drawPicture(painter, form_.MoveCard);
+    for (int k = 2; k >= 0; --k) {
+        if (k == 1 && dragging_) continue;  // lifted by the pointer
+        drawPicture(painter, form_.ura1[static_cast<std::size_t>(k)]);
+    }
+    // The lifted card leaves its place bare; redraw the front card over the gap.
+    if (dragging_) drawPicture(painter, form_.ura1[0]);
+    drawLabel(painter, s, form_.MoveNum);
+}
+
+void BoardView::paintRates(QPainter& painter, const TwipsScale& s) {
+    drawPicture(painter, form_.Gara[5]);
+    drawPicture(painter, form_.Gara[4]);
+    drawLabel(painter, s, form_.Label4);
+    drawLabel(painter, s, form_.Label3);
+}
+
+void BoardView::paintButtons(QPainter& painter, const TwipsScale& s) {
+    for (const Label* button : {&form_.Start, &form_.StopL, &form_.Ending}) drawLabel(painter, s, *button);
+}
+
+void BoardView::paintTexts(QPainter& painter, const TwipsScale& s) {
+    for (const Label* label : {&form_.Label5, &form_.Label1, &form_.Label2, &form_.Score, &form_.YakuL, &form_.Gscore,
+                               &form_.TotalS, &form_.ComboS}) {
+        drawLabel(painter, s, *label);
+    }
+}
+
+QRectF BoardView::dragRect(const TwipsScale& s) const {
+    const QPointF topLeft = dragPosition_ - dragGrip_;
+    return s.rect(topLeft.x(), topLeft.y(), PictureSize, PictureSize);
+}
+
+void BoardView::paintDragOutline(QPainter& painter, const TwipsScale& s) {
+    if (!dragging_) return;
+    const QRectF area = dragRect(s);
+    if (!touches(area)) return;
+    painter.save();
+    painter.setOpacity(0.85);
+    faces_.draw(painter, form_.ura1[1].Face, snapToDevice(area, devicePixelRatioF()));
+    painter.setOpacity(1);
+    painter.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(area);
+    painter.restore();
+}
+
+void BoardView::updateDrag() {
+    // The lifted card, and the deck it leaves or rejoins.
+    const TwipsScale s = scale();
+    QRegion area(coveringRect(dragRect(s)));
+    for (const Picture& back : form_.ura1) area += coveringRect(tracker_.footprint(&back));
+    update(area);
+}
+
+void BoardView::keyPressEvent(QKeyEvent* event) {
+    const std::optional<int> code = virtualKeyOf(event->key());
+    // F1 and F2 belong to the menu items Chusi and Kaisi, whose shortcuts take them
+    // before any widget; should one still arrive here it is dropped, so that one press
+    // never runs its procedure twice.
+    if (!code || *code == vk::F1 || *code == vk::F2) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    emit keyPressed(*code);
+}
+
+std::optional<BoardView::Button> BoardView::buttonAt(QPointF twips) const {
+    if (contains(form_.Start, twips)) return Button::Start;
+    if (contains(form_.StopL, twips)) return Button::Stop;
+    if (contains(form_.Ending, twips)) return Button::End;
+    return std::nullopt;
+}
+
+bool BoardView::onDragSource(QPointF twips) const {
+    // Only the part of the middle card that the front card leaves uncovered.
+    return form_.ura1[1].Visible && pictureRect(form_.ura1[1]).contains(twips) &&
+           !pictureRect(form_.ura1[0]).contains(twips);
+}
+
+std::optional<BoardView::DropTarget> BoardView::dropTargetAt(QPointF twips) const {
+    if (contains(form_.Label4, twips)) return DropTarget::PigRate;
+    if (contains(form_.Label3, twips)) return DropTarget::JokerRate;
+    return std::nullopt;
+}
+
+void BoardView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    const QPointF twips = scale().toTwips(event->position());
+    pressedButton_ = buttonAt(twips);
+    if (!pressedButton_ && onDragSource(twips)) {
+        dragging_ = true;
+        dragGrip_ = twips - pictureRect(form_.ura1[1]).topLeft();
+        dragPosition_ = twips;
+        setCursor(Qt::ClosedHandCursor);
+        updateDrag();
+    }
+}
+
+void BoardView::mouseMoveEvent(QMouseEvent* event) {
+    if (!dragging_) return;
+    const QRect before = coveringRect(dragRect(scale()));
+    dragPosition_ = scale().toTwips(event->position());
+    update(QRegion(before) + coveringRect(dragRect(scale())));
+}
+
+void BoardView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    const QPointF twips = scale().toTwips(event->position());
+    if (dragging_) {
+        updateDrag();
+        dragging_ = false;
+        unsetCursor();
+        if (const auto target = dropTargetAt(twips)) emit deckCardDropped(*target);
+        return;
+    }
+    // A click is a press and a release on the same label.
+    const std::optional<Button> pressed = pressedButton_;
+    pressedButton_.reset();
+    if (pressed && buttonAt(twips) == pressed) emit buttonClicked(*pressed);
+}
+
+}  // namespace tumblehand::ui

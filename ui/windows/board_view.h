@@ -1,0 +1,98 @@
+#pragma once
+
+#include "ui/drawing/face_cache.h"
+#include "ui/drawing/repaint_tracker.h"
+
+#include <QPointF>
+#include <QRegion>
+#include <QWidget>
+
+#include <optional>
+
+namespace tumblehand {
+class Form1;
+struct Label;
+struct Picture;
+}  // namespace tumblehand
+
+namespace tumblehand::ui {
+
+class TwipsScale;
+
+/// The main window's client area: draws the whole model of Form1 in twips, scaled
+/// uniformly to the widget, and turns keys, clicks and the deck drag into signals.
+/// It decides nothing about the game.
+class BoardView : public QWidget {
+    Q_OBJECT
+public:
+    /// The client area of the main window, in twips.
+    static constexpr int AreaWidth = 3525;
+    static constexpr int AreaHeight = 5685;
+
+    enum class Button { Start, Stop, End };
+    enum class DropTarget { PigRate, JokerRate };
+
+    explicit BoardView(const Form1& form, QWidget* parent = nullptr);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+    /// The mapping used for the current widget size.
+    TwipsScale scale() const;
+    /// The well, in the view's coordinates.
+    QRect wellArea() const;
+
+    /// Asks for a repaint of just the areas whose controls changed since the last call
+    /// (each one's old and new place). Returns false, asking nothing, if none changed.
+    bool repaintChanges();
+
+signals:
+    /// A key the game reads, as its Windows virtual-key code; auto-repeats included.
+    void keyPressed(int virtualKey);
+    void buttonClicked(tumblehand::ui::BoardView::Button button);
+    /// The middle deck card was dropped on a rate label.
+    void deckCardDropped(tumblehand::ui::BoardView::DropTarget target);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    std::optional<Button> buttonAt(QPointF twips) const;
+    bool onDragSource(QPointF twips) const;
+    std::optional<DropTarget> dropTargetAt(QPointF twips) const;
+
+    void paintWell(QPainter& painter, const TwipsScale& scale);
+    void paintNextFrame(QPainter& painter, const TwipsScale& scale);
+    void paintDeck(QPainter& painter, const TwipsScale& scale);
+    void paintRates(QPainter& painter, const TwipsScale& scale);
+    void paintButtons(QPainter& painter, const TwipsScale& scale);
+    void paintTexts(QPainter& painter, const TwipsScale& scale);
+    void paintDragOutline(QPainter& painter, const TwipsScale& scale);
+
+    /// True while painting, if the control is drawn somewhere in the area being repainted.
+    bool touches(const void* control) const;
+    bool touches(const QRectF& area) const;
+    bool touchesAt(std::size_t trackedIndex) const;
+    void drawLabel(QPainter& painter, const TwipsScale& scale, const Label& label, QPointF container = {},
+                   std::optional<std::size_t> trackedIndex = std::nullopt);
+    void drawPicture(QPainter& painter, const Picture& picture);
+    QRectF dragRect(const TwipsScale& scale) const;
+    void updateDrag();
+
+    const Form1& form_;
+    FaceCache faces_;
+    RepaintTracker tracker_;
+    std::size_t firstMas_ = 0;  ///< tracked index of cell 0's picture; the others follow
+    std::size_t firstNum_ = 0;  ///< and of its rank text
+    QRegion paintRegion_;       ///< the area being repainted, during a paint
+    std::optional<Button> pressedButton_;
+    bool dragging_ = false;
+    QPointF dragGrip_;      ///< where in the card (twips) it was taken
+    QPointF dragPosition_;  ///< the pointer, in twips
+};
+
+}  // namespace tumblehand::ui

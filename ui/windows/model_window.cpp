@@ -1,0 +1,34 @@
+#include "ui/windows/model_window.h"
+#include "ui/drawing/double_rule.h"
+#include "ui/drawing/twips_scale.h"
+#include "ui/drawing/window_frame.h"
+
+#include <QPainter>
+
+namespace tumblehand::ui {
+
+ModelWindow::ModelWindow(const QString& title, int areaWidthTwips, int areaHeightTwips, QWidget* parent)
+    : QWidget(parent, Qt::Window), areaWidth_(areaWidthTwips), areaHeight_(areaHeightTwips) {
+    setWindowTitle(title);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+QSize ModelWindow::sizeHint() const { return openingSize(areaWidth_, areaHeight_); }
+
+void ModelWindow::addLabel(const Label& label, LabelStyle style) { labels_.emplace_back(&label, style); }
+
+void ModelWindow::addRule(const Rule& rule) { rules_.push_back(&rule); }
+
+void ModelWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const TwipsScale s(QSizeF(size()), areaWidth_, areaHeight_);
+    paintBackground(painter, rect(), s);
+    for (const auto& [label, style] : labels_) paintLabel(painter, s, *label, style);
+    // Rules that run past the client area stop at its edge.
+    painter.setClipRect(s.area());
+    for (const Rule* rule : rules_) paintRule(painter, s, *rule);
+}
+
+}  // namespace tumblehand::ui
