@@ -1,9 +1,9 @@
 #include "bench_support.h"
 
+#include "harness/board_text.h"
+
 #include <cstdio>
 #include <cstdlib>
-
-#include "harness/board_text.h"
 
 namespace tumblehand::bench {
 

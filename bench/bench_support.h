@@ -1,10 +1,10 @@
 #pragma once
 
-#include <string>
-#include <string_view>
-
 #include "board/form1.h"
 #include "harness/scripted_platform.h"
+
+#include <string>
+#include <string_view>
 
 namespace tumblehand::bench {
 

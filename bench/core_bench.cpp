@@ -1,8 +1,8 @@
 // Per-call times of the procedures that run inside one timer tick.
-#include <benchmark/benchmark.h>
-
 #include "bench_support.h"
 #include "timed.h"
+
+#include <benchmark/benchmark.h>
 
 namespace tumblehand::bench {
 

@@ -1,5 +1,9 @@
 // Whole games played by the bot, the time of every handler in them, and the heap
 // allocations of steady ticks.
+#include "alloc_counter.h"
+#include "headless_game.h"
+#include "timed.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -8,10 +12,6 @@
 #include <filesystem>
 #include <string>
 #include <vector>
-
-#include "alloc_counter.h"
-#include "headless_game.h"
-#include "timed.h"
 
 namespace tumblehand::bench {
 

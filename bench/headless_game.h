@@ -1,12 +1,12 @@
 #pragma once
 
-#include <cstdint>
-#include <functional>
-#include <string>
-
 #include "bench_support.h"
 #include "board/form1.h"
 #include "play/timer_schedule.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
 
 namespace tumblehand::bench {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <array>
-
 #include "board/controls.h"
+
+#include <array>
 
 namespace tumblehand {
 

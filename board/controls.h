@@ -1,10 +1,10 @@
 #pragma once
 
+#include "board/card.h"
+
 #include <cstdint>
 #include <string>
 #include <utility>
-
-#include "board/card.h"
 
 namespace tumblehand {
 

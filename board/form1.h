@@ -1,14 +1,14 @@
 #pragma once
 
-#include <array>
-#include <memory>
-#include <string>
-
 #include "board/board.h"
 #include "board/controls.h"
 #include "board/game_state.h"
 #include "board/hand.h"
 #include "board/platform.h"
+
+#include <array>
+#include <memory>
+#include <string>
 
 namespace tumblehand {
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "board/card.h"
+
 #include <array>
 #include <cstdint>
-
-#include "board/card.h"
 
 namespace tumblehand {
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "board/game_state.h"
+
 #include <cstddef>
 #include <cstdint>
-
-#include "board/game_state.h"
 
 namespace tumblehand {
 

@@ -1,14 +1,14 @@
 // Feeds arbitrary bytes to the records-file reader as data.dat. Whatever it reads must
 // be writable and must read back unchanged and clean: the game rewrites the file at
 // every game over, so a table that drifts or breaks on a round trip loses records.
+#include "harness/temp_folder.h"
+#include "shell/records_file.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-
-#include "harness/temp_folder.h"
-#include "shell/records_file.h"
 
 using namespace tumblehand;
 

@@ -1,6 +1,10 @@
 // Feeds arbitrary bytes to the scenario runner as a scenario, against a fresh window in
 // a fresh program folder. Whatever the text says, the runner must end with one of its
 // exit codes: a scenario mistake is reported, never a crash.
+#include "harness/temp_folder.h"
+#include "sim/scenario.h"
+#include "sim/words.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -9,10 +13,6 @@
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include "harness/temp_folder.h"
-#include "sim/scenario.h"
-#include "sim/words.h"
 
 using namespace tumblehand;
 

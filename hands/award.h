@@ -1,8 +1,8 @@
 #pragma once
 
-#include <cstdint>
-
 #include "board/form1.h"
+
+#include <cstdint>
 
 namespace tumblehand {
 

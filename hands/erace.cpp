@@ -1,11 +1,11 @@
-#include <algorithm>
-#include <cmath>
-#include <optional>
-
 #include "board/form1.h"
 #include "board/numbers.h"
 #include "hands/hand_scan.h"
 #include "hands/joker_keep.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
 
 namespace tumblehand {
 

@@ -1,8 +1,8 @@
 #include "hands/hand_scan.h"
 
-#include <algorithm>
-
 #include "board/numbers.h"
+
+#include <algorithm>
 
 namespace tumblehand {
 

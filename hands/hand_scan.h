@@ -1,10 +1,10 @@
 #pragma once
 
-#include <array>
-#include <cstdint>
-
 #include "board/form1.h"
 #include "board/numbers.h"
+
+#include <array>
+#include <cstdint>
 
 namespace tumblehand {
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "board/hand.h"
+
 #include <array>
 #include <cstdint>
 #include <string_view>
-
-#include "board/hand.h"
 
 namespace tumblehand {
 

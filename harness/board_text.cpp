@@ -1,8 +1,8 @@
 #include "harness/board_text.h"
 
-#include <sstream>
-
 #include "board/numbers.h"
+
+#include <sstream>
 
 namespace tumblehand {
 

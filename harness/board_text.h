@@ -1,11 +1,11 @@
 #pragma once
 
+#include "board/form1.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "board/form1.h"
 
 namespace tumblehand {
 

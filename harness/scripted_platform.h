@@ -1,12 +1,12 @@
 #pragma once
 
+#include "board/platform.h"
+
 #include <cstdint>
 #include <deque>
 #include <random>
 #include <string>
 #include <vector>
-
-#include "board/platform.h"
 
 namespace tumblehand {
 

@@ -1,9 +1,9 @@
 #include "shell/file_io.h"
 
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdlib>
+
+#include <unistd.h>
 
 namespace tumblehand {
 

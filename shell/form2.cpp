@@ -1,8 +1,8 @@
 #include "shell/form2.h"
 
-#include <string_view>
-
 #include "board/numbers.h"
+
+#include <string_view>
 
 namespace tumblehand {
 

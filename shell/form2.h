@@ -1,9 +1,9 @@
 #pragma once
 
-#include <array>
-
 #include "board/controls.h"
 #include "hands/hand_table.h"
+
+#include <array>
 
 namespace tumblehand {
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "board/controls.h"
+
 #include <array>
 #include <string>
-
-#include "board/controls.h"
 
 namespace tumblehand {
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "shell/records.h"
+
 #include <cstddef>
 #include <string>
-
-#include "shell/records.h"
 
 namespace tumblehand {
 

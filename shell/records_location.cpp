@@ -1,13 +1,13 @@
 #include "shell/records_location.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "board/form1.h"
+#include "shell/file_io.h"
 
 #include <filesystem>
 
-#include "board/form1.h"
-#include "shell/file_io.h"
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tumblehand {
 

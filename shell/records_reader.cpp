@@ -1,3 +1,5 @@
+#include "board/numbers.h"
+#include "shell/record_text.h"
 #include "shell/records_file.h"
 
 #include <filesystem>
@@ -5,9 +7,6 @@
 #include <limits>
 #include <string_view>
 #include <vector>
-
-#include "board/numbers.h"
-#include "shell/record_text.h"
 
 namespace tumblehand {
 

@@ -1,8 +1,7 @@
+#include "board/numbers.h"
+#include "shell/file_io.h"
+#include "shell/record_text.h"
 #include "shell/records_file.h"
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <charconv>
@@ -10,9 +9,9 @@
 #include <filesystem>
 #include <limits>
 
-#include "board/numbers.h"
-#include "shell/file_io.h"
-#include "shell/record_text.h"
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tumblehand {
 

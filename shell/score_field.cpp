@@ -1,6 +1,5 @@
-#include "shell/records.h"
-
 #include "board/numbers.h"
+#include "shell/records.h"
 
 namespace tumblehand {
 

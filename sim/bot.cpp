@@ -1,5 +1,14 @@
 #include "sim/bot.h"
 
+#include "board/numbers.h"
+#include "play/key_codes.h"
+#include "sim/bot_invariants.h"
+#include "sim/bot_player.h"
+#include "sim/dump_json.h"
+#include "sim/session.h"
+
+#include <nlohmann/json.hpp>
+
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -7,18 +16,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <nlohmann/json.hpp>
 #include <optional>
 #include <ostream>
 #include <sstream>
 #include <vector>
-
-#include "board/numbers.h"
-#include "play/key_codes.h"
-#include "sim/bot_invariants.h"
-#include "sim/bot_player.h"
-#include "sim/dump_json.h"
-#include "sim/session.h"
 
 namespace tumblehand::sim {
 

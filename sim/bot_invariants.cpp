@@ -1,11 +1,11 @@
 #include "sim/bot_invariants.h"
 
-#include <string_view>
-
 #include "board/numbers.h"
 #include "shell/record_text.h"
 #include "shell/records_file.h"
 #include "sim/face_names.h"
+
+#include <string_view>
 
 namespace tumblehand::sim {
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "board/form1.h"
+
 #include <cstdint>
 #include <string>
-
-#include "board/form1.h"
 
 namespace tumblehand::sim {
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "board/form1.h"
+
 #include <cstdint>
 #include <deque>
 #include <random>
-
-#include "board/form1.h"
 
 namespace tumblehand::sim {
 

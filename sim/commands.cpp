@@ -1,13 +1,5 @@
 #include "sim/commands.h"
 
-#include <charconv>
-#include <filesystem>
-#include <fstream>
-#include <nlohmann/json.hpp>
-#include <optional>
-#include <ostream>
-#include <vector>
-
 #include "harness/board_text.h"
 #include "sim/dump_json.h"
 #include "sim/labels.h"
@@ -15,6 +7,15 @@
 #include "sim/scenario.h"
 #include "sim/state_fields.h"
 #include "sim/words.h"
+
+#include <nlohmann/json.hpp>
+
+#include <charconv>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <ostream>
+#include <vector>
 
 namespace tumblehand::sim {
 

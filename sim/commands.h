@@ -1,11 +1,11 @@
 #pragma once
 
+#include "sim/session.h"
+
 #include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "sim/session.h"
 
 namespace tumblehand::sim {
 

@@ -1,7 +1,8 @@
 #include "sim/dump_json.h"
 
-#include <charconv>
 #include <nlohmann/json.hpp>
+
+#include <charconv>
 
 namespace tumblehand::sim {
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "board/card.h"
+
 #include <optional>
 #include <string_view>
-
-#include "board/card.h"
 
 namespace tumblehand::sim {
 

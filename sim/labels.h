@@ -1,9 +1,9 @@
 #pragma once
 
+#include "board/form1.h"
+
 #include <array>
 #include <string_view>
-
-#include "board/form1.h"
 
 namespace tumblehand::sim {
 

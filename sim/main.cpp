@@ -1,12 +1,12 @@
-#include <filesystem>
-#include <fstream>
-#include <iostream>
-#include <memory>
-
 #include "sim/bot.h"
 #include "sim/options.h"
 #include "sim/scenario.h"
 #include "sim/temp_folder.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
 
 using namespace tumblehand::sim;
 

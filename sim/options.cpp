@@ -1,11 +1,11 @@
 #include "sim/options.h"
 
-#include <charconv>
-
 #include "sim/commands.h"
 #include "sim/labels.h"
 #include "sim/procedures.h"
 #include "sim/state_fields.h"
+
+#include <charconv>
 
 namespace tumblehand::sim {
 

@@ -1,10 +1,10 @@
 #include "sim/scenario.h"
 
-#include <istream>
-#include <ostream>
-
 #include "sim/commands.h"
 #include "sim/words.h"
+
+#include <istream>
+#include <ostream>
 
 namespace tumblehand::sim {
 

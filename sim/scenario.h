@@ -1,10 +1,10 @@
 #pragma once
 
+#include "sim/session.h"
+
 #include <iosfwd>
 #include <string>
 #include <vector>
-
-#include "sim/session.h"
 
 namespace tumblehand::sim {
 

@@ -1,12 +1,13 @@
 #include "sim/session.h"
+
 #include "shell/form3.h"
-
-#include <cstdio>
-#include <nlohmann/json.hpp>
-
 #include "sim/face_names.h"
 #include "sim/labels.h"
 #include "sim/state_fields.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cstdio>
 
 namespace tumblehand::sim {
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <cstdint>
-#include <string>
-
 #include "board/form1.h"
 #include "harness/scripted_platform.h"
 #include "play/timer_schedule.h"
 #include "sim/dump_json.h"
+
+#include <cstdint>
+#include <string>
 
 namespace tumblehand::sim {
 

@@ -1,13 +1,14 @@
 #include "sim/state_fields.h"
 
+#include "sim/face_names.h"
+
+#include <nlohmann/json.hpp>
+
 #include <charconv>
 #include <functional>
 #include <limits>
-#include <nlohmann/json.hpp>
 #include <optional>
 #include <variant>
-
-#include "sim/face_names.h"
 
 namespace tumblehand::sim {
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "board/game_state.h"
+#include "sim/dump_json.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "board/game_state.h"
-#include "sim/dump_json.h"
 
 namespace tumblehand::sim {
 

@@ -1,8 +1,8 @@
 #include "sim/words.h"
 
-#include <charconv>
-
 #include "sim/scenario.h"
+
+#include <charconv>
 
 namespace tumblehand::sim {
 

@@ -1,13 +1,13 @@
+#include "harness/board_text.h"
+#include "harness/temp_folder.h"
+#include "sim/bot_invariants.h"
+#include "sim/session.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 #include <vector>
-
-#include "harness/board_text.h"
-#include "harness/temp_folder.h"
-#include "sim/bot_invariants.h"
-#include "sim/session.h"
 
 namespace tumblehand::sim {
 namespace {

@@ -1,15 +1,15 @@
 #pragma once
 
+#include "board/form1.h"
+#include "harness/board_text.h"
+#include "harness/scripted_platform.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "board/form1.h"
-#include "harness/board_text.h"
-#include "harness/scripted_platform.h"
 
 namespace tumblehand::testing {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <string>
-
 #include "board/numbers.h"
 #include "shell/records.h"
+
+#include <string>
 
 namespace tumblehand::testing {
 

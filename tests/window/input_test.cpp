@@ -14,7 +14,6 @@
 #include <QAction>
 #include <QMessageBox>
 #include <QtTest>
-
 #include <SDL.h>
 
 #include <optional>

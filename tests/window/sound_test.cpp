@@ -10,11 +10,11 @@
 #include <QProcess>
 #include <QtTest>
 
-#include <sys/prctl.h>
-
 #include <cmath>
 #include <csignal>
 #include <memory>
+
+#include <sys/prctl.h>
 
 using namespace tumblehand;
 using Samples = std::vector<std::int16_t>;

@@ -1,4 +1,5 @@
 #include "ui/app/main_window.h"
+
 #include "board/form1.h"
 #include "ui/drawing/face_cache.h"
 #include "ui/drawing/model_snapshot.h"

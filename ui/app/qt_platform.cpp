@@ -1,4 +1,5 @@
 #include "ui/app/qt_platform.h"
+
 #include "ui/app/main_window.h"
 #include "ui/input/dialog_answer_keys.h"
 #include "ui/system/measure_hook.h"

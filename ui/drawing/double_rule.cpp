@@ -1,4 +1,5 @@
 #include "ui/drawing/double_rule.h"
+
 #include "ui/drawing/twips_scale.h"
 
 #include <QPainter>

@@ -1,4 +1,5 @@
 #include "ui/drawing/label_painter.h"
+
 #include "ui/drawing/fonts.h"
 #include "ui/drawing/text_painting.h"
 #include "ui/drawing/twips_scale.h"

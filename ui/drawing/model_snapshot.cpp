@@ -1,4 +1,5 @@
 #include "ui/drawing/model_snapshot.h"
+
 #include "board/form1.h"
 #include "shell/form3.h"
 

@@ -1,4 +1,5 @@
 #include "ui/drawing/window_frame.h"
+
 #include "ui/drawing/twips_scale.h"
 
 #include <QPainter>

@@ -1,4 +1,5 @@
 #include "ui/input/controller_input.h"
+
 #include "ui/system/device_watch.h"
 #include "ui/system/measure_hook.h"
 

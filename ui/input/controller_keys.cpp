@@ -1,4 +1,5 @@
 #include "ui/input/controller_keys.h"
+
 #include "board/form1.h"
 #include "ui/input/controller_input.h"
 

@@ -4,13 +4,13 @@
 #include <pulse/mainloop-api.h>
 #include <pulse/thread-mainloop.h>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <fstream>
 #include <iterator>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tumblehand::ui {
 

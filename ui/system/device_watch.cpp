@@ -3,11 +3,11 @@
 #include <QFileInfo>
 #include <QSocketNotifier>
 
-#include <sys/inotify.h>
-#include <unistd.h>
-
 #include <array>
 #include <cstring>
+
+#include <sys/inotify.h>
+#include <unistd.h>
 
 namespace tumblehand::ui {
 

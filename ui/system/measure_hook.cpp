@@ -1,4 +1,5 @@
 #include "ui/system/measure_hook.h"
+
 #include "ui/input/virtual_controller.h"
 
 #include <chrono>

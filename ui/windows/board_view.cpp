@@ -1,4 +1,5 @@
 #include "ui/windows/board_view.h"
+
 #include "board/form1.h"
 #include "ui/drawing/fonts.h"
 #include "ui/drawing/text_painting.h"

@@ -1,4 +1,5 @@
 #include "ui/windows/model_window.h"
+
 #include "ui/drawing/double_rule.h"
 #include "ui/drawing/twips_scale.h"
 #include "ui/drawing/window_frame.h"

@@ -1,7 +1,8 @@
+#include "board/numbers.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include "board/numbers.h"
 
 namespace tumblehand {
 namespace {

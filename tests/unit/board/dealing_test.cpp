@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "tests/support/game_fixture.h"
+
+#include <gtest/gtest.h>
 
 namespace tumblehand {
 namespace {

@@ -1,9 +1,9 @@
+#include "tests/support/game_fixture.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "tests/support/game_fixture.h"
 
 namespace tumblehand {
 namespace {

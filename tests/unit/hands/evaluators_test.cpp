@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include "board/numbers.h"
 #include "tests/support/game_fixture.h"
+
+#include <gtest/gtest.h>
 
 namespace tumblehand {
 namespace {

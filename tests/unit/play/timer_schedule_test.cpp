@@ -1,11 +1,11 @@
 #include "play/timer_schedule.h"
 
+#include "board/form1.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
-
-#include "board/form1.h"
 
 namespace tumblehand {
 namespace {

@@ -1,14 +1,14 @@
+#include "harness/temp_folder.h"
+#include "shell/records_file.h"
+#include "tests/support/sample_records.h"
+
 #include <gtest/gtest.h>
+
+#include <random>
 
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <random>
-
-#include "harness/temp_folder.h"
-#include "shell/records_file.h"
-#include "tests/support/sample_records.h"
 
 namespace tumblehand {
 namespace {

@@ -1,12 +1,12 @@
-#include <gtest/gtest.h>
-#include "shell/form3.h"
-
-#include <filesystem>
-
 #include "harness/temp_folder.h"
+#include "shell/form3.h"
 #include "shell/records_file.h"
 #include "tests/support/game_fixture.h"
 #include "tests/support/sample_records.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace tumblehand {
 namespace {

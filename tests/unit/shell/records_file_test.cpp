@@ -1,13 +1,14 @@
+#include "shell/records_file.h"
+
+#include "board/numbers.h"
+#include "harness/temp_folder.h"
+#include "shell/record_text.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
 #include <optional>
-
-#include "board/numbers.h"
-#include "harness/temp_folder.h"
-#include "shell/record_text.h"
-#include "shell/records_file.h"
 
 namespace tumblehand {
 

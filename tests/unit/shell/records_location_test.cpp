@@ -1,9 +1,10 @@
+#include "shell/records_location.h"
+
+#include "harness/temp_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
-
-#include "harness/temp_folder.h"
-#include "shell/records_location.h"
 
 namespace tumblehand {
 namespace {

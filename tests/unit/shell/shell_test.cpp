@@ -1,11 +1,11 @@
-#include <gtest/gtest.h>
-#include "shell/form3.h"
-
 #include "harness/temp_folder.h"
 #include "shell/form2.h"
+#include "shell/form3.h"
 #include "shell/records_file.h"
 #include "tests/support/game_fixture.h"
 #include "tests/support/sample_records.h"
+
+#include <gtest/gtest.h>
 
 namespace tumblehand {
 namespace {
