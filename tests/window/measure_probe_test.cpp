@@ -30,8 +30,11 @@ private slots:
         const std::string lines{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
         // The monotonic clock in nanoseconds, whatever it reads.
         QCOMPARE(std::regex_replace(lines, std::regex("\\b[0-9]{10,}\\b"), "T"),
-                 std::string("first-paint T\n" "paint T 1 2 3 4 5 6\n" "paint T 7 8 9 10 5 6\n"
-                             "tick 1 T 100 2.5\n" "cue T /game/sound/pn.wav\n"));
+                 std::string("first-paint T\n"
+                             "paint T 1 2 3 4 5 6\n"
+                             "paint T 7 8 9 10 5 6\n"
+                             "tick 1 T 100 2.5\n"
+                             "cue T /game/sound/pn.wav\n"));
     }
 
     void startsAtTopSpeedOnlyWhenMeasuringLevelTen() {
