@@ -1,6 +1,7 @@
 // Whole games played by the bot, the time of every handler in them, and the heap
 // allocations of steady ticks.
 #include "alloc_counter.h"
+#include "harness/temp_folder.h"
 #include "headless_game.h"
 #include "timed.h"
 
@@ -10,6 +11,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,34 +21,23 @@ namespace {
 
 // The records file of the bench games lives in a fresh folder that is removed at
 // exit: on the disk (where game over's durable write waits for the device), or in
-// memory (/dev/shm), which leaves the game's own work.
-std::string makeFolder(const std::filesystem::path& parent) {
-    std::string pattern = (parent / "tumblehand-bench-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) std::abort();
-    return pattern + "/";
-}
-
-// Made on first use, removed at exit.
+// memory (/dev/shm), which leaves the game's own work. Made on first use.
 class RecordsFolders {
 public:
-    const std::string& disk() {
-        if (disk_.empty()) disk_ = makeFolder(std::filesystem::temp_directory_path());
-        return disk_;
-    }
+    const std::string& disk() { return made(disk_, {}); }
     const std::string& memory() {
-        if (memory_.empty()) {
-            memory_ = std::filesystem::is_directory("/dev/shm") ? makeFolder("/dev/shm") : disk();
-        }
-        return memory_;
-    }
-    ~RecordsFolders() {
-        if (!disk_.empty()) std::filesystem::remove_all(disk_);
-        if (!memory_.empty()) std::filesystem::remove_all(memory_);
+        return std::filesystem::is_directory("/dev/shm") ? made(memory_, "/dev/shm") : disk();
     }
 
 private:
-    std::string disk_;
-    std::string memory_;
+    static const std::string& made(std::optional<TempFolder>& folder, const std::filesystem::path& parent) {
+        if (!folder) folder.emplace(parent);
+        if (folder->path().empty()) std::abort();
+        return folder->path();
+    }
+
+    std::optional<TempFolder> disk_;
+    std::optional<TempFolder> memory_;
 };
 
 RecordsFolders& folders() {

@@ -20,7 +20,7 @@ namespace {
     std::abort();
 }
 
-void expectStableRoundTrip(const Records& records, const testing::TempFolder& folder) {
+void expectStableRoundTrip(const Records& records, const TempFolder& folder) {
     // The way the game saves: atomically, over a file that read clean.
     const std::string saved = folder.file("saved.dat");
     const RecordsSave save = saveRecordsFile(saved, records, RecordsStatus::Ok);
@@ -34,7 +34,7 @@ void expectStableRoundTrip(const Records& records, const testing::TempFolder& fo
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const testing::TempFolder folder;  // one per fuzzing process, removed at exit
+    static const TempFolder folder;  // one per fuzzing process, removed at exit
     const std::string path = folder.file("data.dat");
     folder.write("data.dat", std::string(reinterpret_cast<const char*>(data), size));
 

@@ -49,7 +49,7 @@ void emptyFolder(const std::string& folder) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const testing::TempFolder scratch;  // one per fuzzing process, removed at exit
+    static const TempFolder scratch;  // one per fuzzing process, removed at exit
     const std::string& folder = scratch.path();
     emptyFolder(folder);
 

@@ -1,49 +1,34 @@
 #pragma once
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <set>
 #include <string>
 
-namespace tumblehand::testing {
+namespace tumblehand {
 
-/// A fresh folder under the system's temporary folder, removed with everything in it.
+/// A fresh, empty folder, removed with everything in it when this object goes: where the
+/// runner, a benchmark, a fuzzer or a test keeps the records file of its games.
 class TempFolder {
 public:
-    TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tumblehand-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
+    /// Creates the folder in parent, by default the system's temporary folder; path() is
+    /// empty if that failed.
+    explicit TempFolder(const std::filesystem::path& parent = {});
+    ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::string& path() const { return path_; }
+    /// The path of name inside the folder.
     std::string file(const std::string& name) const { return path_ + "/" + name; }
-    void write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(file(name), std::ios::binary | std::ios::trunc) << bytes;
-    }
-    std::string read(const std::string& name) const {
-        std::ifstream in(file(name), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    /// Names of everything in the folder (or a folder inside it), sorted.
-    std::string listing(const std::string& inside = "") const {
-        std::set<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(inside.empty() ? path_ : file(inside)))
-            names.insert(entry.path().filename().string());
-        std::string result;
-        for (const std::string& name : names) result += name + " ";
-        return result;
-    }
+    /// Writes bytes to name inside the folder, replacing what was there.
+    void write(const std::string& name, const std::string& bytes) const;
+    /// The bytes of name inside the folder; empty if it cannot be read.
+    std::string read(const std::string& name) const;
+    /// The names of everything in the folder (or in a folder inside it), sorted, each
+    /// followed by a space.
+    std::string listing(const std::string& inside = "") const;
 
 private:
     std::string path_;
 };
 
-}  // namespace tumblehand::testing
+}  // namespace tumblehand

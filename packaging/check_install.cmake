@@ -30,6 +30,18 @@ if(missing)
   message(FATAL_ERROR "not installed: ${missing}")
 endif()
 
+# The game's folder holds the game and its cues, nothing for measuring or testing; the
+# game itself reads no measuring variable.
+file(GLOB beside RELATIVE ${stage}/usr/libexec/tumblehand ${stage}/usr/libexec/tumblehand/*)
+list(SORT beside)
+if(NOT beside STREQUAL "sound;tumblehand")
+  message(FATAL_ERROR "usr/libexec/tumblehand holds ${beside}, not just the game and sound/")
+endif()
+file(STRINGS ${stage}/usr/libexec/tumblehand/tumblehand measuring REGEX "TUMBLEHAND_MEASURE")
+if(measuring)
+  message(FATAL_ERROR "the installed game reads ${measuring}")
+endif()
+
 # The launcher must be a link that leads to the real program, so that the program's
 # folder (and with it sound/) is found through it.
 set(launcher ${stage}/usr/bin/tumblehand)

@@ -4,7 +4,7 @@
 #include "sim/dump_json.h"
 #include "sim/labels.h"
 #include "sim/procedures.h"
-#include "sim/scenario.h"
+#include "sim/scenario_error.h"
 #include "sim/state_fields.h"
 #include "sim/words.h"
 

@@ -1,7 +1,7 @@
+#include "harness/temp_folder.h"
 #include "sim/bot.h"
 #include "sim/options.h"
 #include "sim/scenario.h"
-#include "sim/temp_folder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
         lines = readLines(std::cin);
     }
 
-    std::unique_ptr<TempFolder> temporary;
+    std::unique_ptr<tumblehand::TempFolder> temporary;
     std::string folder;
     if (options.folder) {
         folder = *options.folder;
@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
             return ScenarioFailed;
         }
     } else {
-        temporary = std::make_unique<TempFolder>();
+        temporary = std::make_unique<tumblehand::TempFolder>();
         if (temporary->path().empty()) {
             std::cerr << "tumblehand-sim: cannot create a temporary folder\n";
             return ScenarioFailed;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sim/scenario_error.h"
 #include "sim/session.h"
 
 #include <iosfwd>
@@ -10,12 +11,6 @@ namespace tumblehand::sim {
 
 /// Exit codes of the runner.
 enum ExitCode : int { Passed = 0, ExpectFailed = 1, ScenarioFailed = 2 };
-
-/// A mistake in the scenario itself, reported with its line number.
-struct ScenarioError {
-    std::string message;
-    int line = 0;  ///< the line at fault when it is not the command's own line
-};
 
 /// The lines of a scenario, with any CR of a CR LF line end removed.
 std::vector<std::string> readLines(std::istream& in);

@@ -1,6 +1,6 @@
 #include "sim/words.h"
 
-#include "sim/scenario.h"
+#include "sim/scenario_error.h"
 
 #include <charconv>
 

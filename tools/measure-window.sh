@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Measures the window program against kblocks and quadrapassel under private X
-# servers: start-up, memory, idle and play CPU, and the gravity timer's error; ours is also
-# measured idle with a (virtual) game controller attached; then, through a private
-# PulseAudio server, the cues' onset and length and the idle CPU.
+# Measures our game (build/tumblehand-measure, the game with the measuring probe) against
+# kblocks and quadrapassel under private X servers: start-up, memory, idle and play CPU,
+# and the gravity timer's error; ours is also measured idle with a (virtual) game controller
+# attached; then, through a private PulseAudio server, the cues' onset and length and the
+# idle CPU.
 # Installs the peers and the X tools when they are missing. Takes a few minutes;
 # not run in CI.
 #
-#   tools/measure-window.sh [--program build/tumblehand] [--runs 5] [--idle 4]
+#   tools/measure-window.sh [--program build/tumblehand-measure] [--runs 5] [--idle 4]
 #                           [--play 6] [--drift 60] [--only tumblehand,kblocks]
 #                           [--json figures.json] [--sound-cues 4]
 set -euo pipefail

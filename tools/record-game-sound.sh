@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Records what a player hears: the real game under a private Xvfb, driven with xdotool,
-# plays through a private PulseAudio server whose null sink is recorded. Prints, for every
+# Records what a player hears: the game (build/tumblehand-measure, which says when it asks
+# for each cue) under a private Xvfb, driven with xdotool, plays through a private
+# PulseAudio server whose null sink is recorded. Prints, for every
 # cue the game played, the file's length, the length heard, how closely the sound matches
 # the file and how soon it began; then kills the server mid-game, starts it again and shows
 # that the game played on and the next cues were heard.
 #
-#   tools/record-game-sound.sh [OUTPUT.wav] [--cues N] [--program build/tumblehand]
+#   tools/record-game-sound.sh [OUTPUT.wav] [--cues N] [--program build/tumblehand-measure]
 #
 # Needs Xvfb, xdotool, dbus-daemon, pulseaudio and parec (pulseaudio-utils); setup.sh
 # installs them.

@@ -14,7 +14,7 @@ namespace {
 
 // A game started and run on virtual time until its first pair falls.
 struct FallingGame {
-    testing::TempFolder folder;
+    TempFolder folder;
     Session session{folder.path(), 5};
     GameWatch watch;
 

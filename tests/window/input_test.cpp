@@ -2,11 +2,11 @@
 // Form1 once per press: a pad is a second keyboard, its held direction repeats, pads come
 // and go mid-game, nothing polls while none is attached, and nothing reaches the game
 // while a dialog holds it still. SDL's virtual pad stands in for a real one.
+#include "measure/virtual_controller.h"
 #include "tests/window/window_platform.h"
 #include "ui/drawing/twips_scale.h"
 #include "ui/input/controller_input.h"
 #include "ui/input/controller_keys.h"
-#include "ui/input/virtual_controller.h"
 #include "ui/system/device_watch.h"
 #include "ui/windows/hand_table_window.h"
 #include "ui/windows/records_window.h"
@@ -38,7 +38,7 @@ constexpr Move Start{SDL_CONTROLLER_BUTTON_START}, Back{SDL_CONTROLLER_BUTTON_BA
 /// SDL's virtual controller, plugged in while it lives; the next poll reads what it holds.
 class VirtualPad {
 public:
-    VirtualPad() : joystick_(SDL_JoystickOpen(ui::attachVirtualController())) {}
+    VirtualPad() : joystick_(SDL_JoystickOpen(measure::attachVirtualController())) {}
     ~VirtualPad() {
         const SDL_JoystickID id = SDL_JoystickInstanceID(joystick_);
         SDL_JoystickClose(joystick_);

@@ -3,9 +3,9 @@
 
 The game runs under a private Xvfb and plays through a private PulseAudio server whose null
 sink is recorded with parec. A few pairs are dropped until rows resolve; for every cue the
-game asks for (the window's measuring hook prints the moment), the recording shows when it
-began (onset after the call), how much of the file was heard, and how closely it matches the
-file. Also measured: the game's CPU while idle with the server running, and the streams open
+game asks for (tumblehand-measure, the game with the measuring probe, prints the moment), the
+recording shows when it began (onset after the call), how much of the file was heard, and how
+closely it matches the file. Also measured: the game's CPU while idle with the server running, and the streams open
 on the server while no cue plays. With --kill, the server is killed in the middle of the game
 and started again; the game must play on and the cues after the restart must be heard.
 
@@ -25,7 +25,7 @@ import time
 import wave
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import measure_window as mw  # noqa: E402  (the private X server and CPU counters)
+import measure_common as mc  # noqa: E402  (the private X server and CPU counters)
 
 RATE = 44100
 
@@ -200,7 +200,7 @@ def measure(program, cues=3, idle=10.0, kill=False, record_to=None, quiet=False)
     work = tempfile.mkdtemp(prefix="tumblehand-sound-")
     pulse = PrivatePulse(os.path.join(work, "pulse"))
     os.makedirs(pulse.folder)
-    x = mw.XServer(work)
+    x = mc.XServer(work)
     proc = None
     figures = {}
     try:
@@ -212,12 +212,12 @@ def measure(program, cues=3, idle=10.0, kill=False, record_to=None, quiet=False)
         env = dict(x.env, PULSE_SERVER=f"unix:{pulse.socket}", TUMBLEHAND_MEASURE=hook)
         proc = subprocess.Popen([os.path.abspath(program)], env=env, cwd=work,
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        window = mw.main_window(x, proc.pid, timeout=20)
+        window = mc.main_window(x, proc.pid, timeout=20)
         if window is None:
             raise RuntimeError("the game's window did not appear")
         time.sleep(2)
         say(f"idle with the server running, {idle:.0f} s")
-        figures["idle_cpu"], _ = mw.cpu_percent(proc.pid, x.proc.pid, idle)
+        figures["idle_cpu"], _ = mc.cpu_percent(proc.pid, x.proc.pid, idle)
         figures["idle_streams"] = pulse.streams()
 
         geometry = x.xdotool("getwindowgeometry", "--shell", window)
@@ -262,7 +262,7 @@ def measure(program, cues=3, idle=10.0, kill=False, record_to=None, quiet=False)
             figures["alive_at_end"] = proc.poll() is None
     finally:
         if proc:
-            mw.stop(proc)
+            mc.stop(proc)
         pulse.stop()
         x.stop()
         shutil.rmtree(work, ignore_errors=True)
@@ -296,7 +296,7 @@ def report(figures):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
-    parser.add_argument("--program", default="build/tumblehand")
+    parser.add_argument("--program", default="build/tumblehand-measure")
     parser.add_argument("--cues", type=int, default=3, help="cues to hear before stopping")
     parser.add_argument("--idle", type=float, default=10.0, help="seconds of idle CPU measurement")
     parser.add_argument("--kill", action="store_true", help="kill and restart the server mid-game")

@@ -4,18 +4,20 @@
 For every program and run: start-up time from exec to the first painted frame, resident
 memory (steady and peak), CPU while idle without a game, CPU during a game at the slowest
 and at the fastest speed, and for our program the gravity timer's error from its own
-clock and its idle CPU with a (virtual) game controller attached. Prints medians with min-max and the ratios ours/theirs.
+clock and its idle CPU with a (virtual) game controller attached. Prints medians with
+min-max and the ratios ours/theirs; then runs measure_sound.py on our program.
+
+Ours is tumblehand-measure, the game with the measuring probe: it prints its paints, timer
+ticks and cues, and starts a game at top speed or attaches a virtual controller when asked.
 
 Run through tools/measure-window.sh, which installs what is missing.
 """
 
 import argparse
 import json
-import mmap
 import os
 import platform
 import shutil
-import signal
 import statistics
 import subprocess
 import sys
@@ -23,128 +25,12 @@ import tempfile
 import threading
 import time
 
-SCREEN = (1280, 1024)
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from measure_common import XServer, alive, cpu_percent, main_window, memory_kib, now_ns, stop  # noqa: E402
+
 KEY_DELAY_MS = 250
 # Keys a player might press; none of them quits or opens a dialog in any of the three.
 PLAY_KEYS = ["Left", "Left", "Up", "Right", "Down", "Right", "Right", "Up", "Left", "Down"]
-
-
-def now_ns():
-    return time.monotonic_ns()
-
-
-# ---------------------------------------------------------------- processes
-
-def cpu_ns(pid):
-    """CPU time of every live thread of pid, in nanoseconds (scheduler statistics)."""
-    total = 0
-    try:
-        for tid in os.listdir(f"/proc/{pid}/task"):
-            try:
-                with open(f"/proc/{pid}/task/{tid}/schedstat") as f:
-                    total += int(f.read().split()[0])
-            except (FileNotFoundError, ProcessLookupError):
-                pass
-    except FileNotFoundError:
-        return None
-    return total
-
-
-def memory_kib(pid):
-    """(VmRSS, VmHWM) in KiB."""
-    rss = hwm = None
-    try:
-        with open(f"/proc/{pid}/status") as f:
-            for line in f:
-                if line.startswith("VmRSS:"):
-                    rss = int(line.split()[1])
-                elif line.startswith("VmHWM:"):
-                    hwm = int(line.split()[1])
-    except FileNotFoundError:
-        pass
-    return rss, hwm
-
-
-def alive(proc):
-    return proc is not None and proc.poll() is None
-
-
-def stop(proc, timeout=3.0):
-    if not alive(proc):
-        return
-    proc.send_signal(signal.SIGTERM)
-    try:
-        proc.wait(timeout)
-    except subprocess.TimeoutExpired:
-        proc.kill()
-        proc.wait()
-
-
-# ---------------------------------------------------------------- X server
-
-class XServer:
-    """A private Xvfb whose screen is a memory-mapped file, so that painted pixels can be
-    watched without asking the server for screenshots."""
-
-    def __init__(self, workdir):
-        self.fbdir = os.path.join(workdir, "fb")
-        os.makedirs(self.fbdir, exist_ok=True)
-        self.display = None
-        self.proc = None
-        self.dbus = None
-        self.env = None
-
-    def start(self, home):
-        for n in range(91, 140):
-            if not os.path.exists(f"/tmp/.X11-unix/X{n}") and not os.path.exists(f"/tmp/.X{n}-lock"):
-                break
-        self.display = f":{n}"
-        self.proc = subprocess.Popen(
-            ["Xvfb", self.display, "-screen", "0", f"{SCREEN[0]}x{SCREEN[1]}x24",
-             "-fbdir", self.fbdir, "-nolisten", "tcp", "-noreset"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        deadline = time.time() + 10
-        while not os.path.exists(f"/tmp/.X11-unix/X{n}"):
-            if time.time() > deadline or not alive(self.proc):
-                raise RuntimeError("Xvfb did not start")
-            time.sleep(0.02)
-        self.env = dict(os.environ)
-        for key in ("WAYLAND_DISPLAY", "SESSION_MANAGER", "QT_QPA_PLATFORM"):
-            self.env.pop(key, None)
-        runtime = os.path.join(home, "run")
-        os.makedirs(runtime, mode=0o700, exist_ok=True)
-        self.env.update({
-            "DISPLAY": self.display, "HOME": home,
-            "XDG_CONFIG_HOME": os.path.join(home, ".config"),
-            "XDG_DATA_HOME": os.path.join(home, ".local", "share"),
-            "XDG_CACHE_HOME": os.path.join(home, ".cache"),
-            "XDG_RUNTIME_DIR": runtime,
-            "GSETTINGS_BACKEND": "keyfile",
-            "LANG": "C.UTF-8",
-        })
-        # KDE programs want a session bus; give every program the same private one.
-        self.dbus = subprocess.Popen(
-            ["dbus-daemon", "--session", "--nofork", "--print-address=1"],
-            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, env=self.env, text=True)
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = self.dbus.stdout.readline().strip()
-        info = subprocess.run(["xwininfo", "-root"], env=self.env, capture_output=True, text=True).stdout
-        self.root = next((str(int(line.split()[3], 16)) for line in info.splitlines()
-                          if "Window id:" in line), None)
-
-    def stop(self):
-        stop(self.dbus)
-        stop(self.proc)
-
-    def framebuffer(self):
-        path = os.path.join(self.fbdir, "Xvfb_screen0")
-        with open(path, "rb") as f:
-            return mmap.mmap(f.fileno(), 0, access=mmap.ACCESS_READ)
-
-    def xdotool(self, *args, wait=True):
-        cmd = ["xdotool", *args]
-        if wait:
-            return subprocess.run(cmd, env=self.env, capture_output=True, text=True).stdout
-        return subprocess.Popen(cmd, env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
 def pixels(fb):
@@ -312,42 +198,6 @@ class HookReader(threading.Thread):
         with self.lock:
             lines, self.lines = self.lines, []
         return lines
-
-
-def main_window(x, pid, timeout=5.0):
-    """The largest mapped top-level window of pid."""
-    deadline = time.time() + timeout
-    while time.time() < deadline:
-        ids = x.xdotool("search", "--onlyvisible", "--pid", str(pid), "").split()
-        best, area = None, 0
-        for wid in ids:
-            if wid == x.root:
-                continue
-            geometry = x.xdotool("getwindowgeometry", wid)
-            for line in geometry.splitlines():
-                if "Geometry:" in line:
-                    w, h = (int(v) for v in line.split()[-1].split("x"))
-                    if w * h > area:
-                        best, area = wid, w * h
-        if best:
-            return best
-        time.sleep(0.1)
-    return None
-
-
-def cpu_percent(pid, xpid, seconds, during=None):
-    """CPU of the program and of the X server over a window of seconds, in % of a core."""
-    a, xa, t0 = cpu_ns(pid), cpu_ns(xpid), now_ns()
-    if during:
-        during()
-    remaining = seconds - (now_ns() - t0) / 1e9
-    if remaining > 0:
-        time.sleep(remaining)
-    b, xb, t1 = cpu_ns(pid), cpu_ns(xpid), now_ns()
-    if a is None or b is None:
-        return None, None
-    wall = t1 - t0
-    return 100.0 * (b - a) / wall, 100.0 * (xb - xa) / wall
 
 
 def session(program, fast, args, workdir, results, pad=False):
@@ -638,7 +488,8 @@ def load():
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
-    parser.add_argument("--program", default="build/tumblehand", help="our game's executable")
+    parser.add_argument("--program", default="build/tumblehand-measure",
+                        help="our game with the measuring probe")
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--idle", type=float, default=4.0, help="seconds of idle measurement")
     parser.add_argument("--play", type=float, default=6.0, help="seconds of play measurement")
@@ -674,9 +525,11 @@ def main():
         shutil.rmtree(workdir, ignore_errors=True)
     report(results, args)
     if args.sound_cues > 0 and programs and programs[0].has_hook:
-        import measure_sound
         print(f"sound: {programs[0].name}, {args.sound_cues} cues", file=sys.stderr)
-        measure_sound.report(measure_sound.measure(args.program, args.sound_cues, idle=10.0, kill=True))
+        sys.stdout.flush()
+        sound = os.path.join(os.path.dirname(os.path.abspath(__file__)), "measure_sound.py")
+        subprocess.run([sys.executable, sound, "--program", args.program, "--cues", str(args.sound_cues),
+                        "--idle", "10", "--kill"], check=True)
 
 
 if __name__ == "__main__":

@@ -5,7 +5,6 @@
 #include "ui/drawing/model_snapshot.h"
 #include "ui/drawing/text_painting.h"
 #include "ui/input/controller_keys.h"
-#include "ui/system/measure_hook.h"
 #include "ui/system/modal_time.h"
 #include "ui/windows/board_view.h"
 #include "ui/windows/hand_table_window.h"
@@ -34,13 +33,13 @@ QIcon jokerIcon() {
 
 }  // namespace
 
-MainWindow::MainWindow(Form1& form, ModalTime& modalTime, QWidget* parent)
-    : QMainWindow(parent), form_(form), modal_(modalTime), schedule_(form) {
+MainWindow::MainWindow(Form1& form, ModalTime& modalTime, Probe& probe, QWidget* parent)
+    : QMainWindow(parent), form_(form), modal_(modalTime), probe_(probe), schedule_(form) {
     setWindowTitle(QStringLiteral("Tumblehand"));
     setWindowIcon(jokerIcon());
     clock_.start();
 
-    view_ = new BoardView(form_, this);
+    view_ = new BoardView(form_, probe_, this);
     setCentralWidget(view_);
     view_->setFocus();
     buildMenus();
@@ -112,7 +111,7 @@ bool MainWindow::runProcedure(Procedure&& procedure) {
         ~Release() { busy = false; }
     } release{busy_};
     procedure();
-    measure::applyMeasuredLevel(form_.state);
+    probe_.procedureRan(form_.state);
     busy_ = false;
 
     // The game stood still while a dialog was open: move its timers on by that time.
@@ -133,20 +132,20 @@ void MainWindow::onTick() {
     // when that procedure ends.
     runProcedure([this] {
         const qint64 ns = nowNs();
-        if (measure::enabled()) logTick(ns);
+        reportTick(ns);
         // Whole milliseconds, rounded down: the tick is due once ns reaches due × 10⁶,
         // which is when ns / 10⁶ reaches due.
         schedule_.advanceTo(ns / 1'000'000);
     });
 }
 
-void MainWindow::logTick(qint64 ns) const {
+void MainWindow::reportTick(qint64 ns) const {
     const std::optional<std::int64_t> due = schedule_.nextDue();
     if (!due || *due * 1'000'000 > ns) return;
     // In play one timer runs at a time: the one switched on is the one due.
     const Timer& timer = form_.Timer1.Enabled() ? form_.Timer1 : form_.Timer2.Enabled() ? form_.Timer2 : form_.Timer3;
     const int number = &timer == &form_.Timer1 ? 1 : &timer == &form_.Timer2 ? 2 : 3;
-    measure::tick(number, timer.Interval(), static_cast<double>(ns - *due * 1'000'000) / 1000.0);
+    probe_.tick(number, timer.Interval(), static_cast<double>(ns - *due * 1'000'000) / 1000.0);
 }
 
 void MainWindow::armTimer() {
@@ -165,7 +164,7 @@ void MainWindow::armTimer() {
 }
 
 void MainWindow::refreshViews() {
-    if (view_->repaintChanges()) ++repaintRequests_;
+    view_->repaintChanges();
     std::string records = recordsSnapshot(form_.existingForm3());
     if (records != shownRecords_) {
         shownRecords_ = std::move(records);

@@ -2,6 +2,7 @@
 
 #include "play/timer_schedule.h"
 #include "ui/system/precise_alarm.h"
+#include "ui/system/probe.h"
 #include "ui/windows/hand_table_window.h"
 #include "ui/windows/records_window.h"
 
@@ -29,7 +30,8 @@ class ModalTime;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(Form1& form, ModalTime& modalTime, QWidget* parent = nullptr);
+    /// probe hears of the window's paints and ticks, and of every procedure that ran.
+    MainWindow(Form1& form, ModalTime& modalTime, Probe& probe = silentProbe(), QWidget* parent = nullptr);
     ~MainWindow() override;
 
     /// Runs Form_Load: the window is opening.
@@ -50,8 +52,6 @@ public:
     /// The menu commands: Kaisi, Chusi, Shuryo, YakuHyou, Seiseki.
     QAction* menuAction(const char* name) const;
 
-    /// How often the model changed visibly, so the board was repainted.
-    int repaintRequests() const { return repaintRequests_; }
     /// Milliseconds on the window's clock, rounded down.
     qint64 now() const { return nowNs() / 1'000'000; }
     /// Nanoseconds on the window's clock.
@@ -74,11 +74,12 @@ private:
     void onTick();
     void refreshViews();
     void armTimer();
-    /// For the measuring hook: the tick about to run and how late it is.
-    void logTick(qint64 ns) const;
+    /// Tells the probe which tick is about to run and how late it is.
+    void reportTick(qint64 ns) const;
 
     Form1& form_;
     ModalTime& modal_;
+    Probe& probe_;
     TimerSchedule schedule_;
     QElapsedTimer clock_;
     PreciseAlarm tick_;
@@ -87,7 +88,6 @@ private:
     QPointer<RecordsWindow> records_;
     QAction* chusi_ = nullptr;
     std::string shownRecords_;
-    int repaintRequests_ = 0;
     bool busy_ = false;
     bool closing_ = false;
 };

@@ -2,7 +2,6 @@
 
 #include "ui/app/main_window.h"
 #include "ui/input/dialog_answer_keys.h"
-#include "ui/system/measure_hook.h"
 #include "ui/windows/dialog_size.h"
 #include "ui/windows/hand_table_window.h"
 #include "ui/windows/records_window.h"
@@ -29,7 +28,7 @@ QString promptText(std::string_view prompt) {
     return text;
 }
 
-QtPlatform::QtPlatform() : generator_(1) {}
+QtPlatform::QtPlatform(Probe& probe) : generator_(1), probe_(probe) {}
 
 QtPlatform::~QtPlatform() = default;
 
@@ -85,7 +84,7 @@ std::string QtPlatform::inputBox(std::string_view prompt, std::string_view title
 std::string QtPlatform::programFolder() { return QCoreApplication::applicationDirPath().toStdString(); }
 
 void QtPlatform::playWav(const std::string& path) {
-    measure::cue(path.c_str());
+    probe_.cue(path);
     cues_.play(path);
 }
 

@@ -4,6 +4,7 @@
 #include "ui/app/main_window.h"
 #include "ui/sound/cue_player.h"
 #include "ui/system/modal_time.h"
+#include "ui/system/probe.h"
 
 #include <QPointer>
 #include <QString>
@@ -19,7 +20,8 @@ namespace tumblehand::ui {
 /// executable's folder, and a clock-seeded generator.
 class QtPlatform : public Platform {
 public:
-    QtPlatform();
+    /// probe hears of every cue the game asks for.
+    explicit QtPlatform(Probe& probe = silentProbe());
     ~QtPlatform() override;
 
     /// The window that dialogs belong to and that the close and show requests reach.
@@ -47,6 +49,7 @@ private:
     std::mt19937 generator_;
     ModalTime modal_;
     QPointer<MainWindow> window_;
+    Probe& probe_;
     CuePlayer cues_;
 };
 

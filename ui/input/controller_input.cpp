@@ -1,7 +1,6 @@
 #include "ui/input/controller_input.h"
 
 #include "ui/system/device_watch.h"
-#include "ui/system/measure_hook.h"
 
 #include <SDL.h>
 
@@ -37,7 +36,6 @@ ControllerInput::ControllerInput(QObject* parent) : QObject(parent) {
     connect(&poll_, &QTimer::timeout, this, &ControllerInput::poll);
     watch_ = new DeviceWatch(QStringLiteral("/dev/input"), this);
     connect(watch_, &DeviceWatch::changed, this, &ControllerInput::lookForControllers);
-    measure::attachVirtualController();
     // Controllers plugged in before the game started.
     poll();
 }

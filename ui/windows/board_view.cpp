@@ -6,7 +6,6 @@
 #include "ui/drawing/twips_scale.h"
 #include "ui/drawing/window_frame.h"
 #include "ui/input/key_map.h"
-#include "ui/system/measure_hook.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -56,7 +55,7 @@ const QPointF NextOrigin = NextFrame.topLeft();
 
 }  // namespace
 
-BoardView::BoardView(const Form1& form, QWidget* parent) : QWidget(parent), form_(form) {
+BoardView::BoardView(const Form1& form, Probe& probe, QWidget* parent) : QWidget(parent), form_(form), probe_(probe) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(false);
@@ -139,8 +138,6 @@ void BoardView::drawPicture(QPainter& painter, const Picture& picture) {
 }
 
 void BoardView::paintEvent(QPaintEvent* event) {
-    // Logged when the painting is done, however the function returns.
-    const measure::PaintScope measured(event->rect(), size());
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -161,6 +158,8 @@ void BoardView::paintEvent(QPaintEvent* event) {
     paintTexts(painter, s);
     paintDragOutline(painter, s);
     paintRegion_ = QRegion();
+    painter.end();  // the probe hears of a finished paint
+    probe_.painted(event->rect(), size());
 }
 
 void BoardView::paintWell(QPainter& painter, const TwipsScale& s) {

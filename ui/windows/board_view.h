@@ -2,6 +2,7 @@
 
 #include "ui/drawing/face_cache.h"
 #include "ui/drawing/repaint_tracker.h"
+#include "ui/system/probe.h"
 
 #include <QPointF>
 #include <QRegion>
@@ -32,7 +33,8 @@ public:
     enum class Button { Start, Stop, End };
     enum class DropTarget { PigRate, JokerRate };
 
-    explicit BoardView(const Form1& form, QWidget* parent = nullptr);
+    /// probe hears of every finished paint.
+    explicit BoardView(const Form1& form, Probe& probe = silentProbe(), QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -84,6 +86,7 @@ private:
     void updateDrag();
 
     const Form1& form_;
+    Probe& probe_;
     FaceCache faces_;
     RepaintTracker tracker_;
     std::size_t firstMas_ = 0;  ///< tracked index of cell 0's picture; the others follow

@@ -23,7 +23,7 @@ Records table(const std::string& name, std::int32_t points) {
 // A writer process saves two tables in turn until it is killed at a random moment;
 // whenever it dies, data.dat must hold one of the two tables, complete.
 TEST(RecordsCrashSafety, AKilledWriterLeavesTheOldOrTheNewTable) {
-    testing::TempFolder folder;
+    TempFolder folder;
     const std::string path = folder.file("data.dat");
     const Records old = table("old", 1000);
     const Records fresh = table("new", 2000);

@@ -17,7 +17,7 @@ using testing::sampleRecords;
 const std::string AskName = "\r\n名前を入力してください";
 
 struct GameOver : ::testing::Test {
-    testing::TempFolder folder;
+    TempFolder folder;
     testing::Game game{folder.path()};
     Form1& form = game.form;
     std::string path = folder.file("data.dat");
@@ -118,7 +118,7 @@ TEST_F(GameOver, StoresNamesSoTheFileStaysReadableAndCombosUpTo255) {
 // Each row leaves the game a program folder it cannot save in; the message says where,
 // the game goes on, and whatever was there is kept.
 TEST(GameOverSave, AFailedWriteIsReportedAndNothingIsLost) {
-    testing::TempFolder folder;
+    TempFolder folder;
     folder.write("plain-file", "x");
     std::filesystem::create_directories(folder.file("kept/data.dat"));
     folder.write("kept/data.dat/inside", "kept");

@@ -14,8 +14,6 @@ namespace tumblehand {
 
 namespace {
 
-using testing::TempFolder;
-
 const std::string Line1 = "7,\"AB\",900,\"CD\"\r\n";
 const std::string Line2 = "\"5000\",4000,\"3000\",2000,1000,900,800,700,600,\"500\"\r\n";
 const std::string Rest2 = Line2.substr(6);  // line 2 without its first score

@@ -10,7 +10,6 @@ namespace tumblehand {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::TempFolder;
 
 // The program folder when it is writable or no per-user folder is known; else the player's
 // folder, where the shipped records are copied once and the player's own are kept after.

@@ -25,7 +25,7 @@ TEST(MyPath, IsTheProgramFolderWithOneTrailingSeparator) {
 }
 
 struct Shell : ::testing::Test {
-    testing::TempFolder folder;
+    TempFolder folder;
     testing::Game game{folder.path()};
     Form1& form = game.form;
 

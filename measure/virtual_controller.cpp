@@ -1,8 +1,8 @@
-#include "ui/input/virtual_controller.h"
+#include "measure/virtual_controller.h"
 
 #include <SDL.h>
 
-namespace tumblehand::ui {
+namespace tumblehand::measure {
 
 int attachVirtualController() {
     SDL_VirtualJoystickDesc desc{};
@@ -16,4 +16,4 @@ int attachVirtualController() {
     return SDL_JoystickAttachVirtualEx(&desc);
 }
 
-}  // namespace tumblehand::ui
+}  // namespace tumblehand::measure
