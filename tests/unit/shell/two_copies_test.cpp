@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -76,6 +77,21 @@ TEST(TwoCopies, KeepEachOthersRecordsWhicheverSavesFirst) {
     }
 }
 
+// The table as another copy left it decides: a best it equals stays with its holder, and
+// a score that no longer makes a place is dropped.
+TEST(TwoCopies, EntriesGoIntoTheTableAsItIsAtTheSave) {
+    const Records table = testing::sampleRecords();  // 10000 .. 1000, bests 7 (AB) and 900 (CD)
+    const auto entries = [](const char* score, std::int32_t points, std::uint8_t combo) {
+        return RecordsEntries{TopTenEntry{{score, true}, "X"}, HeldRecord<std::int32_t>{points, "X"},
+                              HeldRecord<std::uint8_t>{combo, "X"}};
+    };
+    Records beaten = table;
+    beaten.bestPoints = 901, beaten.bestCombo = 8, beaten.pointsHolder = beaten.comboHolder = "X";
+    beaten.scores[9] = {"1001", true}, beaten.names[9] = "X";
+    EXPECT_EQ(withEntries(table, entries("1000", 900, 7)), table);
+    EXPECT_EQ(withEntries(table, entries("1001", 901, 8)), beaten);
+}
+
 // True once the process waits for a lock (the kernel lists such waits with "->").
 bool waitsForALock(pid_t process) {
     std::ifstream locks("/proc/locks");
@@ -96,8 +112,10 @@ TEST(TwoCopies, ASaveWaitsForTheLockAndReadsTheFileAfterIt) {
         bool locks;
     } cases[] = {
         {"lock file made by the save", [](const std::string&) {}, true},
-        {"lock file that opens only for reading", [](const std::string& lock) { std::filesystem::create_directory(lock); }, true},
-        {"no lock file possible", [](const std::string& lock) { std::filesystem::create_symlink("missing/x", lock); }, false},
+        {"lock file that opens only for reading",
+         [](const std::string& lock) { std::filesystem::create_directory(lock); }, true},
+        {"no lock file possible", [](const std::string& lock) { std::filesystem::create_symlink("missing/x", lock); },
+         false},
     };
     const RecordsEntries bee{TopTenEntry{{"15000", true}, "Bee"}, {}, {}};
     for (const auto& c : cases) {
