@@ -2,7 +2,7 @@
 #include "board/numbers.h"
 #include "shell/form3.h"
 #include "shell/record_text.h"
-#include "shell/records_file.h"
+#include "shell/records_entries.h"
 #include "shell/records_location.h"
 
 namespace tumblehand {
@@ -19,13 +19,6 @@ std::string askName(Form1& form, const std::string& firstLine, std::string_view 
         std::string name = storableText(form.platform().inputBox(prompt, title, defaultName));
         if (!name.empty()) return name;
     }
-}
-
-// The place a score takes in the top ten: below every score it only equals. 10 = none.
-std::size_t topTenPlace(const Records& records, std::int32_t score) {
-    std::size_t place = 0;
-    while (place < records.scores.size() && records.scores[place].value() >= score) ++place;
-    return place;
 }
 
 // Play stops: no timer runs, no deal-in is under way, the sliding card is back on
@@ -46,41 +39,39 @@ void endPlay(Form1& form) {
     }
 }
 
-// A score that makes the top ten goes in at its place, with the name the player gives.
-void enterTopTen(Form1& form, Records& records) {
-    const std::size_t place = topTenPlace(records, leadingNumber(form.Score.Caption));
-    if (place >= records.scores.size()) return;
-    const std::string name = askName(form, decimal(static_cast<std::int64_t>(place) + 1) + "位",
-                                     "Tumblehand(ハイスコア)", records.names[place]);
-    for (std::size_t j = records.scores.size() - 1; j > place; --j) {
-        records.scores[j] = records.scores[j - 1];
-        records.names[j] = records.names[j - 1];
-    }
-    records.scores[place] = {form.Score.Caption, true};
-    records.names[place] = name;
+// A score that makes the top ten in the file as it was read asks for a name.
+std::optional<TopTenEntry> askTopTen(Form1& form, const Records& read) {
+    const std::size_t place = topTenPlace(read, leadingNumber(form.Score.Caption));
+    if (place >= read.scores.size()) return std::nullopt;
+    return TopTenEntry{{form.Score.Caption, true},
+                       askName(form, decimal(static_cast<std::int64_t>(place) + 1) + "位", "Tumblehand(ハイスコア)",
+                               read.names[place])};
 }
 
-// Another copy of the game may have written a higher best meanwhile: it is kept,
-// with its holder, rather than lowered.
-void enterBests(Form1& form, Records& records) {
+// A best above the file's as it was read asks for a name. Another copy of the game may
+// have raised it meanwhile: then nothing is asked, and the higher best stays.
+template <typename Value>
+std::optional<HeldRecord<Value>> askBest(Form1& form, Value read, const std::string& holder, Value game,
+                                         std::string_view unit) {
+    if (read >= game) return std::nullopt;
+    return HeldRecord<Value>{game, askName(form, "最高記録" + decimal(game) + std::string(unit), RecordTitle, holder)};
+}
+
+// The prompts in their order: top ten, best points, best combo.
+RecordsEntries askNames(Form1& form, const Records& read) {
     const GameState& state = form.state;
-    if (records.bestPoints < state.BestPoints) {
-        records.pointsHolder =
-            askName(form, "最高記録" + decimal(state.BestPoints) + "points", RecordTitle, records.pointsHolder);
-        records.bestPoints = state.BestPoints;
-    }
-    if (records.bestCombo < state.BestCombo) {
-        records.comboHolder =
-            askName(form, "最高記録" + decimal(state.BestCombo) + "combo", RecordTitle, records.comboHolder);
-        records.bestCombo = state.BestCombo;
-    }
+    return {askTopTen(form, read), askBest(form, read.bestPoints, read.pointsHolder, state.BestPoints, "points"),
+            askBest(form, read.bestCombo, read.comboHolder, state.BestCombo, "combo")};
 }
 
-// Tells the player when the save failed, or when a file it could not read was kept.
-void saveRecords(Form1& form, const std::string& path, const Records& records, RecordsStatus statusOfExisting) {
-    const RecordsSave saved = saveRecordsFile(path, records, statusOfExisting);
+// Tells the player when the save failed, or where a file it replaced was kept.
+void saveRecords(Form1& form, const std::string& path, const RecordsEntries& entries) {
+    const RecordsSave saved = saveRecordsEntries(path, entries);
     if (!saved.error.empty()) {
         form.platform().messageBox(saved.error, Title);
+    } else if (saved.replaced == RecordsStatus::ShiftJis) {
+        form.platform().messageBox(
+            "記録ファイルを Shift-JIS から UTF-8 に書き換え、元のファイルを残しました。\r\n" + saved.backupPath, Title);
     } else if (!saved.backupPath.empty()) {
         form.platform().messageBox(
             "記録ファイルを読み切れなかったため、元のファイルを残しました。\r\n" + saved.backupPath, Title);
@@ -93,11 +84,10 @@ void Form1::GAMEOVER() {
     platform().messageBox("GAMEOVER", Title);
     endPlay(*this);
     const std::string path = recordsPath(*this);
-    const RecordsRead read = readRecordsFile(path);
-    Records records = read.records;
-    enterTopTen(*this, records);
-    enterBests(*this, records);
-    saveRecords(*this, path, records, read.status);
+    // The names are asked against the file as it is now; the save puts them into the
+    // file as it is then, which another copy of the game may have changed meanwhile.
+    const Records read = readRecordsFile(path).records;
+    saveRecords(*this, path, askNames(*this, read));
     // The records window shows the file as it now is (the old one, if the save failed).
     form3().Form_Load(path);
 }

@@ -73,6 +73,15 @@ std::string storableText(std::string_view text) {
     return result;
 }
 
+bool isUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = decodeUtf8(text, i).length;
+        if (length == 0) return false;
+        i += length;
+    }
+    return true;
+}
+
 bool isPlainInteger(std::string_view text) {
     if (!text.empty() && text.front() == '-') text.remove_prefix(1);
     if (text.empty()) return false;

@@ -20,6 +20,10 @@ inline constexpr std::string_view QuoteStandIn = "\u201D";  // RIGHT DOUBLE QUOT
 /// else (Japanese included) is kept as typed.
 std::string storableText(std::string_view text);
 
+/// True when every byte of text belongs to a valid UTF-8 character (no overlong forms,
+/// no surrogates).
+bool isUtf8(std::string_view text);
+
 /// True for an optional "-" followed by one or more decimal digits, nothing else.
 bool isPlainInteger(std::string_view text);
 

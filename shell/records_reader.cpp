@@ -1,10 +1,12 @@
 #include "board/numbers.h"
 #include "shell/record_text.h"
 #include "shell/records_file.h"
+#include "shell/shift_jis.h"
 
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -200,6 +202,15 @@ RecordsRead readRecordsFile(const std::string& path) {
     if (content.size() > MaxRecordsFileBytes) {
         read.status = RecordsStatus::TooLarge;
         return read;
+    }
+    // Older records files are in Shift-JIS. A file that is UTF-8 is read as UTF-8 even
+    // when its bytes would also make Shift-JIS text, since every file this game writes is.
+    if (!isUtf8(content)) {
+        if (const std::optional<std::string> converted = utf8FromShiftJis(content)) {
+            read = parse(*converted);
+            if (read.status == RecordsStatus::Ok) read.status = RecordsStatus::ShiftJis;
+            return read;
+        }
     }
     return parse(content);
 }

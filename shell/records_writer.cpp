@@ -112,6 +112,7 @@ RecordsSave saveRecordsFile(const std::string& path, const Records& records, Rec
         std::error_code error;
         if (fs::symlink_status(path, error).type() != fs::file_type::not_found) {
             result = keepBackup(path);
+            result.replaced = statusOfExisting;
             if (!result.error.empty()) return result;
         }
     }

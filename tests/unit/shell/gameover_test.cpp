@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace tumblehand {
@@ -113,6 +114,31 @@ TEST_F(GameOver, StoresNamesSoTheFileStaysReadableAndCombosUpTo255) {
     EXPECT_EQ(file().names[0] + "|" + file().names[1] + "|" + decimal(file().bestCombo), "a\u201Dbc,d山田|P1|255");
     EXPECT_EQ(file().pointsHolder, std::string(256, 'n'));
     EXPECT_EQ(form.existingForm3()->Label1[0].Caption, "a\u201Dbc,d山田");
+}
+
+// The names of an older Shift-JIS file reach the window, the prompts and the new file,
+// which is UTF-8; the original is kept once, beside an earlier backup.
+TEST_F(GameOver, ConvertsAShiftJisFileOnceKeepingTheOriginal) {
+    const testing::ShiftJisFile old = testing::shiftJisFile();
+    folder.write("data.dat", old.bytes);
+    folder.write("data.dat.bak", "earlier");
+    Form3 window;
+    window.Form_Load(path);
+    EXPECT_EQ(window.Label1[1].Caption + window.MaxpointsP.Caption, "佐藤田中");
+    game.platform.answers = {"NEW"};
+    endGame("10001", 7, 900);
+    EXPECT_EQ(game.platform.events[1].defaultText, "山田");
+    EXPECT_EQ(game.events(Kind::MsgBox).back(),
+              "記録ファイルを Shift-JIS から UTF-8 に書き換え、元のファイルを残しました。\r\n" + path + ".bak1");
+    EXPECT_EQ(folder.read("data.dat.bak") + "|" + folder.read("data.dat.bak1"), "earlier|" + old.bytes);
+    Records expected = old.records;
+    std::shift_right(expected.names.begin(), expected.names.end(), 1);
+    std::shift_right(expected.scores.begin(), expected.scores.end(), 1);
+    expected.names[0] = "NEW", expected.scores[0] = {"10001", true};
+    EXPECT_EQ(folder.read("data.dat"), recordsFileText(expected));
+    endGame("0", 7, 900);
+    EXPECT_EQ(game.events(Kind::MsgBox).size(), 1u) << "converted once";
+    EXPECT_EQ(folder.listing(), "data.dat data.dat.bak data.dat.bak1 data.dat.lock ");
 }
 
 // Each row leaves the game a program folder it cannot save in; the message says where,

@@ -3,6 +3,7 @@
 #include "board/numbers.h"
 #include "harness/temp_folder.h"
 #include "shell/record_text.h"
+#include "tests/support/sample_records.h"
 
 #include <gtest/gtest.h>
 
@@ -121,6 +122,33 @@ TEST_F(RecordsFile, ReadsBrokenFilesAsFarAsTheyGo) {
         EXPECT_EQ(read.status, c.status);
         EXPECT_EQ(c.shown(read.records), c.expected);
         expectCleanRewrite(read.records);
+    }
+}
+
+// A file that is not UTF-8 is read as Shift-JIS, the encoding older versions wrote,
+// when it is that; UTF-8 comes first, and a file that is neither reads as before.
+TEST_F(RecordsFile, ReadsOlderShiftJisFiles) {
+    const testing::ShiftJisFile old = testing::shiftJisFile();
+    std::string mixed = old.bytes;  // place 1 in UTF-8 with a Shift-JIS lead byte alone
+    mixed.replace(mixed.find("\x8E\x52\x93\x63"), 4, "山田\x82");
+    const auto names = [](const Records& r) {
+        return r.comboHolder + "|" + r.pointsHolder + "|" + r.names[0] + "|" + r.names[1];
+    };
+    const struct {
+        const char* name;
+        std::string bytes;
+        RecordsStatus status;
+        std::string names;
+    } cases[] = {
+        {"Shift-JIS", old.bytes, RecordsStatus::ShiftJis, "鈴木|田中|山田|佐藤"},
+        {"UTF-8 that is valid Shift-JIS too", recordsFileText(old.records), RecordsStatus::Ok, "鈴木|田中|山田|佐藤"},
+        {"neither", mixed, RecordsStatus::Malformed,
+         repeat("\uFFFD", 4) + "|\uFFFDc\uFFFD\uFFFD|山田\uFFFD|" + repeat("\uFFFD", 4)},
+    };
+    for (const auto& c : cases) {
+        const RecordsRead read = readText(c.bytes);
+        EXPECT_EQ(read.status, c.status) << c.name;
+        EXPECT_EQ(names(read.records), c.names) << c.name;
     }
 }
 
