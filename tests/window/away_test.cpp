@@ -83,9 +83,8 @@ private slots:
         game.key(Qt::Key_F3);
         game.key(Qt::Key_F4);
         // The quit question takes the focus; No goes back to the game.
-        test::DialogAnswerer answerer([](QDialog& dialog) {
-            static_cast<QMessageBox&>(dialog).button(QMessageBox::No)->click();
-        });
+        test::DialogAnswerer answerer(
+            [](QDialog& dialog) { static_cast<QMessageBox&>(dialog).button(QMessageBox::No)->click(); });
         game.key(Qt::Key_Escape);
         QCOMPARE(QGuiApplication::applicationState(), Qt::ApplicationActive);
         QVERIFY(game.window.handTableWindow()->isVisible() && game.window.recordsWindow()->isVisible());
