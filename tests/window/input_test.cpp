@@ -1,7 +1,7 @@
 // The player's keys, buttons, the deck drag, menu shortcuts and a game controller reach
 // Form1 once per press: a pad is a second keyboard, its held direction repeats, pads come
-// and go mid-game, nothing polls while none is attached, and nothing reaches the game
-// while a dialog holds it still. SDL's virtual pad stands in for a real one.
+// and go mid-game, nothing polls while none is attached or another program is in front,
+// and nothing reaches the game while a dialog holds it still. SDL's virtual pad stands in for a real one.
 #include "measure/virtual_controller.h"
 #include "tests/window/window_platform.h"
 #include "ui/drawing/twips_scale.h"
@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QtTest>
 #include <SDL.h>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <optional>
 #include <tuple>
@@ -247,6 +248,40 @@ private slots:
         QTRY_COMPARE(game.input.attached(), 0);
         game.input.lookForControllers();
         QTRY_VERIFY_WITH_TIMEOUT(!game.input.polling(), 8000);
+    }
+
+    void thePadRestsWhileAnotherProgramIsInFront() {
+        Game game;
+        const auto focusOn = [](QWidget* window) {
+            QWindowSystemInterface::handleWindowActivated<QWindowSystemInterface::SynchronousDelivery>(
+                window ? window->windowHandle() : nullptr);
+        };
+        auto pad = std::make_unique<VirtualPad>();
+        game.input.lookForControllers();
+        game.press(*pad, Start);
+        // Held as the player leaves: let go at once, so it does not repeat; nothing polls.
+        pad->hold(StickRight, true);
+        game.input.poll();
+        focusOn(nullptr);
+        QVERIFY(!game.input.polling());
+        const std::vector<int> before = game.trace;
+        // Pushed for the other program and still held on coming back: not the game's,
+        // and neither is a direction held before leaving and let go meanwhile.
+        pad->hold(StickRight, false);
+        pad->hold(PadLeft, true);
+        focusOn(&game.window);
+        QVERIFY(game.input.polling());
+        QTest::qWait(ui::ControllerKeys::RepeatDelayMs + 100);
+        game.input.poll();
+        QCOMPARE(game.trace, before);
+        pad->hold(PadLeft, false);
+        game.press(*pad, PadRight);
+        QCOMPARE(game.trace.back(), vk::Right);
+        // Pulled out while away: found gone on coming back.
+        focusOn(nullptr);
+        pad.reset();
+        focusOn(&game.window);
+        QTRY_VERIFY(game.input.attached() == 0 && !game.input.polling());
     }
 
     void theQuitQuestionIsAnsweredFromThePadOrAtTheLetterPressed() {

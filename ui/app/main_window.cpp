@@ -1,6 +1,7 @@
 #include "ui/app/main_window.h"
 
 #include "board/form1.h"
+#include "ui/app/player_presence.h"
 #include "ui/drawing/face_cache.h"
 #include "ui/drawing/model_snapshot.h"
 #include "ui/drawing/text_painting.h"
@@ -31,6 +32,16 @@ QIcon jokerIcon() {
     return icon;
 }
 
+// The player has left: a falling pair is suspended as STOP suspends it, so that the player
+// comes back to the usual paused game. While a pair enters or hands are resolved gravity is
+// off and STOP would do nothing; the pair is suspended as soon as gravity takes it. A game
+// started while paused falls under "↓", where STOP's first press only brings back "STOP".
+void suspendFallingPair(Form1& form) {
+    if (!form.Timer1.Enabled()) return;
+    if (form.StopL.Caption == "↓") form.StopL_Click();
+    form.StopL_Click();
+}
+
 }  // namespace
 
 MainWindow::MainWindow(Form1& form, ModalTime& modalTime, Probe& probe, QWidget* parent)
@@ -47,6 +58,9 @@ MainWindow::MainWindow(Form1& form, ModalTime& modalTime, Probe& probe, QWidget*
     new ControllerKeys(form_, *view_, this);
 
     connect(&tick_, &PreciseAlarm::timeout, this, &MainWindow::onTick);
+    presence_ = new PlayerPresence(*this);
+    // Refused while a procedure runs (a dialog is open): that one looks when it ends.
+    connect(presence_, &PlayerPresence::left, this, [this] { runProcedure([] {}); });
 
     connect(view_, &BoardView::keyPressed, this,
             [this](int key) { runProcedure([this, key] { form_.Form_KeyDown(key); }); });
@@ -99,6 +113,8 @@ void MainWindow::buildMenus() {
     command(viewer, QStringLiteral("成績表(&S)"), QKeySequence(Qt::Key_F4), "Seiseki", &Form1::Seiseki_Click);
 }
 
+bool MainWindow::playerAway() const { return presence_->away(); }
+
 QAction* MainWindow::menuAction(const char* name) const { return findChild<QAction*>(QString::fromLatin1(name)); }
 
 template <class Procedure>
@@ -111,6 +127,7 @@ bool MainWindow::runProcedure(Procedure&& procedure) {
         ~Release() { busy = false; }
     } release{busy_};
     procedure();
+    if (presence_->away()) suspendFallingPair(form_);
     probe_.procedureRan(form_.state);
     busy_ = false;
 

@@ -22,11 +22,14 @@ namespace tumblehand::ui {
 
 class BoardView;
 class ModalTime;
+class PlayerPresence;
 
 /// The main window: the menu bar, the board view, and the one place where events reach
 /// Form1. Every key, click, menu command and timer tick runs as a procedure of Form1;
 /// while one runs (a dialog's nested event loop included) nothing else reaches Form1,
-/// and the time spent in dialogs is taken out of the timer schedule afterwards.
+/// and the time spent in dialogs is taken out of the timer schedule afterwards. While the
+/// player is away (another program in front, the window minimised) no pair falls: it is
+/// suspended as STOP suspends it, and waits for the player to resume it.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -57,6 +60,8 @@ public:
     /// Nanoseconds on the window's clock.
     qint64 nowNs() const { return clock_.nsecsElapsed(); }
     const TimerSchedule& schedule() const { return schedule_; }
+    /// Whether the player has left the game for another program.
+    bool playerAway() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -84,6 +89,7 @@ private:
     QElapsedTimer clock_;
     PreciseAlarm tick_;
     BoardView* view_ = nullptr;
+    PlayerPresence* presence_ = nullptr;
     QPointer<HandTableWindow> handTable_;
     QPointer<RecordsWindow> records_;
     QAction* chusi_ = nullptr;

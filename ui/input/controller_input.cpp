@@ -2,6 +2,7 @@
 
 #include "ui/system/device_watch.h"
 
+#include <QGuiApplication>
 #include <SDL.h>
 
 namespace tumblehand::ui {
@@ -36,6 +37,8 @@ ControllerInput::ControllerInput(QObject* parent) : QObject(parent) {
     connect(&poll_, &QTimer::timeout, this, &ControllerInput::poll);
     watch_ = new DeviceWatch(QStringLiteral("/dev/input"), this);
     connect(watch_, &DeviceWatch::changed, this, &ControllerInput::lookForControllers);
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) { state == Qt::ApplicationActive ? toFront() : toBackground(); });
     // Controllers plugged in before the game started.
     poll();
 }
@@ -46,8 +49,36 @@ ControllerInput::~ControllerInput() {
     SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
+void ControllerInput::toBackground() {
+    if (!available_ || background_) return;
+    background_ = true;
+    // Whatever is held now is let go, or a held direction would go on repeating.
+    for (auto& [instance, pad] : pads_) letGo(pad);
+    poll_.stop();
+    tell();
+}
+
+void ControllerInput::toFront() {
+    if (!available_ || !background_) return;
+    background_ = false;
+    // What was pressed or pushed meanwhile was meant for another program; a controller
+    // that came or went is still to be found.
+    SDL_PumpEvents();
+    SDL_FlushEvents(SDL_CONTROLLERAXISMOTION, SDL_CONTROLLERBUTTONUP);
+    if (missedDevices_) {
+        missedDevices_ = false;
+        lookForControllers();
+    } else {
+        poll();
+    }
+}
+
 void ControllerInput::lookForControllers() {
     if (!available_) return;
+    if (background_) {
+        missedDevices_ = true;
+        return;
+    }
     looking_.start();
     poll();
     // A controller SDL already knows but could not open before (its node was not yet
@@ -93,6 +124,10 @@ void ControllerInput::poll() {
     schedule();
     // Told only now: a press may open a dialog, whose event loop polls again, and the
     // controllers must not change under a poll that is still reading them.
+    tell();
+}
+
+void ControllerInput::tell() {
     std::vector<std::pair<PadButton, bool>> changes;
     changes.swap(changes_);
     for (const auto& [button, held] : changes) {
@@ -105,7 +140,9 @@ void ControllerInput::poll() {
 }
 
 void ControllerInput::schedule() {
-    if (!pads_.empty()) {
+    if (background_) {
+        poll_.stop();
+    } else if (!pads_.empty()) {
         looking_.invalidate();  // found
         if (!poll_.isActive() || poll_.interval() != ReadEveryMs) poll_.start(ReadEveryMs);
     } else if (looking_.isValid() && looking_.elapsed() < LookForMs) {
@@ -127,15 +164,20 @@ void ControllerInput::close(int instance) {
     const auto found = pads_.find(instance);
     if (found == pads_.end()) return;
     Pad& pad = found->second;
-    // Whatever it held is let go, so that no direction goes on repeating.
+    letGo(pad);  // so that no direction goes on repeating
+    SDL_GameControllerClose(pad.controller);
+    pads_.erase(found);
+}
+
+void ControllerInput::letGo(Pad& pad) {
     for (const PadButton direction : {PadButton::Left, PadButton::Right, PadButton::Down}) {
         if (pad.holders[directionIndex(direction)]) changes_.emplace_back(direction, false);
     }
     for (const PadButton other : {PadButton::South, PadButton::East, PadButton::Start, PadButton::Back}) {
         if (pad.buttons & (1u << static_cast<unsigned>(other))) changes_.emplace_back(other, false);
     }
-    SDL_GameControllerClose(pad.controller);
-    pads_.erase(found);
+    pad.holders = {};
+    pad.buttons = 0;
 }
 
 void ControllerInput::hold(Pad& pad, PadButton direction, unsigned char source, bool held) {

@@ -20,7 +20,9 @@ class DeviceWatch;
 /// Game controllers, read through SDL's game-controller API and its mapping database, for
 /// input only. While no controller is attached nothing polls: a device watch wakes it when
 /// a device node arrives. While one is attached it is read every few milliseconds. If SDL
-/// cannot start, there simply are no controllers. One per process (SDL's state is global).
+/// cannot start, there simply are no controllers. While another program is in front nothing
+/// is read either: what is held is let go when the game goes to the background, and what
+/// was pressed meanwhile is dropped when it comes back. One per process (SDL's state is global).
 class ControllerInput : public QObject {
     Q_OBJECT
 public:
@@ -58,6 +60,12 @@ private:
     void button(Pad& pad, PadButton button, bool held);
     void stick(Pad& pad, int axis, int value);
     void schedule();
+    /// Emits the presses and releases read so far.
+    void tell();
+    /// Lets go of everything the pad holds.
+    void letGo(Pad& pad);
+    void toBackground();
+    void toFront();
 
     bool available_ = false;
     std::vector<std::pair<PadButton, bool>> changes_;  ///< presses (true) and releases read
@@ -65,6 +73,8 @@ private:
     QTimer poll_;
     QElapsedTimer looking_;
     DeviceWatch* watch_ = nullptr;
+    bool background_ = false;     ///< another program is in front
+    bool missedDevices_ = false;  ///< a device node came or went while in the background
 };
 
 }  // namespace tumblehand::ui

@@ -68,7 +68,7 @@ TEST(TwoCopies, KeepEachOthersRecordsWhicheverSavesFirst) {
     const Player ay{"Ay", "20000", 60000}, bee{"Bee", "15000", 70000};
     for (const auto& [waiting, saving] : {std::pair{ay, bee}, std::pair{bee, ay}}) {
         SCOPED_TRACE(waiting.name + " waits");
-        testing::TempFolder folder;
+        TempFolder folder;
         ASSERT_EQ(saveRecordsFile(folder.file("data.dat"), testing::sampleRecords(), RecordsStatus::Ok).error, "");
         gameOver(folder.path(), waiting, [&] { EXPECT_EQ(inChild([&] { gameOver(folder.path(), saving); }), 0); });
         const Records file = readRecordsFile(folder.file("data.dat")).records;
@@ -120,7 +120,7 @@ TEST(TwoCopies, ASaveWaitsForTheLockAndReadsTheFileAfterIt) {
     const RecordsEntries bee{TopTenEntry{{"15000", true}, "Bee"}, {}, {}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        testing::TempFolder folder;
+        TempFolder folder;
         const std::string path = folder.file("data.dat");
         c.prepare(path + ".lock");
         // The lock is taken after the fork, so that the saving copy has no share in it.
