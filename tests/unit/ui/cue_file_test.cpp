@@ -21,8 +21,7 @@ using Bytes = std::vector<std::uint8_t>;
 // The file sox writes with these output options (after "synth": effects on the tone).
 Bytes soxWav(const std::string& options, const std::string& effects = "") {
     const auto path = std::filesystem::temp_directory_path() / ("cue_file_test_" + std::to_string(getpid()) + ".wav");
-    const std::string command =
-        "sox -n " + options + " " + path.string() + " synth 0.25 sine 1000 vol 0.5 " + effects;
+    const std::string command = "sox -n " + options + " " + path.string() + " synth 0.25 sine 1000 vol 0.5 " + effects;
     EXPECT_EQ(std::system(command.c_str()), 0) << command << " (sox is installed by setup.sh)";
     std::ifstream file(path, std::ios::binary);
     Bytes bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
@@ -53,7 +52,7 @@ TEST(CueFile, EveryEncodingComesOutAtItsRateLengthAndLevel) {
         {"-r 22050 -e ms-adpcm -c 2", "", 22050, 2, 16384},
         {"-r 8000 -e a-law", "", 8000, 1, 16384},
         {"-r 8000 -e u-law", "", 8000, 1, 16384},
-        {"-r 48000 -b 16 -c 6", "", 48000, 1, 16384},          // 5.1, the tone in every channel
+        {"-r 48000 -b 16 -c 6", "", 48000, 1, 16384},              // 5.1, the tone in every channel
         {"-r 44100 -b 24 -c 4", "remix 1 0 0 0", 44100, 1, 4096},  // the mean of four, one sounding
     };
     for (const Row& row : rows) {
