@@ -11,7 +11,7 @@ packages=(cmake ninja-build g++ pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev fonts-noto-cjk
           clang libclang-rt-14-dev clang-format
           xvfb xauth xdotool imagemagick x11-utils openbox weston
-          libpulse-dev pulseaudio pulseaudio-utils
+          libpulse-dev pulseaudio pulseaudio-utils sox
           desktop-file-utils appstream)
 
 install_missing() {

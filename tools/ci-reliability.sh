@@ -20,9 +20,11 @@ trap 'rm -rf "$folder"' EXIT
 
 [ -f build-fuzz/build.ninja ] || cmake --preset fuzz
 cmake --build --preset fuzz -j2
-mkdir -p fuzz-out/records fuzz-out/scenario
-# New inputs go to fuzz-out/ (ignored by git); the records corpus in fuzz/corpus and the scenario
-# tests (the seeds of the scenario fuzzer) stay as they are. Past finds are CTest cases.
+mkdir -p fuzz-out/records fuzz-out/scenario fuzz-out/cue
+# New inputs go to fuzz-out/ (ignored by git); the records and cue corpora in fuzz/corpus and the
+# scenario tests (the seeds of the scenario fuzzer) stay as they are. The cue seeds are 20 ms tones
+# that sox wrote, one a WAV encoding (sox -n OPTIONS NAME.wav synth 0.02 sine 1000 vol 0.5).
+# Past finds are CTest cases.
 # Scratch files go to a memory file system where there is one: the records writer syncs each.
 [ -d /dev/shm ] && export TMPDIR=/dev/shm
 ./build-fuzz/fuzz/fuzz_records -runs=20000 -seed=1 -artifact_prefix=fuzz-out/ \
@@ -31,3 +33,5 @@ if [ -x build-fuzz/fuzz/fuzz_scenario ]; then
     ./build-fuzz/fuzz/fuzz_scenario -runs=20000 -seed=1 -timeout=20 -dict=fuzz/scenario.dict \
         -artifact_prefix=fuzz-out/ fuzz-out/scenario tests/scenarios
 fi
+./build-fuzz/fuzz/fuzz_cue_file -runs=20000 -seed=1 -timeout=20 -artifact_prefix=fuzz-out/ \
+    fuzz-out/cue fuzz/corpus/cue

@@ -1,12 +1,16 @@
 // The cues as a player hears them, through a private PulseAudio whose null sink is recorded:
-// each cue, the game's and a player's own 8-bit stereo one, is heard whole and as its file
-// (how soon after the call, tools/measure/measure_sound.py measures); a broken one is silent;
-// one cut off by the next fades out without a click; and after the server is killed mid-cue
-// and started again, the next cue plays.
+// each cue, the game's and a player's own (8-bit stereo, 24-bit, IMA ADPCM), is heard whole and
+// as its file (how soon after the call, tools/measure/measure_sound.py measures); a broken one is
+// silent; one cut off by the next fades out without a click; after the server is killed mid-cue
+// and started again, the next cue plays; and the desktop's mixer knows the game and remembers
+// a mute set there.
 #include "ui/app/qt_platform.h"
-#include "ui/sound/wav_pcm.h"
+#include "ui/sound/cue_file.h"
 
 #include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QtTest>
 
@@ -50,7 +54,7 @@ struct PrivatePulse {
         daemon.start("pulseaudio",
                      {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--disable-shm=yes",
                       "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket(),
-                      "--load=module-null-sink sink_name=cues"});
+                      "--load=module-null-sink sink_name=cues", "--load=module-stream-restore"});
         // CI installs the server: a missing or broken one is a failure, never a skipped test.
         QVERIFY2(daemon.waitForStarted(), "cannot start pulseaudio");
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket()) || daemon.state() == QProcess::NotRunning, 20000);
@@ -163,6 +167,28 @@ class SoundTest : public QObject {
         return call;
     }
 
+    QJsonArray streams() {
+        QProcess pactl;
+        pactl.start("pactl", {"--server=unix:" + pulse.socket(), "--format=json", "list", "sink-inputs"});
+        pactl.waitForFinished();
+        return QJsonDocument::fromJson(pactl.readAllStandardOutput()).array();
+    }
+
+    // The server's stream of a cue while it plays; empty unless it is the only one.
+    QJsonObject streamOf(const QString& path) {
+        for (int i = 0; i < 100 && !streams().isEmpty(); ++i) QTest::qWait(20);  // the last cue's is gone
+        game->playWav(path.toStdString());
+        QJsonArray playing;
+        for (int i = 0; i < 100 && playing.isEmpty(); ++i) playing = streams();
+        return playing.size() == 1 ? playing[0].toObject() : QJsonObject();
+    }
+
+    void mute(const QJsonObject& stream, bool on) {
+        QCOMPARE(QProcess::execute("pactl", {"--server=unix:" + pulse.socket(), "set-sink-input-mute",
+                                             QString::number(stream["index"].toInt()), on ? "1" : "0"}),
+                 0);
+    }
+
 private slots:
     void initTestCase() {
         testClock.start();
@@ -176,15 +202,19 @@ private slots:
     void everyCueIsHeardWholeOnTimeAndAsItsFile() {
         QTemporaryDir folder;
         const QString own = folder.filePath("own.wav"), broken = folder.filePath("broken.wav");
+        const QString own24 = folder.filePath("own24.wav"), ownAdpcm = folder.filePath("own-adpcm.wav");
         for (const auto& [path, bytes] :
              {std::pair{own, eightBitStereoWav()}, std::pair{broken, eightBitStereoWav().left(4000)}}) {
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         }
+        QCOMPARE(QProcess::execute("sox", {own, "-b", "24", own24}), 0);
+        QCOMPARE(QProcess::execute("sox", {own, "-e", "ima-adpcm", ownAdpcm}), 0);
         Samples ownTone;
         for (int i = 0; i < rate * 4 / 10; ++i)
             ownTone.push_back(std::int16_t(std::lround(25600 * tone(double(i) / rate))));
-        std::vector<std::pair<QString, Samples>> cues = {{broken, {}}, {own, ownTone}};
+        std::vector<std::pair<QString, Samples>> cues = {
+            {broken, {}}, {own, ownTone}, {own24, ownTone}, {ownAdpcm, ownTone}};
         for (const char* name : {"pn", "pe", "te", "ph", "Flush", "up", "up2", "boo"})
             cues.emplace_back(cuePath(name), decoded(cuePath(name)));
 
@@ -232,6 +262,30 @@ private slots:
         pulse.start();
         QVERIFY(!QTest::currentTestFailed());
         QTest::qWait(500);
+        const Heard heard = find(pulse, play(cuePath("pn"), 700), decoded(cuePath("pn")));
+        QVERIFY(heard.lengthShare >= 0.95 && heard.correlation >= 0.9);
+    }
+
+    // The mixer lists the game by its name and desktop id, with its icon, in no system-sound
+    // group; a cue muted there leaves the game's next cue muted, a stream of its own, even in a
+    // later run of the game (the server keys what it remembers by the application id).
+    void theMixerKnowsTheGameAndRemembersItsMute() {
+        const QJsonObject first = streamOf(cuePath("up2"));
+        const QJsonObject properties = first["properties"].toObject();
+        QCOMPARE(properties["application.name"].toString(), "Tumblehand");
+        QCOMPARE(properties["application.id"].toString(), TUMBLEHAND_APP_ID);
+        QCOMPARE(properties["application.icon_name"].toString(), TUMBLEHAND_APP_ID);
+        QVERIFY(!properties.contains("media.role"));
+        mute(first, true);
+        game = std::make_unique<ui::QtPlatform>();  // the game started anew
+        QTest::qWait(500);
+        const double call = now();
+        const QJsonObject next = streamOf(cuePath("up2"));
+        QVERIFY(next["index"].toInt() != first["index"].toInt() && next["mute"].toBool());
+        QTest::qWait(300);
+        QCOMPARE(soundsUntil(pulse.heard, pulse.at(call), pulse.heard.size(), 1), pulse.at(call));
+        mute(next, false);  // lifted in the mixer while it sounds, also for the tests after this one
+        QTest::qWait(700);
         const Heard heard = find(pulse, play(cuePath("pn"), 700), decoded(cuePath("pn")));
         QVERIFY(heard.lengthShare >= 0.95 && heard.correlation >= 0.9);
     }

@@ -99,14 +99,20 @@ class PrivatePulse:
 
 
 def read_cue(path):
-    """The file's samples as mono at RATE, or None when it is not one of ours."""
+    """The file's samples as mono at RATE, or None when it cannot be read. Our own cues are
+    read as they are; a player's own file in another encoding is converted by sox if there is one."""
     try:
         with wave.open(path, "rb") as w:
-            if w.getframerate() != RATE or w.getnchannels() != 1 or w.getsampwidth() != 2:
-                return None
-            return memoryview(w.readframes(w.getnframes())).cast("h").tolist()
+            if w.getframerate() == RATE and w.getnchannels() == 1 and w.getsampwidth() == 2:
+                return memoryview(w.readframes(w.getnframes())).cast("h").tolist()
     except (OSError, wave.Error):
+        pass
+    try:
+        raw = subprocess.run(["sox", path, "-t", "raw", "-r", str(RATE), "-c", "1", "-b", "16", "-e", "signed", "-"],
+                             capture_output=True, check=True).stdout
+    except (OSError, subprocess.CalledProcessError):
         return None
+    return memoryview(raw).cast("h").tolist() if raw else None
 
 
 def correlation(rec, at, ref, count):

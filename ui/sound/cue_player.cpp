@@ -2,6 +2,7 @@
 
 #include <pulse/context.h>
 #include <pulse/mainloop-api.h>
+#include <pulse/proplist.h>
 #include <pulse/thread-mainloop.h>
 
 #include <fstream>
@@ -101,7 +102,15 @@ void CuePlayer::start(const std::string& path) {
 
 void CuePlayer::connect() {
     pa_mainloop_api* api = pa_threaded_mainloop_get_api(loop_);
-    context_ = pa_context_new(api, "Tumblehand");
+    // The desktop's mixer lists the game by these, with its icon, and the server remembers a
+    // volume or mute set there by the application id, for later cues and later runs. No media
+    // role: "event" would fold the cues into the desktop's own system sounds.
+    pa_proplist* properties = pa_proplist_new();
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Tumblehand");
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, TUMBLEHAND_APP_ID);
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, TUMBLEHAND_APP_ID);
+    context_ = pa_context_new_with_proplist(api, "Tumblehand", properties);
+    pa_proplist_free(properties);
     if (!context_) return;
     pa_context_set_state_callback(context_, &CuePlayer::onContextState, this);
     // A game does not start a sound server of its own; without one it is silent.

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "ui/sound/cue_file.h"
 #include "ui/sound/cue_stream.h"
-#include "ui/sound/wav_pcm.h"
 
 #include <pulse/mainloop-api.h>
 

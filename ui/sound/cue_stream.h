@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/sound/wav_pcm.h"
+#include "ui/sound/cue_file.h"
 
 #include <cstddef>
 #include <memory>
