@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,9 +34,14 @@ struct Game {
         int cards = 0;
         for (std::string token; in >> token; ++cards) text += token + " ";
         for (; cards < Board::Cells; ++cards) text = ". " + text;
-        ASSERT_EQ(setBoardText(form, text), "") << rows;
+        setBoard(text);
     }
-    void setBoard(std::string_view rows) { ASSERT_EQ(setBoardText(form, rows), ""); }
+    /// A board text that does not read stops the test (an ASSERT here would return from
+    /// this function only, and the test would go on with half a board).
+    void setBoard(std::string_view rows) {
+        if (const std::string error = setBoardText(form, rows); !error.empty())
+            throw std::invalid_argument(error + " in " + std::string(rows));
+    }
 
     /// The five tokens of the row starting at cell first.
     std::string row(int first) const {

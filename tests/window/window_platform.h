@@ -4,6 +4,7 @@
 #include "harness/scripted_platform.h"
 #include "ui/app/main_window.h"
 #include "ui/app/qt_platform.h"
+#include "ui/drawing/twips_scale.h"
 #include "ui/system/modal_time.h"
 #include "ui/windows/board_view.h"
 
@@ -46,14 +47,18 @@ struct GameWindow {
     Form1 form{platform};
     ui::MainWindow window{form, platform.modalTime()};
 
-    explicit GameWindow(QPoint at = {}) {
+    GameWindow() {
         platform.attach(window);
         window.load();
+    }
+    /// Shows the window at `at`, in front, with the keyboard focus on the board: false when
+    /// it never came on screen, so that the test stops there (QVERIFY(game.open())).
+    [[nodiscard]] bool open(QPoint at = {}) {
         window.move(at);
         window.show();
         QApplication::setActiveWindow(&window);
         window.boardView()->setFocus();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        return QTest::qWaitForWindowExposed(&window);
     }
     void key(int key) { QTest::keyClick(window.boardView(), Qt::Key(key)); }
     /// Runs the deal-in by hand, tick by tick, so that the test does not wait on the clock.
@@ -84,17 +89,14 @@ private:
     QPointer<QDialog> last_;
 };
 
-/// The twips-to-pixels mapping of a form of the given design size, worked out here
-/// independently of the view's own code: scaled to fit, centred between bars.
+/// Where the twips of a form of the given design size fall in a widget of that size, in
+/// whole pixels.
 struct Expected {
-    double factor, left, top;
-    explicit Expected(QSize size, double width = 3525, double height = 5685) {
-        factor = std::min(size.width() / width, size.height() / height);
-        left = (size.width() - width * factor) / 2;
-        top = (size.height() - height * factor) / 2;
-    }
+    ui::TwipsScale scale;
+    explicit Expected(QSize size, int width = 3525, int height = 5685) : scale(QSizeF(size), width, height) {}
     QPoint at(double x, double y) const {
-        return QPoint(static_cast<int>(std::floor(left + x * factor)), static_cast<int>(std::floor(top + y * factor)));
+        const QPointF p = scale.point(x, y);
+        return QPoint(static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y())));
     }
     /// The pixels that lie wholly inside the twips rectangle (one fewer where an edge
     /// falls exactly on a pixel's border).

@@ -16,7 +16,6 @@ struct PopupCase {
     const char *totalShown, *totalRated, *comboShown, *comboRated;
 };
 
-struct PopupTest : testing::GameTest {};
 struct Popups : testing::GameTest, ::testing::WithParamInterface<PopupCase> {};
 
 void expectPopup(const Label& popup, const std::string& text, Rgb color, bool record) {
@@ -80,38 +79,6 @@ INSTANTIATE_TEST_SUITE_P(
                       PopupCase{"PigRowCountsOneLess", 0, 3, "ぶ　た", 0, 9, "", "", "2combo", ""},
                       PopupCase{"OtherHandCountsAll", 0, 3, "ぶた", 0, 9, "", "", "3combo", "good!"}),
     [](const auto& info) { return std::string(info.param.name); });
-
-struct LabelCase {
-    std::int32_t multiplier, combo;
-    std::int16_t jokers, pigs;
-    const char *marker, *label2;
-    Rgb color2;
-    const char *label3, *label4;
-};
-
-TEST_F(PopupTest, ComboCheckWritesMultiplierAndHalvedRates) {
-    const LabelCase table[] = {
-        {1, 1, 2, 2, "", "", colors::Yellow, "", ""},
-        {1, 2, 2, 2, "", "×2", colors::Yellow, "", ""},
-        {2, 0, 2, 2, "", "×2", colors::Red, "", ""},
-        {2, 3, 3, 3, "", "×6", colors::Red, "×1.5", "×1.5"},
-        {1, 0, 4, 5, "", "", colors::Yellow, "×2", "×2.5"},
-        {1, 0, 10, 100, "!", "", colors::Yellow, "×5!", "×50"},
-        {1, 0, 2, 2, "!", "", colors::Yellow, "!", ""},
-        {32, 100000000, 100, 2, "", "×2147483647", colors::Red, "×50", ""},
-    };
-    for (const LabelCase& c : table) {
-        form.state.ScoreMultiplier = c.multiplier;
-        form.state.ComboCount = c.combo;
-        form.state.JokerWeight = c.jokers;
-        form.state.PigWeight = c.pigs;
-        form.Label3.Tag = c.marker;
-        form.ComboCheck();
-        EXPECT_EQ(form.Label2.Caption + "|" + form.Label3.Caption + "|" + form.Label4.Caption,
-                  std::string(c.label2) + "|" + c.label3 + "|" + c.label4);
-        EXPECT_EQ(form.Label2.ForeColor, c.color2) << c.label2;
-    }
-}
 
 }  // namespace
 }  // namespace tumblehand

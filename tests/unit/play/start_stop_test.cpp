@@ -35,7 +35,7 @@ TEST_F(StartStop, StartResetsTheGameAndDealsTheFirstPair) {
 }
 
 // A drop on the pig rate arms the pig boost (the joker boost needs a best score, see the
-// shell tests); the next start uses both up.
+// drops tests); the next start uses both up.
 TEST_F(StartStop, StartConsumesTheBoosts) {
     struct Row {
         bool pig, joker;
@@ -55,7 +55,7 @@ TEST_F(StartStop, StartConsumesTheBoosts) {
     }
 }
 
-// The pause in every phase of the game; F1 reaches it as the menu does (key map tests).
+// The pause in every phase of the game; F1 reaches it as the menu does (key-down tests).
 TEST_F(StartStop, StopSuspendsOnlyAFallingPairAndResumes) {
     struct Case {
         const char* caption;

@@ -8,7 +8,7 @@ namespace {
 // A random number that makes Int(r × W) + 1 come out as code.
 float pick(int code, int codes = 56) { return (static_cast<float>(code) - 0.5f) / static_cast<float>(codes); }
 
-struct Dealing : testing::GameTest {
+struct Nexter : testing::GameTest {
     void queue(std::initializer_list<int> codes, int w = 56) {
         for (int code : codes) platform.randomQueue.push_back(pick(code, w));
     }
@@ -18,7 +18,7 @@ struct Dealing : testing::GameTest {
     }
 };
 
-TEST_F(Dealing, CodesMakeCardsAndRejectTheOnesAlreadyInPlay) {
+TEST_F(Nexter, CodesMakeCardsAndRejectTheOnesAlreadyInPlay) {
     struct Case {
         const char *name, *board;
         std::vector<int> codes;
@@ -48,7 +48,7 @@ TEST_F(Dealing, CodesMakeCardsAndRejectTheOnesAlreadyInPlay) {
     }
 }
 
-TEST_F(Dealing, HiddenFrameShowsBacksAndKeepsTheCodesUntilACountedPigReachesCell45) {
+TEST_F(Nexter, HiddenFrameShowsBacksAndKeepsTheCodesUntilACountedPigReachesCell45) {
     queue({20, 30});
     form.Nexter();
     form.state.HideNext = true;
@@ -64,7 +64,7 @@ TEST_F(Dealing, HiddenFrameShowsBacksAndKeepsTheCodesUntilACountedPigReachesCell
     EXPECT_EQ(next(), "2S 4S");
 }
 
-TEST_F(Dealing, WeightsSetTheNumberOfCodesWithinAByte) {
+TEST_F(Nexter, WeightsSetTheNumberOfCodesWithinAByte) {
     // 100/100 is the boosted game; the others never occur in play but must not hang the draw.
     struct Case {
         std::int16_t pig, joker;

@@ -4,7 +4,7 @@
 namespace tumblehand {
 namespace {
 
-// Without gravity (paused, resolving) only F1 and F2 act; the deal-in's keys: TopRowShift in the moves tests.
+// Without gravity (paused, resolving) only F1 and F2 act; the deal-in's keys: TopRowShift in the pair-moves tests.
 enum class Phase { Falling, Paused, Idle };
 enum class Effect { None, BoardChanged, PauseToggled, NewGame, Question, Closed };
 
@@ -15,7 +15,7 @@ struct KeyCase {
     Effect effect;
 };
 
-struct KeyMaps : testing::GameTest, ::testing::WithParamInterface<KeyCase> {
+struct KeyDown : testing::GameTest, ::testing::WithParamInterface<KeyCase> {
     void enter(Phase phase) {
         form.Score.Caption = "77";
         form.StopL.Caption = phase == Phase::Paused ? "↓" : "STOP";
@@ -33,7 +33,7 @@ struct KeyMaps : testing::GameTest, ::testing::WithParamInterface<KeyCase> {
     }
 };
 
-TEST_P(KeyMaps, DependOnGravityAndTheDealPhase) {
+TEST_P(KeyDown, DependOnGravityAndTheDealPhase) {
     const KeyCase& c = GetParam();
     enter(c.phase);
     platform.confirmations.push_back(c.effect == Effect::Closed);  // Esc: "yes" only where it closes
@@ -44,7 +44,7 @@ TEST_P(KeyMaps, DependOnGravityAndTheDealPhase) {
 }
 
 // Arrows while a pair falls: whole_game.scn.
-INSTANTIATE_TEST_SUITE_P(Keys, KeyMaps,
+INSTANTIATE_TEST_SUITE_P(Keys, KeyDown,
                          ::testing::Values(KeyCase{"FallingSpaceTurns", Phase::Falling, vk::Space,
                                                    Effect::BoardChanged},
                                            KeyCase{"FallingF2", Phase::Falling, vk::F2, Effect::NewGame},
