@@ -215,8 +215,9 @@ private:
 template <class Form, class Visit>
 void Form1::eachControl(Form& form, Visit& visit) {
     const auto array = [&visit](std::string_view name, auto& controls, Container container) {
-        for (std::size_t k = 0; k < controls.size(); ++k)
+        for (std::size_t k = 0; k < controls.size(); ++k) {
             visit(ControlName{name, static_cast<int>(k), container}, controls[k]);
+        }
     };
     const auto single = [&visit](std::string_view name, auto& control) { visit(ControlName{name}, control); };
     // The well's rank texts lie over all its pictures, so a counted pig's counter is never hidden.
