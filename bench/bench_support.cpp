@@ -4,56 +4,22 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <type_traits>
 
 namespace tumblehand::bench {
 
-FormSnapshot::FormSnapshot(const Form1& form)
-    : board(form.board),
-      NextCard(form.NextCard),
-      NextNum(form.NextNum),
-      NowCard(form.NowCard),
-      NowNum(form.NowNum),
-      MoveCard(form.MoveCard),
-      MoveNum(form.MoveNum),
-      YakuL(form.YakuL),
-      ComboS(form.ComboS),
-      Gscore(form.Gscore),
-      TotalS(form.TotalS),
-      StopL(form.StopL),
-      Label2(form.Label2),
-      Label3(form.Label3),
-      Label4(form.Label4),
-      Label5(form.Label5),
-      Score(form.Score),
-      Timer1(form.Timer1),
-      Timer2(form.Timer2),
-      Timer3(form.Timer3),
-      state(form.state) {}
+FormSnapshot::FormSnapshot(const Form1& form) : state_(form.state) {
+    form.forEachControl([this](const ControlName&, const auto& control) { controls_.emplace_back(control); });
+}
 
 void FormSnapshot::restore(Form1& form) const {
     // Copy-assigning strings into strings that already hold as much reuses their
     // buffers, so a restore allocates nothing once the form has been through it.
-    form.board = board;
-    form.NextCard = NextCard;
-    form.NextNum = NextNum;
-    form.NowCard = NowCard;
-    form.NowNum = NowNum;
-    form.MoveCard = MoveCard;
-    form.MoveNum = MoveNum;
-    form.YakuL = YakuL;
-    form.ComboS = ComboS;
-    form.Gscore = Gscore;
-    form.TotalS = TotalS;
-    form.StopL = StopL;
-    form.Label2 = Label2;
-    form.Label3 = Label3;
-    form.Label4 = Label4;
-    form.Label5 = Label5;
-    form.Score = Score;
-    form.Timer1 = Timer1;
-    form.Timer2 = Timer2;
-    form.Timer3 = Timer3;
-    form.state = state;
+    std::size_t next = 0;
+    form.forEachControl([this, &next](const ControlName&, auto& control) {
+        control = std::get<std::remove_reference_t<decltype(control)>>(controls_[next++]);
+    });
+    form.state = state_;
 }
 
 void loadBoard(Form1& form, std::string_view rows) {

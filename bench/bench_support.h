@@ -5,6 +5,8 @@
 
 #include <string>
 #include <string_view>
+#include <variant>
+#include <vector>
 
 namespace tumblehand::bench {
 
@@ -17,23 +19,17 @@ public:
     void messageBox(std::string_view, std::string_view) override {}
 };
 
-/// Everything of Form1 a procedure can change: the board, the frames, the labels,
-/// the timers and the variables. Restoring it puts a form back into a prepared
-/// position without going through its procedures.
-struct FormSnapshot {
+/// Everything of Form1 a procedure can change: its controls (the board, the frames,
+/// the labels, the menu item, the timers) and its variables. Restoring it puts a form
+/// back into a prepared position without going through its procedures.
+class FormSnapshot {
+public:
     explicit FormSnapshot(const Form1& form);
     void restore(Form1& form) const;
 
-    Board board;
-    std::array<Picture, 2> NextCard;
-    std::array<Label, 2> NextNum;
-    std::array<Picture, 2> NowCard;
-    std::array<Label, 2> NowNum;
-    Picture MoveCard;
-    Label MoveNum;
-    Label YakuL, ComboS, Gscore, TotalS, StopL, Label2, Label3, Label4, Label5, Score;
-    Timer Timer1, Timer2, Timer3;
-    GameState state;
+private:
+    std::vector<std::variant<Picture, Label, MenuItem, Timer>> controls_;  ///< in Form1::forEachControl's order
+    GameState state_;
 };
 
 /// A form that has been loaded, with a board set from ten rows of card tokens.

@@ -1,14 +1,12 @@
 #include "headless_game.h"
 
+#include "play/key_codes.h"
+
 #include <array>
 
 namespace tumblehand::bench {
 
 namespace {
-
-constexpr int KeyLeft = 37;
-constexpr int KeyUp = 38;
-constexpr int KeyRight = 39;
 
 // Cards in each column, counted from the top: a column's height.
 std::array<int, Board::Columns> columnHeights(const Board& board) {
@@ -38,11 +36,11 @@ void HeadlessGame::movePair() {
         if (heights[c] < heights[target]) target = c;
     }
     if (form_.state.FallingPair[0] % 3 == 0) {
-        form_.Form_KeyDown(KeyUp);
-        form_.Form_KeyDown(KeyUp);
+        form_.Form_KeyDown(vk::Up);
+        form_.Form_KeyDown(vk::Up);
     }
     const int from = Board::column(pivot);
-    const int key = static_cast<int>(target) < from ? KeyLeft : KeyRight;
+    const int key = static_cast<int>(target) < from ? vk::Left : vk::Right;
     const int steps =
         static_cast<int>(target) < from ? from - static_cast<int>(target) : static_cast<int>(target) - from;
     for (int s = 0; s < steps; ++s) form_.Form_KeyDown(key);
@@ -66,10 +64,8 @@ GameOutcome HeadlessGame::play(int maxPairs) {
             break;
         }
         now_ = *due;
-        // The timer that fires is the earliest; at most one runs in play.
-        const TickKind kind = form_.Timer1.Enabled()   ? TickKind::Gravity
-                              : form_.Timer2.Enabled() ? TickKind::DealIn
-                                                       : TickKind::Resolution;
+        // The timer that fires is the one that runs: 1, 2 or 3, as TickKind counts them.
+        const auto kind = static_cast<TickKind>(form_.runningTimer() - 1);
         const int pairBefore = form_.state.FallingPair[0];
         if (beforeTick) beforeTick(kind);
         schedule_.fireNext(now_);

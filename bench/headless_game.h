@@ -18,7 +18,8 @@ struct GameOutcome {
     bool over = false;        ///< ended with every timer off (game over)
 };
 
-/// Which handler a tick ran, for the per-tick observers.
+/// Which handler a tick ran, for the per-tick observers, in the order of their timers
+/// (Timer1, Timer2, Timer3).
 enum class TickKind { Gravity, DealIn, Resolution };
 
 /// Whole games without a window: START, then the timer schedule on virtual time,

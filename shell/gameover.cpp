@@ -31,9 +31,9 @@ void endPlay(Form1& form) {
     // Left at 1 the second card of the deal-in would still answer Left and Right.
     form.state.DealPhase = 0;
     form.returnMoveCardToDeck();
-    // A finished game is not suspended: a "↓" left from a pause would otherwise switch
+    // A finished game is not suspended: the paused caption left from a pause would otherwise switch
     // gravity on over a pair that no longer falls at the next press.
-    if (form.StopL.Caption == "↓") {
+    if (form.StopL.Caption == Form1::PausedCaption) {
         form.StopL.Caption = "STOP";
         form.Chusi.Caption = "中断";
     }

@@ -177,7 +177,7 @@ std::string Game::afterEvent() {
 
     if (gameOverShown()) {
         over_ = true;
-        if (f.Timer1.Enabled() || f.Timer2.Enabled() || f.Timer3.Enabled()) {
+        if (f.timerRuns()) {
             return "a timer still runs after the game over";
         }
         return checkRecordsFile(f.MyPath() + "data.dat");

@@ -36,10 +36,7 @@ void BotPlayer::planPair(const Form1& form) {
 }
 
 BotAction BotPlayer::next(const Form1& form) {
-    const bool falling = form.Timer1.Enabled();
-    const bool suspended = !falling && !form.Timer2.Enabled() && !form.Timer3.Enabled();
-
-    if (suspended) {
+    if (!form.timerRuns()) {
         // Keys while suspended mean nothing but F1, which resumes, and F2, which
         // starts a new game.
         if (chance(0.02)) return key(vk::F2);
@@ -51,7 +48,7 @@ BotAction BotPlayer::next(const Form1& form) {
     }
     if (chance(0.0002)) return key(vk::F2);
 
-    if (falling) {
+    if (form.Timer1.Enabled()) {  // a pair falls
         if (!planned_) planPair(form);
         if (chance(0.004)) {
             pauseKeys_ = pick(3);

@@ -160,8 +160,8 @@ void MainWindow::reportTick(qint64 ns) const {
     const std::optional<std::int64_t> due = schedule_.nextDue();
     if (!due || *due * 1'000'000 > ns) return;
     // In play one timer runs at a time: the one switched on is the one due.
-    const Timer& timer = form_.Timer1.Enabled() ? form_.Timer1 : form_.Timer2.Enabled() ? form_.Timer2 : form_.Timer3;
-    const int number = &timer == &form_.Timer1 ? 1 : &timer == &form_.Timer2 ? 2 : 3;
+    const int number = form_.runningTimer();
+    const Timer& timer = number == 1 ? form_.Timer1 : number == 2 ? form_.Timer2 : form_.Timer3;
     probe_.tick(number, timer.Interval(), static_cast<double>(ns - *due * 1'000'000) / 1000.0);
 }
 

@@ -15,6 +15,9 @@ class QSvgRenderer;
 
 namespace tumblehand::ui {
 
+/// The side of a face picture in twips: its 32 pixels, drawn unstretched.
+inline constexpr double PictureSize = 480;
+
 /// The face pictures, rendered from our SVG art once per size and kept. A face whose
 /// SVG is missing or broken is drawn as a plain card-coloured rectangle.
 class FaceCache {

@@ -3,6 +3,7 @@
 #include "board/controls.h"
 
 #include <QPointF>
+#include <QRectF>
 #include <Qt>
 
 class QPainter;
@@ -25,6 +26,14 @@ struct LabelStyle {
     /// squeezed between a card's corner pips rather than drawn over them.
     double sideMargin = 0;
 };
+
+/// The box a label's caption is laid out in, in the scale's pixels (container in twips):
+/// the label's rectangle, narrowed by the side margins, or cut to widest.
+QRectF captionBox(const TwipsScale& scale, const Label& label, const LabelStyle& style, QPointF container = {});
+
+/// Where a caption of the given size (pixels) lands in its box: aligned as the style
+/// says, centred vertically, and no wider than the box where the style squeezes it.
+QRectF captionExtent(const QRectF& box, const LabelStyle& style, double textWidth, double textHeight);
 
 /// Draws a visible label where its model puts it, in container's coordinates (twips):
 /// its caption as plain text, centred vertically in the label.

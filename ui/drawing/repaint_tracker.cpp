@@ -1,5 +1,6 @@
 #include "ui/drawing/repaint_tracker.h"
 
+#include "ui/drawing/face_cache.h"
 #include "ui/drawing/fonts.h"
 #include "ui/drawing/text_painting.h"
 #include "ui/drawing/twips_scale.h"
@@ -9,12 +10,6 @@
 #include <algorithm>
 
 namespace tumblehand::ui {
-
-namespace {
-
-constexpr double PictureSize = 480;
-
-}  // namespace
 
 QRect coveringRect(const QRectF& rect, int margin) {
     if (rect.isEmpty()) return {};
@@ -69,18 +64,13 @@ QRectF RepaintTracker::footprintOf(const Entry& e, const TwipsScale& s, double r
     }
     const Label& l = *e.label;
     if (!l.Visible) return {};
-    const QRectF box = s.rect(x + l.Left, y + l.Top, l.Width, l.Height);
-    QRectF area = e.style.filled ? box : QRectF();
+    QRectF area = e.style.filled ? s.rect(x + l.Left, y + l.Top, l.Width, l.Height) : QRectF();
     if (l.Caption.empty()) return area;
     // The text is not clipped to its label: it may run past either side and above and
     // below, so take its own extent, a little wider for overhangs and its shadow.
     const TextSize size = textSize(l.Caption, e.style, s.factor());
-    const double width = e.style.widest > 0 ? std::min(size.width, s.length(e.style.widest)) : size.width;
     const double height = size.height;
-    double left = box.left();
-    if (e.style.horizontal & Qt::AlignHCenter) left = box.center().x() - width / 2;
-    if (e.style.horizontal & Qt::AlignRight) left = box.right() - width;
-    const QRectF extent(left, box.center().y() - height / 2, width, height);
+    const QRectF extent = captionExtent(captionBox(s, l, e.style, e.container), e.style, size.width, height);
     const double shadow = std::max(1.0, height / 16.0);
     const double overhang = height / 4;
     return area.united(extent.adjusted(-overhang, -2, overhang + shadow, 2 + shadow));
@@ -124,12 +114,6 @@ QRegion RepaintTracker::takePending() {
 QRectF RepaintTracker::footprint(const void* control) const {
     const auto found = index_.constFind(control);
     return found == index_.constEnd() ? QRectF() : entries_[*found].footprint;
-}
-
-const LabelStyle& RepaintTracker::style(const Label& label) const {
-    static const LabelStyle plain;
-    const auto found = index_.constFind(&label);
-    return found == index_.constEnd() ? plain : entries_[*found].style;
 }
 
 }  // namespace tumblehand::ui

@@ -21,8 +21,8 @@ class TwipsScale;
 /// controls outside the area it repaints.
 class RepaintTracker {
 public:
-    /// A picture 480 twips square at its Left and Top in container (twips); with
-    /// ownSize, drawn at its own Width and Height instead (a zero Height counts as 480).
+    /// A picture PictureSize square at its Left and Top in container (twips); with
+    /// ownSize, drawn at its own Width and Height instead (a zero Height counts as PictureSize).
     /// Returns the control's index, in the order tracked.
     std::size_t trackPicture(const Picture& picture, QPointF container = {}, bool ownSize = false);
     std::size_t trackLabel(const Label& label, LabelStyle style, QPointF container = {});
@@ -39,8 +39,13 @@ public:
     QRectF footprint(const void* control) const;
     const QRectF& footprintAt(std::size_t index) const { return entries_[index].footprint; }
 
-    /// The style a label was tracked with.
-    const LabelStyle& style(const Label& label) const;
+    /// The tracked controls, by index in the order tracked: each is a picture or a label,
+    /// with the container and (for a label) the style it was tracked with.
+    std::size_t size() const { return entries_.size(); }
+    const Picture* pictureAt(std::size_t index) const { return entries_[index].picture; }
+    const Label* labelAt(std::size_t index) const { return entries_[index].label; }
+    QPointF containerAt(std::size_t index) const { return entries_[index].container; }
+    const LabelStyle& styleAt(std::size_t index) const { return entries_[index].style; }
 
 private:
     /// What pictures and labels both have.

@@ -16,11 +16,6 @@ bool isDirection(PadButton button) {
     return button == PadButton::Left || button == PadButton::Right || button == PadButton::Down;
 }
 
-/// A game runs from START until the game is over: a timer runs, or the game is paused.
-bool gameRuns(const Form1& form) {
-    return form.Timer1.Enabled() || form.Timer2.Enabled() || form.Timer3.Enabled() || form.StopL.Caption == "↓";
-}
-
 }  // namespace
 
 ControllerKeys::ControllerKeys(const Form1& form, QWidget& board, QObject* parent)
@@ -54,7 +49,9 @@ void ControllerKeys::sendKey(PadButton button, bool autoRepeat) {
     // Like the keyboard, a controller speaks to the game only while it is in front.
     if (!QApplication::activeWindow()) return;
     QWidget* dialog = QApplication::activeModalWidget();
-    const PadContext context = dialog ? PadContext::Dialog : gameRuns(form_) ? PadContext::Playing : PadContext::NoGame;
+    const PadContext context = dialog             ? PadContext::Dialog
+                               : form_.gameRuns() ? PadContext::Playing
+                                                  : PadContext::NoGame;
     const std::optional<int> key = qtKeyOfPad(button, context);
     if (!key) return;
     QWidget* target = dialog ? (dialog->focusWidget() ? dialog->focusWidget() : dialog) : &board_;

@@ -11,6 +11,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <type_traits>
+
 namespace tumblehand::ui {
 
 namespace {
@@ -20,7 +22,6 @@ namespace {
 constexpr QRectF PlayBox(120, 480, 2475, 4875);
 constexpr double PlayBoxBorder = 30;
 constexpr QRectF NextFrame(2760, 960, 735, 1455);
-constexpr double PictureSize = 480;  // the 32-pixel pictures, drawn unstretched
 
 const QColor WellColour(0x1D, 0x3B, 0x2F);
 const QColor EtchDark(0x80, 0x7C, 0x74);
@@ -52,6 +53,24 @@ void drawEtchedLine(QPainter& painter, QPointF from, QPointF to, double pixel) {
 
 const QPointF WellOrigin(PlayBox.x() + PlayBoxBorder, PlayBox.y() + PlayBoxBorder);
 const QPointF NextOrigin = NextFrame.topLeft();
+const QPointF NowOrigin(3720, 960);  // beyond the client area's right edge
+
+QPointF originOf(Container container) {
+    switch (container) {
+        case Container::Well: return WellOrigin;
+        case Container::NextFrame: return NextOrigin;
+        case Container::NowFrame: return NowOrigin;
+        case Container::Window: break;
+    }
+    return {};
+}
+
+// The inside of the well's sunken border, where its cards are drawn.
+QRectF wellInside(const TwipsScale& s) {
+    const double border = s.length(PlayBoxBorder);
+    return s.rect(PlayBox.x(), PlayBox.y(), PlayBox.width(), PlayBox.height())
+        .adjusted(border, border, -border, -border);
+}
 
 }  // namespace
 
@@ -60,40 +79,45 @@ BoardView::BoardView(const Form1& form, Probe& probe, QWidget* parent) : QWidget
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(false);
 
+    // One walk of the window's controls, back to front: what a paint draws, in its
+    // order, and what a change repaints.
+    form_.forEachControl([this](const ControlName& name, const auto& control) {
+        using Control = std::remove_cvref_t<decltype(control)>;
+        if constexpr (std::is_same_v<Control, Picture> || std::is_same_v<Control, Label>) {
+            const QPointF origin = originOf(name.container);
+            // Controls laid out beyond the client area are never seen.
+            if (origin.x() + control.Left >= AreaWidth || origin.y() + control.Top >= AreaHeight) return;
+            if constexpr (std::is_same_v<Control, Picture>) {
+                // The sliding card narrows as it turns over.
+                tracker_.trackPicture(control, origin, &control == &form_.MoveCard);
+            } else {
+                tracker_.trackLabel(control, styleOf(control, name.container), origin);
+            }
+        }
+    });
+}
+
+LabelStyle BoardView::styleOf(const Label& label, Container container) const {
     const LabelStyle rank{.points = RankPoints, .horizontal = Qt::AlignHCenter, .sideMargin = RankPipMargin};
     const LabelStyle centred{CaptionPoints, true, Qt::AlignHCenter, false};
     const LabelStyle caption{CaptionPoints, true, Qt::AlignLeft, false};
     const LabelStyle popup{PopupPoints, true, Qt::AlignLeft, false};
-    // The cells in order, so that a paint finds them by index.
-    firstMas_ = tracker_.trackPicture(form_.board.Mas(0), WellOrigin);
-    for (int i = 1; i < Board::Cells; ++i) tracker_.trackPicture(form_.board.Mas(i), WellOrigin);
-    firstNum_ = tracker_.trackLabel(form_.board.Num(0), rank, WellOrigin);
-    for (int i = 1; i < Board::Cells; ++i) tracker_.trackLabel(form_.board.Num(i), rank, WellOrigin);
-    for (const Picture& card : form_.NextCard) tracker_.trackPicture(card, NextOrigin);
-    for (const Label& num : form_.NextNum) tracker_.trackLabel(num, rank, NextOrigin);
-    tracker_.trackPicture(form_.MoveCard, {}, true);
-    for (const Picture& back : form_.ura1) tracker_.trackPicture(back);
-    tracker_.trackLabel(form_.MoveNum, rank);
-    tracker_.trackPicture(form_.Gara[5]);
-    tracker_.trackPicture(form_.Gara[4]);
-    tracker_.trackLabel(form_.Label4, centred);
-    tracker_.trackLabel(form_.Label3, centred);
-    for (const Label* button : {&form_.Start, &form_.StopL, &form_.Ending}) {
-        tracker_.trackLabel(*button, {CaptionPoints, true, Qt::AlignHCenter, true});
+    if (container != Container::Window || &label == &form_.MoveNum) return rank;
+    if (&label == &form_.Start || &label == &form_.StopL || &label == &form_.Ending) {
+        return {CaptionPoints, true, Qt::AlignHCenter, true};
     }
-    tracker_.trackLabel(form_.Label5, {LevelPoints, true, Qt::AlignLeft, false});
-    tracker_.trackLabel(form_.Label1, caption);
+    if (&label == &form_.Label5) return {LevelPoints, true, Qt::AlignLeft, false};
     // The multiplier sits at the end of the score's row, after the longest score: a
     // score too long for the room before it, and a multiplier too long for the room
     // left in the row, are squeezed rather than run into each other.
     const double rowEnd = AreaWidth - 30;
-    tracker_.trackLabel(form_.Label2, {CaptionPoints, true, Qt::AlignLeft, false, false, rowEnd - form_.Label2.Left});
-    tracker_.trackLabel(form_.Score,
-                        {RankPoints, true, Qt::AlignLeft, false, false, form_.Label2.Left - 60.0 - form_.Score.Left});
-    tracker_.trackLabel(form_.YakuL, centred);
-    tracker_.trackLabel(form_.Gscore, caption);
-    tracker_.trackLabel(form_.TotalS, popup);
-    tracker_.trackLabel(form_.ComboS, popup);
+    if (&label == &form_.Label2) return {CaptionPoints, true, Qt::AlignLeft, false, false, rowEnd - form_.Label2.Left};
+    if (&label == &form_.Score) {
+        return {RankPoints, true, Qt::AlignLeft, false, false, form_.Label2.Left - 60.0 - form_.Score.Left};
+    }
+    if (&label == &form_.TotalS || &label == &form_.ComboS) return popup;
+    if (&label == &form_.Label4 || &label == &form_.Label3 || &label == &form_.YakuL) return centred;
+    return caption;  // Label1, Gscore
 }
 
 QSize BoardView::sizeHint() const { return openingSize(AreaWidth, AreaHeight); }
@@ -114,28 +138,12 @@ bool BoardView::repaintChanges() {
     return true;
 }
 
-bool BoardView::touches(const void* control) const {
-    const QRectF area = tracker_.footprint(control);
-    return !area.isEmpty() && paintRegion_.intersects(coveringRect(area));
-}
-
 bool BoardView::touchesAt(std::size_t index) const {
     const QRectF& area = tracker_.footprintAt(index);
     return !area.isEmpty() && paintRegion_.intersects(coveringRect(area));
 }
 
 bool BoardView::touches(const QRectF& area) const { return paintRegion_.intersects(coveringRect(area)); }
-
-void BoardView::drawLabel(QPainter& painter, const TwipsScale& s, const Label& label, QPointF container,
-                          std::optional<std::size_t> index) {
-    if (!label.Visible) return;
-    if (!(index ? touchesAt(*index) : touches(&label))) return;
-    paintLabel(painter, s, label, tracker_.style(label), container);
-}
-
-void BoardView::drawPicture(QPainter& painter, const Picture& picture) {
-    if (touches(&picture)) faces_.draw(painter, picture.Face, tracker_.footprint(&picture));
-}
 
 void BoardView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
@@ -152,10 +160,7 @@ void BoardView::paintEvent(QPaintEvent* event) {
 
     paintWell(painter, s);
     paintNextFrame(painter, s);
-    paintDeck(painter, s);
-    paintRates(painter, s);
-    paintButtons(painter, s);
-    paintTexts(painter, s);
+    paintControls(painter, s);
     paintDragOutline(painter, s);
     paintRegion_ = QRegion();
     painter.end();  // the probe hears of a finished paint
@@ -169,20 +174,7 @@ void BoardView::paintWell(QPainter& painter, const TwipsScale& s) {
     // A sunken border: dark along the top and left, light along the bottom and right.
     painter.fillRect(outer, EtchLight);
     painter.fillRect(QRectF(outer.topLeft(), outer.size() - QSizeF(border / 2, border / 2)), EtchDark);
-    const QRectF inner = outer.adjusted(border, border, -border, -border);
-    painter.fillRect(inner, WellColour);
-
-    painter.save();
-    painter.setClipRect(inner, Qt::IntersectClip);
-    for (std::size_t i = 0; i < Board::Cells; ++i) {
-        const Picture& mas = form_.board.Mas(static_cast<int>(i));
-        if (touchesAt(firstMas_ + i)) faces_.draw(painter, mas.Face, tracker_.footprintAt(firstMas_ + i));
-    }
-    // Rank texts over all pictures, so a counted pig's counter is never hidden.
-    for (std::size_t i = 0; i < Board::Cells; ++i) {
-        drawLabel(painter, s, form_.board.Num(static_cast<int>(i)), WellOrigin, firstNum_ + i);
-    }
-    painter.restore();
+    painter.fillRect(wellInside(s), WellColour);
 }
 
 void BoardView::paintNextFrame(QPainter& painter, const TwipsScale& s) {
@@ -208,39 +200,31 @@ void BoardView::paintNextFrame(QPainter& painter, const TwipsScale& s) {
     if (touches(captionRect)) {
         drawPlainText(painter, captionRect, Qt::AlignHCenter | Qt::AlignVCenter, caption, font, Qt::black);
     }
-
-    for (const Picture& card : form_.NextCard) drawPicture(painter, card);
-    for (const Label& num : form_.NextNum) drawLabel(painter, s, num, NextOrigin);
 }
 
-void BoardView::paintDeck(QPainter& painter, const TwipsScale& s) {
-    // The sliding card comes out from under the fanned deck.
-    drawPicture(painter, form_.MoveCard);
-    for (int k = 2; k >= 0; --k) {
-        if (k == 1 && dragging_) continue;  // lifted by the pointer
-        drawPicture(painter, form_.ura1[static_cast<std::size_t>(k)]);
+void BoardView::paintControls(QPainter& painter, const TwipsScale& s) {
+    bool clipped = false;
+    for (std::size_t i = 0; i < tracker_.size(); ++i) {
+        // The well's cards are clipped to the inside of its border.
+        if (const bool inWell = tracker_.containerAt(i) == WellOrigin; inWell != clipped) {
+            if (inWell) {
+                painter.save();
+                painter.setClipRect(wellInside(s), Qt::IntersectClip);
+            } else {
+                painter.restore();
+            }
+            clipped = inWell;
+        }
+        const Picture* picture = tracker_.pictureAt(i);
+        if (dragging_ && picture == &form_.ura1[1]) continue;  // lifted by the pointer
+        if (!touchesAt(i)) continue;
+        if (picture) {
+            faces_.draw(painter, picture->Face, tracker_.footprintAt(i));
+        } else {
+            paintLabel(painter, s, *tracker_.labelAt(i), tracker_.styleAt(i), tracker_.containerAt(i));
+        }
     }
-    // The lifted card leaves its place bare; redraw the front card over the gap.
-    if (dragging_) drawPicture(painter, form_.ura1[0]);
-    drawLabel(painter, s, form_.MoveNum);
-}
-
-void BoardView::paintRates(QPainter& painter, const TwipsScale& s) {
-    drawPicture(painter, form_.Gara[5]);
-    drawPicture(painter, form_.Gara[4]);
-    drawLabel(painter, s, form_.Label4);
-    drawLabel(painter, s, form_.Label3);
-}
-
-void BoardView::paintButtons(QPainter& painter, const TwipsScale& s) {
-    for (const Label* button : {&form_.Start, &form_.StopL, &form_.Ending}) drawLabel(painter, s, *button);
-}
-
-void BoardView::paintTexts(QPainter& painter, const TwipsScale& s) {
-    for (const Label* label : {&form_.Label5, &form_.Label1, &form_.Label2, &form_.Score, &form_.YakuL, &form_.Gscore,
-                               &form_.TotalS, &form_.ComboS}) {
-        drawLabel(painter, s, *label);
-    }
+    if (clipped) painter.restore();
 }
 
 QRectF BoardView::dragRect(const TwipsScale& s) const {

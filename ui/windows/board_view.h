@@ -13,7 +13,7 @@
 namespace tumblehand {
 class Form1;
 struct Label;
-struct Picture;
+enum class Container;
 }  // namespace tumblehand
 
 namespace tumblehand::ui {
@@ -69,19 +69,16 @@ private:
 
     void paintWell(QPainter& painter, const TwipsScale& scale);
     void paintNextFrame(QPainter& painter, const TwipsScale& scale);
-    void paintDeck(QPainter& painter, const TwipsScale& scale);
-    void paintRates(QPainter& painter, const TwipsScale& scale);
-    void paintButtons(QPainter& painter, const TwipsScale& scale);
-    void paintTexts(QPainter& painter, const TwipsScale& scale);
+    /// The window's pictures and labels, back to front, as far as they meet the area being repainted.
+    void paintControls(QPainter& painter, const TwipsScale& scale);
     void paintDragOutline(QPainter& painter, const TwipsScale& scale);
 
-    /// True while painting, if the control is drawn somewhere in the area being repainted.
-    bool touches(const void* control) const;
+    /// True while painting, if the area, or the tracked control, is drawn somewhere in
+    /// the area being repainted.
     bool touches(const QRectF& area) const;
     bool touchesAt(std::size_t trackedIndex) const;
-    void drawLabel(QPainter& painter, const TwipsScale& scale, const Label& label, QPointF container = {},
-                   std::optional<std::size_t> trackedIndex = std::nullopt);
-    void drawPicture(QPainter& painter, const Picture& picture);
+    /// How the label's caption is drawn.
+    LabelStyle styleOf(const Label& label, Container container) const;
     QRectF dragRect(const TwipsScale& scale) const;
     void updateDrag();
 
@@ -89,9 +86,7 @@ private:
     Probe& probe_;
     FaceCache faces_;
     RepaintTracker tracker_;
-    std::size_t firstMas_ = 0;  ///< tracked index of cell 0's picture; the others follow
-    std::size_t firstNum_ = 0;  ///< and of its rank text
-    QRegion paintRegion_;       ///< the area being repainted, during a paint
+    QRegion paintRegion_;  ///< the area being repainted, during a paint
     std::optional<Button> pressedButton_;
     bool dragging_ = false;
     QPointF dragGrip_;      ///< where in the card (twips) it was taken
