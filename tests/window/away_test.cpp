@@ -49,6 +49,7 @@ private slots:
         QFETCH(bool, whileComingIn);
         QFETCH(bool, startedPaused);
         test::GameWindow game;
+        QVERIFY(game.open());
         QCOMPARE(QGuiApplication::applicationState(), Qt::ApplicationActive);
         game.key(Qt::Key_F2);
         if (startedPaused) {
@@ -78,6 +79,7 @@ private slots:
 
     void theGamesOwnWindowsAndQuestionsAreNoLeaving() {
         test::GameWindow game;
+        QVERIFY(game.open());
         game.key(Qt::Key_F2);
         game.dealIn();
         game.key(Qt::Key_F3);

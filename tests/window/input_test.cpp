@@ -257,6 +257,7 @@ private slots:
 
     void thePadRestsWhileAnotherProgramIsInFront() {
         Game game;
+        QVERIFY(game.open());
         const auto focusOn = [](QWidget* window) {
             QWindowSystemInterface::handleWindowActivated<QWindowSystemInterface::SynchronousDelivery>(
                 window ? window->windowHandle() : nullptr);
