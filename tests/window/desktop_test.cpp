@@ -6,13 +6,13 @@
 #include "shell/records_file.h"
 #include "tests/support/sample_records.h"
 #include "tests/window/window_platform.h"
-#include "ui/drawing/twips_scale.h"
 #include "ui/windows/hand_table_window.h"
 #include "ui/windows/records_window.h"
 
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QtTest>
 
@@ -22,15 +22,6 @@ namespace {
 
 /// What is on screen in a window now, as the window system holds it.
 QImage screenOf(const QWidget& window) { return window.screen()->grabWindow(window.winId()).toImage(); }
-
-/// Puts HOME and XDG_DATA_HOME back as they were (an empty one unset) when it goes.
-struct HomeRestored {
-    const QByteArray home = qgetenv("HOME"), dataHome = qgetenv("XDG_DATA_HOME");
-    ~HomeRestored() {
-        qputenv("HOME", home);
-        dataHome.isEmpty() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", dataHome);
-    }
-};
 
 }  // namespace
 
@@ -46,14 +37,11 @@ private slots:
         const std::string records = game.folder.filePath("data.dat").toStdString();
         QCOMPARE(saveRecordsFile(records, testing::sampleRecords(900, 100), RecordsStatus::Ok).error, "");
         game.key(Qt::Key_F2);
-        game.form.Mas(2).Face = game.form.Mas(7).Face = CardFace::Spade;
-        game.form.Num(2).Caption = game.form.Num(7).Caption = "K";
+        for (int cell : {2, 7}) game.form.Mas(cell).Face = CardFace::Spade, game.form.Num(cell).Caption = "K";
         game.form.Score.Caption = "500";
         const QColor window(0xD8, 0xD4, 0xCB);
         QRect sliding;
-        QString prompt, preselected;
-        bool plainWithoutIcon = false;
-        int inkAtGameOver = -1, inkAtPrompt = -1, roomBesideTitle = 0;
+        int inkAtGameOver = -1, inkAtPrompt = -1;
         test::DialogAnswerer answerer([&](QDialog& dialog) {
             if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
                 // GAMEOVER: the card that could not come in is still where it stopped; its
@@ -65,28 +53,26 @@ private slots:
                               .translated(view.mapTo(&game.window, QPoint(0, 0)))
                               .adjusted(3, 3, -3, -3);
                 inkAtGameOver = test::inkIn(screenOf(game.window), sliding, window);
+                box->accept();  // first, so that a failed check below leaves no question open
                 // Plain text, no icon, and wide enough for its title beside three window buttons.
-                plainWithoutIcon = box->textFormat() == Qt::PlainText && box->icon() == QMessageBox::NoIcon;
                 const QFontMetrics metrics = box->fontMetrics();
-                roomBesideTitle = box->width() - metrics.horizontalAdvance(box->windowTitle()) - 4 * metrics.height();
-                box->accept();
+                QVERIFY2(box->textFormat() == Qt::PlainText && box->icon() == QMessageBox::NoIcon &&
+                             box->width() > metrics.horizontalAdvance(box->windowTitle()) + 4 * metrics.height(),
+                         "the GAMEOVER box is too narrow, or not plain text");
             } else if (auto* input = qobject_cast<QInputDialog*>(&dialog)) {
                 // The name prompt: the card is back on the deck, and the screen says so.
                 inkAtPrompt = test::inkIn(screenOf(game.window), sliding, window);
-                prompt = input->labelText();
-                preselected = input->findChild<QLineEdit*>()->selectedText();
+                const QString preselected = input->findChild<QLineEdit*>()->selectedText();
                 input->setTextValue("Tester");
                 input->accept();
+                // Two lines, and the name that stood there preselected.
+                QCOMPARE(input->labelText(), QStringLiteral("6位\n名前を入力してください"));
+                QCOMPARE(preselected, QStringLiteral("P6"));
             }
         });
         QTRY_VERIFY_WITH_TIMEOUT(inkAtPrompt >= 0, 20000);
         QVERIFY2(inkAtGameOver > 100, "the sliding card is seen at GAMEOVER");  // its suit and rank at least
         QCOMPARE(inkAtPrompt, 0);
-        QVERIFY2(roomBesideTitle > 0 && plainWithoutIcon, "the GAMEOVER box is too narrow, or not plain text");
-        // Two lines, and the name that stood there preselected.
-        QCOMPARE(prompt, QStringLiteral("6位\n名前を入力してください"));
-        QCOMPARE(preselected, QStringLiteral("P6"));
-        QCOMPARE(game.form.MoveCard.Left, 2640);
     }
 
     void secondaryWindowsOpenBesideTheGameAndCloseOnEsc() {
@@ -119,8 +105,12 @@ private slots:
     }
 
     void aRelativeXdgDataHomeIsIgnored() {
-        // Qt would take it as it is.
-        const HomeRestored restored;
+        // Qt would take it as it is. HOME and XDG_DATA_HOME are put back as they were after.
+        const QByteArray home = qgetenv("HOME"), dataHome = qgetenv("XDG_DATA_HOME");
+        const auto restore = qScopeGuard([&] {
+            qputenv("HOME", home);
+            dataHome.isEmpty() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", dataHome);
+        });
         qputenv("XDG_DATA_HOME", "relative/data");
         qputenv("HOME", "/home/p/");
         QCOMPARE(QString::fromStdString(ui::QtPlatform().userDataFolder()), QStringLiteral("/home/p/.local/share"));

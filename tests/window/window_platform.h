@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <algorithm>
 #include <cmath>
@@ -28,17 +29,20 @@ namespace tumblehand::test {
 
 /// The game's own platform and Qt dialogs, so that a test can look at them and answer them
 /// as a player does; the same cards every run, records in the test's folder, no sound.
-class GamePlatform : public ui::QtPlatform {
-public:
-    explicit GamePlatform(std::string folder) : folder_(std::move(folder)) {}
+struct GamePlatform : ui::QtPlatform {
+    std::string folder;
+    explicit GamePlatform(std::string programFolder) : folder(std::move(programFolder)) {}
     void seedFromClock() override {}
-    std::string programFolder() override { return folder_; }
+    std::string programFolder() override { return folder; }
     std::string userDataFolder() override { return {}; }
     void playWav(const std::string&) override {}
-
-private:
-    std::string folder_;
 };
+
+/// What the desktop says when the focus goes to `window`, or to another program's (nullptr).
+inline void focusOn(QWidget* window) {
+    QWindowSystemInterface::handleWindowActivated<QWindowSystemInterface::SynchronousDelivery>(
+        window ? window->windowHandle() : nullptr);
+}
 
 /// A shown main window on a form of its own, with the keyboard focus on the board.
 struct GameWindow {
@@ -68,25 +72,23 @@ struct GameWindow {
 };
 
 /// Hands every dialog that opens, one after another, to answer, once its event loop runs.
-class DialogAnswerer : public QObject {
-public:
-    explicit DialogAnswerer(std::function<void(QDialog&)> answer) : answer_(std::move(answer)) {
-        connect(&poll_, &QTimer::timeout, this, [this] {
+struct DialogAnswerer : QObject {
+    std::function<void(QDialog&)> answer;
+    QTimer poll;
+    QPointer<QDialog> last;
+
+    explicit DialogAnswerer(std::function<void(QDialog&)> answerer) : answer(std::move(answerer)) {
+        connect(&poll, &QTimer::timeout, this, [this] {
             for (QWidget* widget : QApplication::topLevelWidgets()) {
                 auto* dialog = qobject_cast<QDialog*>(widget);
-                if (!dialog || !dialog->isVisible() || dialog == last_.data()) continue;
-                last_ = dialog;
+                if (!dialog || !dialog->isVisible() || dialog == last.data()) continue;
+                last = dialog;
                 // Let the nested event loop deliver what is pending first.
-                QTimer::singleShot(50, dialog, [this, dialog] { answer_(*dialog); });
+                QTimer::singleShot(50, dialog, [this, dialog] { answer(*dialog); });
             }
         });
-        poll_.start(10);
+        poll.start(10);
     }
-
-private:
-    std::function<void(QDialog&)> answer_;
-    QTimer poll_;
-    QPointer<QDialog> last_;
 };
 
 /// Where the twips of a form of the given design size fall in a widget of that size, in
