@@ -43,9 +43,11 @@ void endPlay(Form1& form) {
 std::optional<TopTenEntry> askTopTen(Form1& form, const Records& read) {
     const std::size_t place = topTenPlace(read, leadingNumber(form.Score.Caption));
     if (place >= read.scores.size()) return std::nullopt;
-    return TopTenEntry{{form.Score.Caption, true},
-                       askName(form, decimal(static_cast<std::int64_t>(place) + 1) + "位", "Tumblehand(ハイスコア)",
-                               read.names[place])};
+    TopTenEntry entry;
+    entry.score = {form.Score.Caption, true};
+    entry.name = askName(form, decimal(static_cast<std::int64_t>(place) + 1) + "位", "Tumblehand(ハイスコア)",
+                         read.names[place]);
+    return entry;
 }
 
 // A best above the file's as it was read asks for a name. Another copy of the game may
