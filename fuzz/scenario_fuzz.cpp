@@ -27,17 +27,15 @@ void boundRuns(std::vector<std::string>& lines) {
         const std::vector<std::string> words = sim::splitWords(line);
         if (words.size() != 2 || words[0] != "run") continue;
         const std::string& ms = words[1];
-        if (ms.size() > 5 || (ms.size() == 5 && ms > std::to_string(MaxRunPerLine))) {
+        if (ms.size() > 5 || (ms.size() == 5 && ms > std::to_string(MaxRunPerLine)))
             line = "run " + std::to_string(MaxRunPerLine);
-        }
     }
 }
 
 void emptyFolder(const std::string& folder) {
     std::error_code ignored;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, ignored)) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ignored))
         std::filesystem::remove_all(entry.path(), ignored);
-    }
 }
 
 // Stops the run with a message libFuzzer keeps beside the crashing input.
@@ -61,11 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ostringstream out;
     std::ostringstream err;
     const sim::ExitCode code = sim::runScenario(lines, session, out, err);
-    if (code != sim::Passed && code != sim::ExpectFailed && code != sim::ScenarioFailed) {
+    if (code != sim::Passed && code != sim::ExpectFailed && code != sim::ScenarioFailed)
         fail("the runner returned an unknown exit code");
-    }
-    if (code == sim::ScenarioFailed && err.str().empty()) {
-        fail("the runner failed without saying why");
-    }
+    if (code == sim::ScenarioFailed && err.str().empty()) fail("the runner failed without saying why");
     return 0;
 }

@@ -29,8 +29,6 @@ struct FallingGame {
         }
         watch = watchNewGame(form);
     }
-    Form1& form() { return session.form; }
-    std::string check() { return checkRunningGame(session.form, watch); }
 };
 
 // Counted pigs in cells first..end-1.
@@ -59,8 +57,8 @@ TEST(BotInvariants, CatchEveryKindOfBrokenState) {
     };
     for (const Case& c : cases) {
         FallingGame game;
-        c.breakIt(game.form());
-        const std::string report = game.check();
+        c.breakIt(game.session.form);
+        const std::string report = checkRunningGame(game.session.form, game.watch);
         EXPECT_TRUE(*c.expected == '\0' ? report.empty() : report.find(c.expected) != std::string::npos)
             << c.name << ": " << report;
     }

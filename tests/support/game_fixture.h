@@ -51,6 +51,12 @@ struct Game {
         return text;
     }
 
+    /// The two cards of the NEXT frame, as "7C QH".
+    std::string next() const {
+        return cardTokenOf(form.NextCard[0].Face, form.NextNum[0].Caption) + " " +
+               cardTokenOf(form.NextCard[1].Face, form.NextNum[1].Caption);
+    }
+
     /// Paints a falling pair (5 of hearts as card 0, 9 of spades as the pivot).
     void putPair(int card0, int pivot, int orientation = 2) {
         form.NowCard[0].Face = CardFace::Heart;
@@ -72,6 +78,10 @@ struct Game {
     }
 
     void queueRandom(float value, int n = 1) { platform.randomQueue.insert(platform.randomQueue.end(), n, value); }
+    /// Queues the random numbers that make Int(r × w) + 1 come out as these codes (56: weights 2 and 2).
+    void queueCodes(const std::vector<int>& codes, int w = 56) {
+        for (int code : codes) queueRandom((static_cast<float>(code) - 0.5f) / static_cast<float>(w));
+    }
     void ticks(int n) {
         for (int i = 0; i < n; ++i) form.Timer2_Timer();
     }

@@ -4,13 +4,10 @@
 namespace tumblehand {
 namespace {
 
-// A random number that deals the card code (weights 2 and 2: 56 codes).
-float pick(int code) { return (static_cast<float>(code) - 0.5f) / 56.0f; }
-
 struct DealIn : testing::GameTest {
     void SetUp() override {
         form.Start_Click();
-        platform.randomQueue = {pick(1), pick(26)};  // ace of spades, king of hearts
+        queueCodes({1, 26});  // ace of spades, king of hearts
     }
 };
 
@@ -28,10 +25,8 @@ TEST_F(DealIn, SlidesTurnsAndDropsEachCardIn18Ticks) {
         ticks(g.tick - done);
         done = g.tick;
         SCOPED_TRACE(g.tick);
-        EXPECT_EQ(form.MoveCard.Left, g.cardLeft);
-        EXPECT_EQ(form.MoveCard.Width, g.cardWidth);
-        EXPECT_EQ(form.MoveNum.Left, g.numLeft);
-        EXPECT_EQ(form.MoveNum.Width, g.numWidth);
+        EXPECT_EQ(std::vector({form.MoveCard.Left, form.MoveCard.Width, form.MoveNum.Left, form.MoveNum.Width}),
+                  std::vector({g.cardLeft, g.cardWidth, g.numLeft, g.numWidth}));
         const bool faceUp = g.tick % 18 >= 16;
         const CardFace face = g.tick < 18 ? CardFace::Spade : CardFace::Heart;
         EXPECT_EQ(form.MoveCard.Face, faceUp ? face : CardFace::Back);
@@ -63,9 +58,8 @@ TEST_F(DealIn, GravityAndLevelFollowThePairs) {
             for (int i = 0; i < Board::Cells; ++i) form.board.clear(i);
         }
         SCOPED_TRACE(row.pairs);
-        EXPECT_EQ(form.state.GravityInterval, row.interval);
-        EXPECT_EQ(form.Timer1.Interval(), row.interval);
-        EXPECT_EQ(form.state.Level, row.level);
+        EXPECT_EQ(std::vector({int(form.state.GravityInterval), int(form.Timer1.Interval()), int(form.state.Level)}),
+                  std::vector({row.interval, row.interval, row.level}));
         EXPECT_EQ(form.Label5.Caption, row.label);
     }
 }

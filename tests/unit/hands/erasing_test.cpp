@@ -1,10 +1,5 @@
 #include "tests/support/game_fixture.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
 namespace tumblehand {
 namespace {
 

@@ -4,8 +4,6 @@
 #include "tests/support/game_fixture.h"
 #include "tests/support/sample_records.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <filesystem>
 
@@ -13,7 +11,6 @@ namespace tumblehand {
 namespace {
 
 using Kind = PlatformEvent::Kind;
-using testing::sampleRecords;
 
 const std::string AskName = "\r\n名前を入力してください";
 
@@ -69,7 +66,7 @@ TEST_F(GameOver, PutsTheScoreBelowEveryScoreItOnlyEquals) {
                           {"equals place 5, beats place 6", "6000", 6},
                           {"equals place 10: no prompt, file still rewritten", "1000", 0},
                           {"score text with a unit", "9500p", 2}};
-    const Records before = sampleRecords();
+    const Records before = testing::sampleRecords();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         std::string lf = recordsFileText(before);
@@ -96,7 +93,7 @@ TEST_F(GameOver, PutsTheScoreBelowEveryScoreItOnlyEquals) {
 }
 
 TEST_F(GameOver, KeepsAHigherBestThatAnotherCopyWroteMeanwhile) {
-    Records other = sampleRecords();
+    Records other = testing::sampleRecords();
     other.bestCombo = 40;
     other.bestPoints = 70000;
     endGame(other, "5", 12, 60000);  // this game raised its bests above what it read at start
@@ -105,7 +102,7 @@ TEST_F(GameOver, KeepsAHigherBestThatAnotherCopyWroteMeanwhile) {
 }
 
 TEST_F(GameOver, StoresNamesSoTheFileStaysReadableAndCombosUpTo255) {
-    Records before = sampleRecords();
+    Records before = testing::sampleRecords();
     before.bestCombo = 254;
     // A bare line break is an empty name: asked again.
     game.platform.answers = {"\r\n", "a\"b\r\nc,d\t山田", std::string(10000, 'n'), "Max"};

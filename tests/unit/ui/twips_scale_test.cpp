@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace tumblehand::ui {
 namespace {
 
@@ -30,16 +32,13 @@ TEST(TwipsScale, FitsTheAreaKeepingItsShapeAndCentresIt) {
 }
 
 TEST(TwipsScale, SnapsEdgesToWholeDevicePixelsKeepingOne) {
-    struct Row {
-        double ratio;
-        QRectF snapped;
-    };
-    const Row rows[] = {
+    const std::pair<double, QRectF> rows[] = {
         {1, {0, 1, 11, 1}},  // a sliver keeps one pixel
         {2, {0.5, 0.5, 10, 0.5}},
         {0, {0, 1, 11, 1}},  // no ratio known: as 1
     };
-    for (const Row& r : rows) EXPECT_TRUE(snapToDevice(QRectF(0.3, 0.6, 10.4, 0.2), r.ratio) == r.snapped) << r.ratio;
+    for (const auto& [ratio, snapped] : rows)
+        EXPECT_TRUE(snapToDevice(QRectF(0.3, 0.6, 10.4, 0.2), ratio) == snapped) << ratio;
 }
 
 }  // namespace
