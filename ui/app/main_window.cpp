@@ -85,7 +85,11 @@ MainWindow::MainWindow(Form1& form, ModalTime& modalTime, Probe& probe, QWidget*
     resize(sizeHint());
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // Closing the window as QWidget goes hides it, and the presence would report the player
+    // gone to a main window that no longer exists.
+    disconnect(presence_, nullptr, this, nullptr);
+}
 
 void MainWindow::buildMenus() {
     // F1 and F2 run Chusi and Kaisi only as menu shortcuts (the board view never passes

@@ -1,62 +1,9 @@
-#include "board/numbers.h"
-#include "board/platform.h"
 #include "tests/support/game_fixture.h"
 
-#include <set>
 #include <tuple>
 
 namespace tumblehand {
 namespace {
-
-// All 32 bits set would round up to 1 in a float without care.
-static_assert(unitFloat(0xFFFFFFFFu) < 1.0f);
-
-TEST(Numbers, LeadingNumberSaturatingArithmeticAndHalfEvenRounding) {
-    struct Case {
-        const char* what;
-        std::int64_t got, want;
-    };
-    const Case cases[] = {
-        {"leading 1234p", leadingNumber("1234p"), 1234},
-        {"leading K", leadingNumber("K"), 0},
-        {"leading -2", leadingNumber("-2"), -2},
-        {"leading too long", leadingNumber("99999999999999999999"), 2147483647},
-        {"3*50000*32", product32({3, 50000, 32}), 4800000},
-        {"1343*50000*32", product32({1343, 50000, 32}), 2147483647},
-        {"-70000*70000", product32({-70000, 70000}), -2147483647 - 1},
-        {"2147483000+1000", sum32(2147483000, 1000), 2147483647},
-        {"-2147483000-1000", sum32(-2147483000, -1000), -2147483647 - 1},
-        {"3/2", roundHalfEven(3, 2), 2},
-        {"5/2", roundHalfEven(5, 2), 2},
-        {"7/2", roundHalfEven(7, 2), 4},
-        {"40/2", roundHalfEven(40, 2), 20},
-        {"-3/2", roundHalfEven(-3, 2), -2},
-    };
-    for (const Case& c : cases) EXPECT_EQ(c.got, c.want) << c.what;
-}
-
-// The runner, the benchmarks' snapshot and the view all walk this one list: a control
-// missing from it would be neither dumped, restored nor painted.
-TEST(Form1Controls, EveryControlOnceBackToFrontThenTheMenuItemAndTheTimers) {
-    ScriptedPlatform platform("/nonexistent");
-    Form1 form(platform);
-    std::vector<const void*> seen;
-    std::string deckAndRest;
-    std::size_t lastMas = 0, firstNum = 0;
-    form.forEachControl([&](const ControlName& control, const auto& value) {
-        if (control.name == "Mas") lastMas = seen.size();
-        if (control.name == "Num" && control.index == 0) firstNum = seen.size();
-        if (control.name == "ura1" || control.name == "Chusi" || control.name.starts_with("Timer"))
-            deckAndRest += std::string(control.name) + std::to_string(control.index) + " ";
-        seen.push_back(&value);
-    });
-    EXPECT_EQ(std::set<const void*>(seen.begin(), seen.end()).size(), seen.size());
-    // 50 cells of two controls, the NEXT and NOW frames' 8, the deck's 5, 6 faces,
-    // 13 labels, the menu item and 3 timers.
-    EXPECT_EQ(seen.size(), 100u + 8 + 5 + 6 + 13 + 1 + 3);
-    EXPECT_LT(lastMas, firstNum) << "a rank text under a card";
-    EXPECT_EQ(deckAndRest, "ura12 ura11 ura10 Chusi-1 Timer1-1 Timer2-1 Timer3-1 ");
-}
 
 using Nexter = testing::GameTest;
 
