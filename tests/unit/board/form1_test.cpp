@@ -1,4 +1,5 @@
 #include "board/form1.h"
+
 #include "harness/scripted_platform.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #include "board/numbers.h"
+
 #include "board/platform.h"
 
 #include <gtest/gtest.h>

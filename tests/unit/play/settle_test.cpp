@@ -1,4 +1,5 @@
 #include "play/settle.h"
+
 #include "tests/support/game_fixture.h"
 
 namespace tumblehand {

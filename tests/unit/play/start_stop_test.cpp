@@ -15,7 +15,7 @@ TEST_F(StartStop, StartResetsTheGameAndDealsTheFirstPair) {
     form.Score.Caption = "1234";
     form.Label5.Caption = "LV7";
     form.MoveCard = Picture{CardFace::Heart, true, 1195, 0, 250, 480};
-    form.Gscore.Visible = true;
+    form.Gscore.Visible = form.ComboS.Visible = form.TotalS.Visible = true;
     form.YakuL.Visible = false;
     setBottomRows("P3 . . . KC");             // a counted pig in cell 45 would show the next pair
     putCard(form, 0, *parseCardToken("AS"));  // every cell is cleared, the first one too
@@ -24,7 +24,7 @@ TEST_F(StartStop, StartResetsTheGameAndDealsTheFirstPair) {
     EXPECT_EQ(form.state.DealPhase + form.state.DealTick, 0);
     EXPECT_EQ(form.state.Level, 1);
     EXPECT_EQ(form.Label5.Caption + form.Score.Caption, "LV10");
-    EXPECT_TRUE(!form.Gscore.Visible && form.YakuL.Visible);
+    EXPECT_TRUE(!form.Gscore.Visible && !form.ComboS.Visible && !form.TotalS.Visible && form.YakuL.Visible);
     EXPECT_EQ(cardTokenOf(form.MoveCard.Face, "") + " " + decimal(form.MoveCard.Left) + " " +
                   decimal(form.MoveCard.Width) + " " + decimal(form.MoveNum.Left),
               "BK 2640 480 1080");
