@@ -38,7 +38,7 @@ QIcon jokerIcon() {
 // started while paused falls under "↓", where STOP's first press only brings back "STOP".
 void suspendFallingPair(Form1& form) {
     if (!form.Timer1.Enabled()) return;
-    if (form.StopL.Caption == "↓") form.StopL_Click();
+    if (form.StopL.Caption == Form1::PausedCaption) form.StopL_Click();
     form.StopL_Click();
 }
 
