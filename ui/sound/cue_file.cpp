@@ -36,15 +36,15 @@ struct FreeWav {
 
 std::optional<PcmSound> decodeWav(std::span<const std::uint8_t> file) {
     if (file.size() < 12 || file.size() > INT_MAX || soundCutShort(file)) return std::nullopt;
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec wav{};
     Uint8* loaded = nullptr;
     Uint32 length = 0;
     // SDL_LoadWAV_RW closes the memory source whatever happens (freesrc 1).
-    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(file.data(), static_cast<int>(file.size())), 1, &spec, &loaded, &length))
+    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(file.data(), static_cast<int>(file.size())), 1, &wav, &loaded, &length))
         return std::nullopt;
     const std::unique_ptr<Uint8, FreeWav> audio(loaded);
-    const std::size_t channels = spec.channels, sampleBytes = SDL_AUDIO_BITSIZE(spec.format) / 8u;
-    if (spec.freq < static_cast<int>(lowestCueRate) || spec.freq > static_cast<int>(highestCueRate) || channels == 0 ||
+    const std::size_t channels = wav.channels, sampleBytes = SDL_AUDIO_BITSIZE(wav.format) / 8u;
+    if (wav.freq < static_cast<int>(lowestCueRate) || wav.freq > static_cast<int>(highestCueRate) || channels == 0 ||
         sampleBytes == 0)
         return std::nullopt;
     const std::size_t frames = length / (channels * sampleBytes);
@@ -53,7 +53,7 @@ std::optional<PcmSound> decodeWav(std::span<const std::uint8_t> file) {
     // Every sample to 16 bits. SDL converts the encoding sample by sample, so all channels go
     // through as one, whatever their number (its channel mixing knows eight at most).
     SDL_AudioCVT convert;
-    if (SDL_BuildAudioCVT(&convert, spec.format, 1, spec.freq, AUDIO_S16SYS, 1, spec.freq) < 0) return std::nullopt;
+    if (SDL_BuildAudioCVT(&convert, wav.format, 1, wav.freq, AUDIO_S16SYS, 1, wav.freq) < 0) return std::nullopt;
     const std::size_t bytes = frames * channels * sampleBytes;
     if (bytes > static_cast<std::size_t>(INT_MAX / convert.len_mult)) return std::nullopt;
     std::vector<std::int16_t> all((bytes * static_cast<std::size_t>(convert.len_mult) + 1) / 2);
@@ -65,7 +65,7 @@ std::optional<PcmSound> decodeWav(std::span<const std::uint8_t> file) {
     }
     all.resize(frames * channels);
 
-    PcmSound sound{static_cast<std::uint32_t>(spec.freq), static_cast<std::uint16_t>(channels <= 2 ? channels : 1), {}};
+    PcmSound sound{static_cast<std::uint32_t>(wav.freq), static_cast<std::uint16_t>(channels <= 2 ? channels : 1), {}};
     if (channels <= 2) {
         sound.samples = std::move(all);
         return sound;
