@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -33,20 +34,16 @@ int edge(const QImage& a, const QImage& b, int top, int bottom, bool left) {
 /// The labels and rules a window draws.
 using Drawn = std::pair<std::vector<const Label*>, std::vector<Rule>>;
 
-Drawn controlsOf(const Form2& form) {
-    Drawn d{{&form.handHeading, &form.pointsHeading, &form.cardsHeading, &form.effectHeading},
-            {form.rules.begin(), form.rules.end()}};
-    for (const Form2::Row& r : form.rows)
-        d.first.insert(d.first.end(), {&r.hand, &r.points, &r.cards, &r.effect, &r.effectSecondLine});
-    return d;
-}
-
-Drawn controlsOf(const Form3& form) {
-    Drawn d{{&form.Label2, &form.Label3, &form.Label6, &form.Maxcombop, &form.Maxcombon, &form.MaxpointsP,
-             &form.Maxpointsn},
-            {form.Rules.begin(), form.Rules.end()}};
-    for (std::size_t i = 0; i < 10; ++i)
-        d.first.insert(d.first.end(), {&form.Label4[i], &form.Label1[i], &form.Score[i]});
+template <class Form>
+Drawn controlsOf(const Form& form) {
+    Drawn d;
+    form.forEachControl([&d](const ControlName&, const auto& control) {
+        if constexpr (std::is_same_v<std::remove_cvref_t<decltype(control)>, Label>) {
+            d.first.push_back(&control);
+        } else {
+            d.second.push_back(control);
+        }
+    });
     return d;
 }
 

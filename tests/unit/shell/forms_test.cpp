@@ -5,6 +5,9 @@
 #include "tests/support/game_fixture.h"
 #include "tests/support/sample_records.h"
 
+#include <set>
+#include <type_traits>
+
 namespace tumblehand {
 namespace {
 
@@ -22,6 +25,28 @@ TEST(Form2, RowsShowThePointsAndCardsUsedOfEachHand) {
     std::string shown;
     for (const Form2::Row& row : Form2().rows) shown += row.points.Caption + "/" + row.cards.Caption + " ";
     EXPECT_EQ(shown, "0/0 10/1 50/2 100/3 1000/5 2000/5 5000/5 8000/5 15000/5 25000/5 50000/5 ");
+}
+
+// The windows draw, repaint and name what these walks visit: every member of the model
+// once (their sizes add up to the whole model), so a label added and not walked fails.
+TEST(SecondaryWindows, WalkEveryControlOnceLabelsBeforeRules) {
+    const auto walk = [](const auto& form, std::size_t labels, std::size_t rules) {
+        std::set<const void*> seen;
+        std::size_t bytes = 0, labelCount = 0, ruleCount = 0;
+        form.forEachControl([&](const ControlName& name, const auto& control) {
+            seen.insert(&control);
+            bytes += sizeof(control);
+            const bool label = std::is_same_v<std::remove_cvref_t<decltype(control)>, Label>;
+            EXPECT_EQ(label ? ruleCount : 0u, 0u) << name.name << " after a rule";
+            ++(label ? labelCount : ruleCount);
+        });
+        EXPECT_EQ(seen.size(), labelCount + ruleCount);
+        EXPECT_EQ(labelCount, labels);
+        EXPECT_EQ(ruleCount, rules);
+        EXPECT_EQ(bytes, sizeof(form));
+    };
+    walk(Form2(), 4 + 11 * 5, 4);
+    walk(Form3(), 3 + 3 * 10 + 4, 5);
 }
 
 TEST(Form3, ShowsTheStartingFileThenTheFileReadOnFirstUseOnly) {
