@@ -36,6 +36,7 @@ TEST(Erace, PicksByCoinToss) {
         {"a random draw on an empty cell draws again", "5C 2C 9H KS 2D", false, 2, "R2 R220", ". 2C . KS 2D"},
         {"three picks, mixed", "AS 2C 9H KS 2D", false, 3, "W R0 W", ". . 9H KS ."},
         {"random picks on an empty row erase nothing", ". . . . .", false, 3, "RRR", ". . . . ."},
+        {"a random pick finds a lone card in the last cell", ". . . . 2D", false, 1, "R4", ". . . . ."},
         {"five jokers under the marker: only random picks erase", "JK JK JK JK JK", true, 5, "W R0 W W R2",
          ". JK . JK JK"},
         {"five jokers without the marker go right to left", "JK JK JK JK JK", false, 3, "WWW", "JK JK . . ."},
