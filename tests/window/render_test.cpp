@@ -175,6 +175,11 @@ private slots:
         form3.Maxcombon.Caption = "12combo";
         ui::RecordsWindow window(form3);
         checkEachLabelAtItsPlace(window, controlsOf(form3), {Form3::ScaleWidth, Form3::ScaleHeight});
+        // A records file read again repaints the window; nothing changed, nothing repaints.
+        window.repaintChanges();
+        QVERIFY(!window.repaintChanges());
+        form3.Score[9].Caption = "123";
+        QVERIFY(window.repaintChanges() && !window.repaintChanges());
     }
 
     void aChangeRepaintsItsOwnAreaAndLeavesTheWholePicture() {
