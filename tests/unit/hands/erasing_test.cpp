@@ -29,6 +29,7 @@ TEST(Erace, PicksByCoinToss) {
         {"the leftmost of equal cards", "7D 3S 9H 3S KS", false, 1, "W", "7D . 9H 3S KS"},
         {"a diamond is weaker than a heart", "7S 3H 9S 3D KS", false, 1, "W", "7S 3H 9S . KS"},
         {"the rightmost of joker and pig", "5C PG 9H JK KS", false, 1, "W", "5C PG 9H . KS"},
+        {"a pig before weaker cards", "PG 5C 9H KS AS", false, 1, "W", ". 5C 9H KS AS"},
         {"the pig card under the marker", "5C JK 9H PG KS", true, 1, "W", "5C JK 9H . KS"},
         {"the joker without the marker", "5C JK 9H QS KS", false, 1, "W", "5C . 9H QS KS"},
         {"the 5 of clubs with the marker", "5C JK 9H QS KS", true, 1, "W", ". JK 9H QS KS"},
