@@ -14,8 +14,8 @@ struct Position {
         form.Form_Load();
         loadBoard(form, rows);
         form.state.ScoreMultiplier = 1;
-        form.state.PigWeight = 2;
-        form.state.JokerWeight = 2;
+        form.state.PigWeight = BaseWeight;
+        form.state.JokerWeight = BaseWeight;
         form.state.Level = 3;
         form.state.GravityInterval = 800;
         form.Score.Caption = "12340";

@@ -4,9 +4,22 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace tumblehand {
+
+/// Where a control lies: on the window itself, or inside one of its frames (the well,
+/// the NEXT frame, the NOW frame beyond the window's right edge).
+enum class Container { Window, Well, NextFrame, NowFrame };
+
+/// A control as a window's forEachControl names it (Form1, Form2, Form3): its name in the game, its index in its
+/// control array (-1 for a single control), and where it lies.
+struct ControlName {
+    std::string_view name;
+    int index = -1;
+    Container container = Container::Window;
+};
 
 /// Colours as 0xRRGGBB.
 using Rgb = std::uint32_t;
@@ -40,6 +53,15 @@ struct Label {
 struct Picture {
     CardFace Face = CardFace::Empty;
     bool Visible = true;
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+};
+
+/// A frame that holds controls (the well, NEXT, NOW): where it lies on the window, in twips.
+/// The controls inside it are placed relative to its Left and Top.
+struct Frame {
     int Left = 0;
     int Top = 0;
     int Width = 0;

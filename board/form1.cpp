@@ -3,13 +3,13 @@
 namespace tumblehand {
 
 // The window as it is at design time, before Form_Load.
-Form1::Form1(Platform& platform) : Timer1(1010), Timer2(50), Timer3(100), platform_(platform) {
-    // Inside the NEXT frame (2760, 960): card 1 above card 0.
+Form1::Form1(Platform& platform) : Timer1(NewGameInterval), Timer2(50), Timer3(100), platform_(platform) {
+    // Inside NextFrame: card 1 above card 0.
     NextCard[1] = makePicture(120, 240, 480, 480, CardFace::Back);
     NextNum[1] = makeLabel(120, 360, 495, 255, "", colors::Black);
     NextCard[0] = makePicture(120, 840, 480, 480, CardFace::Back);
     NextNum[0] = makeLabel(120, 960, 495, 255, "", colors::Black);
-    // The NOW frame lies outside the client area, at 3720, 960.
+    // Inside the NOW frame, Frame1, which is never seen.
     NowCard[1] = makePicture(120, 240, 480, 480, CardFace::Back);
     NowNum[1] = makeLabel(120, 360, 495, 255, "", colors::Black);
     NowCard[0] = makePicture(120, 840, 480, 480, CardFace::Back);

@@ -21,18 +21,6 @@ struct DeleteForm3 {
     void operator()(Form3* form3) const;
 };
 
-/// Where a control lies: on the window itself, or inside one of its frames (the well,
-/// the NEXT frame, the NOW frame beyond the window's right edge).
-enum class Container { Window, Well, NextFrame, NowFrame };
-
-/// A control as Form1::forEachControl names it: its name in the game, its index in its
-/// control array (-1 for a single control), and where it lies.
-struct ControlName {
-    std::string_view name;
-    int index = -1;
-    Container container = Container::Window;
-};
-
 /// The main window: its controls, its variables and the game's procedures, under the
 /// names the game gives them. The procedures are defined in the folders of their
 /// subsystems (board/, play/, hands/, shell/).
@@ -53,7 +41,12 @@ public:
     Picture MoveCard;                 ///< the card sliding in from the deck
     /// Where MoveCard lies, face down, when no card slides in: on the deck.
     static constexpr int DeckLeft = 2640;
-    Label MoveNum;                ///< the sliding card's rank text
+    Label MoveNum;  ///< the sliding card's rank text
+    /// The frames: the well PlayBox (Mas, Num), the NEXT frame (NextCard, NextNum) and
+    /// the NOW frame Frame1 (NowCard, NowNum), which lies beyond the client area's right edge.
+    static constexpr Frame PlayBox{120, 480, 2475, 4875};
+    static constexpr Frame NextFrame{2760, 960, 735, 1455};
+    static constexpr Frame Frame1{3720, 960, 735, 1455};
     std::array<Picture, 3> ura1;  ///< the deck's three backs
     std::array<Picture, 6> Gara;  ///< the face pictures; 4 (joker) and 5 (pig) are shown
 

@@ -11,6 +11,11 @@ namespace tumblehand {
 inline constexpr std::int16_t True16 = -1;
 inline constexpr std::int16_t False16 = 0;
 
+/// The pig and joker weights of a normal game: codes of each in the draw beside the 52 cards.
+inline constexpr std::int16_t BaseWeight = 2;
+/// The fall interval of a new game's first pair, in ms; every pair that comes in takes 10 off.
+inline constexpr std::int16_t NewGameInterval = 1010;
+
 /// The main window's variables besides its controls, in the order the window keeps
 /// them. Everything is zero, false or empty when the window is created.
 struct GameState {

@@ -1,5 +1,6 @@
 #include "board/form1.h"
 #include "board/numbers.h"
+#include "hands/joker_keep.h"
 
 namespace tumblehand {
 
@@ -27,7 +28,7 @@ void Form1::ComboCheck() {
     }
 
     Label3.Caption = state.JokerWeight < 3 ? std::string() : "×" + halfText(state.JokerWeight);
-    if (Label3.Tag == "!") Label3.Caption += "!";
+    if (jokerKeepSet(*this)) Label3.Caption += JokerKeepMarker;
 
     Label4.Caption = state.PigWeight < 3 ? std::string() : "×" + halfText(state.PigWeight);
 }

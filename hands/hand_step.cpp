@@ -12,8 +12,6 @@ namespace tumblehand {
 
 namespace {
 
-constexpr std::int16_t BaseWeight = 2;
-
 // A counter text read as a number (its leading number, so a stray text never stops
 // play) and written back lowered.
 std::string lowered(const std::string& counter, std::int32_t by) { return decimal(sum32(leadingNumber(counter), -by)); }

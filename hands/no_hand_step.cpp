@@ -11,7 +11,6 @@ namespace tumblehand {
 
 namespace {
 
-constexpr std::int16_t BaseWeight = 2;
 constexpr std::int32_t PigSpecialLevel = 99;
 
 }  // namespace

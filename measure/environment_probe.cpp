@@ -59,7 +59,6 @@ void EnvironmentProbe::cue(const std::string& path) {
 }
 
 void EnvironmentProbe::procedureRan(GameState& state) {
-    constexpr std::int16_t NewGameInterval = 1010;
     constexpr std::int16_t BeforeLevelTen = 110;  // the first pair takes 10 ms off
     if (topSpeed_ && state.GravityInterval == NewGameInterval) state.GravityInterval = BeforeLevelTen;
 }

@@ -25,7 +25,7 @@ public:
     void tick(int timer, int intervalMs, double latenessUs) override;
     /// "cue <ns> <path>", so that the cue's onset can be found in a recording.
     void cue(const std::string& path) override;
-    /// At top speed, a new game's fall interval (1010 ms until its first pair has come in)
+    /// At top speed, a new game's fall interval (NewGameInterval until its first pair has come in)
     /// becomes 110 ms, so that its first pair already falls at level 10's 100 ms. Nothing
     /// else is changed.
     void procedureRan(GameState& state) override;

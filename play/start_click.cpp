@@ -28,7 +28,7 @@ void clearHandTexts(Form1& form) {
 }
 
 // Codes of pigs or of jokers in the draw, with or without a boost.
-std::int16_t startWeight(bool boosted) { return boosted ? 100 : 2; }
+std::int16_t startWeight(bool boosted) { return boosted ? 100 : BaseWeight; }
 
 // Normal rates and multiplier, unless a drop armed a boosted start; a boost lasts one game.
 void startRates(GameState& state) {
@@ -63,7 +63,7 @@ void emptyDeckAndWell(Form1& form) {
     form.MoveNum.Left = 1080;
     form.MoveNum.Width = 480;
     form.returnMoveCardToDeck();
-    form.state.GravityInterval = 1010;
+    form.state.GravityInterval = NewGameInterval;
     for (int i = 0; i < Board::Cells; ++i) form.board.clear(i);
 }
 

@@ -34,6 +34,26 @@ struct Form2 {
     std::array<Row, HandCount + 1> rows;
     /// Under the headings, and between the columns.
     std::array<Rule, 4> rules;
+
+    /// Calls visit(ControlName, control) for every control in the order the window
+    /// paints them: the headings, the rows (a row's index is its place in rows), then the
+    /// rules. control is a const Label or Rule.
+    template <class Visit>
+    void forEachControl(Visit&& visit) const {
+        visit(ControlName{"handHeading"}, handHeading);
+        visit(ControlName{"pointsHeading"}, pointsHeading);
+        visit(ControlName{"cardsHeading"}, cardsHeading);
+        visit(ControlName{"effectHeading"}, effectHeading);
+        for (std::size_t k = 0; k < rows.size(); ++k) {
+            const int index = static_cast<int>(k);
+            visit(ControlName{"hand", index}, rows[k].hand);
+            visit(ControlName{"points", index}, rows[k].points);
+            visit(ControlName{"cards", index}, rows[k].cards);
+            visit(ControlName{"effect", index}, rows[k].effect);
+            visit(ControlName{"effectSecondLine", index}, rows[k].effectSecondLine);
+        }
+        for (std::size_t k = 0; k < rules.size(); ++k) visit(ControlName{"rules", static_cast<int>(k)}, rules[k]);
+    }
 };
 
 }  // namespace tumblehand

@@ -34,6 +34,38 @@ struct Form3 {
 
     /// Reads the records file at path into the labels.
     void Form_Load(const std::string& recordsPath);
+
+    /// Calls visit(ControlName, control) for every control in the order the window
+    /// paints them: the headings, each place's number, name and score, the bests, then
+    /// the rules. control is a Label or Rule, const as the form is.
+    template <class Visit>
+    void forEachControl(Visit&& visit) {
+        eachControl(*this, visit);
+    }
+    template <class Visit>
+    void forEachControl(Visit&& visit) const {
+        eachControl(*this, visit);
+    }
+
+private:
+    template <class Form, class Visit>
+    static void eachControl(Form& form, Visit& visit) {
+        visit(ControlName{"Label2"}, form.Label2);
+        visit(ControlName{"Label3"}, form.Label3);
+        visit(ControlName{"Label6"}, form.Label6);
+        for (std::size_t k = 0; k < form.Label1.size(); ++k) {
+            const int index = static_cast<int>(k);
+            visit(ControlName{"Label4", index}, form.Label4[k]);
+            visit(ControlName{"Label1", index}, form.Label1[k]);
+            visit(ControlName{"Score", index}, form.Score[k]);
+        }
+        visit(ControlName{"Maxcombop"}, form.Maxcombop);
+        visit(ControlName{"Maxcombon"}, form.Maxcombon);
+        visit(ControlName{"MaxpointsP"}, form.MaxpointsP);
+        visit(ControlName{"Maxpointsn"}, form.Maxpointsn);
+        for (std::size_t k = 0; k < form.Rules.size(); ++k)
+            visit(ControlName{"Rules", static_cast<int>(k)}, form.Rules[k]);
+    }
 };
 
 }  // namespace tumblehand

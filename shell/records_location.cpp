@@ -15,7 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* FileName = "data.dat";
+constexpr const char* FileName = RecordsFileName;
 constexpr const char* GameFolder = "tumblehand";
 
 // Copies the shipped records to target unless target exists. The copy is made under a

@@ -6,6 +6,9 @@ namespace tumblehand {
 
 class Form1;
 
+/// The records file's name, in whichever folder it lives.
+inline constexpr const char* RecordsFileName = "data.dat";
+
 /// True when a file can be created in folder right now: it creates one and removes it
 /// again, which is exactly what saving the records needs.
 bool canCreateFileIn(const std::string& folder);

@@ -2,6 +2,7 @@
 
 #include "board/numbers.h"
 #include "play/key_codes.h"
+#include "shell/records_location.h"
 #include "sim/bot_invariants.h"
 #include "sim/bot_player.h"
 #include "sim/dump_json.h"
@@ -180,7 +181,7 @@ std::string Game::afterEvent() {
         if (f.timerRuns()) {
             return "a timer still runs after the game over";
         }
-        return checkRecordsFile(f.MyPath() + "data.dat");
+        return checkRecordsFile(f.MyPath() + RecordsFileName);
     }
     if (events_ > MaxEventsPerGame)
         return "the game did not end within " + std::to_string(MaxEventsPerGame) + " events";
@@ -278,7 +279,7 @@ std::string summaryLine(const Totals& t, double seconds, int violations) {
 int runBot(const BotOptions& options, std::ostream& out, std::ostream& err) {
     const auto start = std::chrono::steady_clock::now();
     Totals totals;
-    const std::string dataPath = (std::filesystem::path(options.folder) / "data.dat").string();
+    const std::string dataPath = (std::filesystem::path(options.folder) / RecordsFileName).string();
     int violations = 0;
 
     for (std::uint64_t game = 1; game <= options.games; ++game) {

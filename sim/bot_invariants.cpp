@@ -102,8 +102,8 @@ std::string checkTimers(const Form1& form, const GameWatch& watch) {
 std::string checkWeight(std::string_view name, std::int16_t weight, bool& boosted) {
     if (boosted && weight == 100) return {};
     boosted = false;
-    if (weight < 2 || weight > 10) {
-        return std::string(name) + " is " + std::to_string(weight) + ", outside 2..10";
+    if (weight < BaseWeight || weight > 10) {
+        return std::string(name) + " is " + std::to_string(weight) + ", outside " + std::to_string(BaseWeight) + "..10";
     }
     return {};
 }
@@ -112,7 +112,7 @@ std::string checkWeight(std::string_view name, std::int16_t weight, bool& booste
 
 GameWatch watchNewGame(const Form1& form) {
     GameWatch watch;
-    watch.paused = form.StopL.Caption == "\u2193";
+    watch.paused = form.StopL.Caption == Form1::PausedCaption;
     watch.pigWeightBoosted = form.state.PigWeight == 100;
     watch.jokerWeightBoosted = form.state.JokerWeight == 100;
     return watch;
@@ -120,7 +120,7 @@ GameWatch watchNewGame(const Form1& form) {
 
 std::string checkRunningGame(const Form1& form, GameWatch& watch) {
     const GameState& s = form.state;
-    watch.paused = form.StopL.Caption == "\u2193";
+    watch.paused = form.StopL.Caption == Form1::PausedCaption;
 
     if (std::string broken = checkTimers(form, watch); !broken.empty()) return broken;
     if (form.Timer1.Enabled()) {
@@ -140,7 +140,7 @@ std::string checkRunningGame(const Form1& form, GameWatch& watch) {
         return broken;
     }
     if (!((s.Level >= 1 && s.Level <= 10) || s.Level == 99)) return "Level is " + std::to_string(s.Level);
-    if (s.GravityInterval < 100 || s.GravityInterval > 1010) {
+    if (s.GravityInterval < 100 || s.GravityInterval > NewGameInterval) {
         return "GravityInterval is " + std::to_string(s.GravityInterval);
     }
 

@@ -1,6 +1,7 @@
 #include "sim/commands.h"
 
 #include "harness/board_text.h"
+#include "shell/records_location.h"
 #include "sim/dump_json.h"
 #include "sim/labels.h"
 #include "sim/procedures.h"
@@ -178,7 +179,7 @@ void datafile(CommandContext& c) {
         contents += line + "\r\n";
     }
     if (!ended) throw ScenarioError{"datafile: no end line"};
-    const auto path = std::filesystem::path(c.session.platform.folder) / "data.dat";
+    const auto path = std::filesystem::path(c.session.platform.folder) / RecordsFileName;
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file << contents;
     file.close();

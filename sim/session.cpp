@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include <cstdio>
+#include <type_traits>
 
 namespace tumblehand::sim {
 
@@ -86,18 +87,19 @@ Json eventsJson(Session& session) {
 Json form3Json(const Form1& form) {
     const Form3* form3 = form.existingForm3();
     if (!form3) return nullptr;
-    Json names = Json::array();
-    Json scores = Json::array();
-    for (std::size_t i = 0; i < 10; ++i) {
-        names.push_back(form3->Label1[i].Caption);
-        scores.push_back(form3->Score[i].Caption);
-    }
-    return {{"Label1", names},
-            {"Score", scores},
-            {"Maxcombop", form3->Maxcombop.Caption},
-            {"Maxcombon", form3->Maxcombon.Caption},
-            {"MaxpointsP", form3->MaxpointsP.Caption},
-            {"Maxpointsn", form3->Maxpointsn.Caption}};
+    // Every label's caption under its name; a control array's as a list.
+    Json out = Json::object();
+    form3->forEachControl([&out](const ControlName& name, const auto& control) {
+        if constexpr (std::is_same_v<std::remove_cvref_t<decltype(control)>, Label>) {
+            const std::string key(name.name);
+            if (name.index < 0) {
+                out[key] = control.Caption;
+            } else {
+                out[key].push_back(control.Caption);
+            }
+        }
+    });
+    return out;
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ private slots:
         // Back: still paused, until the player goes on as always.
         game.window.showNormal();
         test::focusOn(&game.window);
-        QTest::qWait(50);
+        QTRY_VERIFY(!game.window.playerAway());
         QCOMPARE(game.form.StopL.Caption, "↓");
         game.key(Qt::Key_F1);
         QVERIFY(game.form.Timer1.Enabled() && game.form.StopL.Caption == "STOP");

@@ -49,7 +49,8 @@ struct VirtualPad {
 };
 
 struct Game : test::GameWindow {
-    ui::ControllerInput& input = window.findChild<ui::ControllerKeys*>()->input();
+    ui::ControllerKeys& keys = *window.findChild<ui::ControllerKeys*>();
+    ui::ControllerInput& input = keys.input();
     std::vector<int> trace;  ///< every key code and menu command that reached the game
 
     Game() {
@@ -150,7 +151,8 @@ private slots:
         QCOMPARE(game.quit([&](QMessageBox& box) {
             game.key(Qt::Key_Left);
             game.button(StartTop);
-            QTest::qWait(game.form.Timer1.Interval() + 200);
+            // Until the step that was due has passed by the window's clock, and then some.
+            QTRY_VERIFY_WITH_TIMEOUT(game.window.now() > dueBefore + 200, 10000);
             stillInside = game.form.state.FallingPair == pair && !game.form.Timer2.Enabled();
             QCOMPARE(box.text(), QStringLiteral("本当に終了しますか？"));
             QTest::keyClick(&box, Qt::Key_N);
@@ -209,15 +211,12 @@ private slots:
         // Held: one press, then repeats after the delay, like a held key.
         game.press(StickRight, false);
         QCOMPARE(game.count(vk::Right), 1);
-        QTest::qWait(ui::ControllerKeys::RepeatDelayMs + 350);
-        QVERIFY(game.count(vk::Right) >= 3);
+        QTRY_VERIFY(game.count(vk::Right) >= 3);
 
         // Pulled out while held: the repeat stops, and nothing polls.
         game.pad.reset();
         QTRY_COMPARE(game.input.attached(), 0);
-        const int repeats = game.count(vk::Right);
-        QTest::qWait(200);
-        QVERIFY(game.count(vk::Right) == repeats && !game.input.polling());
+        QVERIFY(!game.keys.repeating() && !game.input.polling());
 
         // Plugged in again, mid-game: it plays at once.
         game.plugIn();
@@ -241,7 +240,7 @@ private slots:
         game.pad->hold(PadLeft, true);
         test::focusOn(&game.window);
         QVERIFY(game.input.polling());
-        QTest::qWait(ui::ControllerKeys::RepeatDelayMs + 100);
+        QVERIFY(!game.keys.repeating());
         game.input.poll();
         QCOMPARE(game.trace, before);
         game.pad->hold(PadLeft, false);

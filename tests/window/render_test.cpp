@@ -11,7 +11,7 @@
 #include <QtTest>
 
 #include <algorithm>
-#include <utility>
+#include <type_traits>
 #include <vector>
 
 using namespace tumblehand;
@@ -30,44 +30,29 @@ int edge(const QImage& a, const QImage& b, int top, int bottom, bool left) {
     return found;
 }
 
-/// The labels and rules a window draws.
-using Drawn = std::pair<std::vector<const Label*>, std::vector<Rule>>;
-
-Drawn controlsOf(const Form2& form) {
-    Drawn d{{&form.handHeading, &form.pointsHeading, &form.cardsHeading, &form.effectHeading},
-            {form.rules.begin(), form.rules.end()}};
-    for (const Form2::Row& r : form.rows)
-        d.first.insert(d.first.end(), {&r.hand, &r.points, &r.cards, &r.effect, &r.effectSecondLine});
-    return d;
-}
-
-Drawn controlsOf(const Form3& form) {
-    Drawn d{{&form.Label2, &form.Label3, &form.Label6, &form.Maxcombop, &form.Maxcombon, &form.MaxpointsP,
-             &form.Maxpointsn},
-            {form.Rules.begin(), form.Rules.end()}};
-    for (std::size_t i = 0; i < 10; ++i)
-        d.first.insert(d.first.end(), {&form.Label4[i], &form.Label1[i], &form.Score[i]});
-    return d;
-}
-
 // Text is centred on its label's middle and may reach a little past the label (a line
 // of text is taller than the smaller labels); rules are two pixels thick.
 constexpr double Reach = 90;
 
-void checkEachLabelAtItsPlace(QWidget& window, const Drawn& model, QSize area) {
+// The window draws each label of its model (as the model walks them) at its place, and
+// nothing but them and the rules.
+template <class Form>
+void checkEachLabelAtItsPlace(QWidget& window, const Form& model, QSize area) {
     for (const QSize size : {window.sizeHint(), QSize(900, 500)}) {
         window.resize(size);
         const QImage image = window.grab().toImage();
         const Expected e(size, area.width(), area.height());
         const QColor background = image.pixelColor(e.at(area.width() - 20, area.height() - 20));
         std::vector<QRect> allowed;
-        for (const Label* l : model.first) {
-            if (l->Caption.empty()) continue;
-            QVERIFY2(inkIn(image, e.inside(l->Left, l->Top, l->Width, l->Height), background) > 0, l->Caption.c_str());
-            allowed.emplace_back(e.at(l->Left - Reach / 3, l->Top - Reach),
-                                 e.at(l->Left + l->Width + Reach / 3, l->Top + l->Height + Reach));
-        }
-        for (const Rule& r : model.second) allowed.emplace_back(e.at(r.X1 - 15, r.Y1 - 15), e.at(r.X2 + 45, r.Y2 + 45));
+        model.forEachControl([&](const ControlName&, const auto& c) {
+            if constexpr (std::is_same_v<std::remove_cvref_t<decltype(c)>, Rule>) {
+                allowed.emplace_back(e.at(c.X1 - 15, c.Y1 - 15), e.at(c.X2 + 45, c.Y2 + 45));
+            } else if (!c.Caption.empty()) {
+                QVERIFY2(inkIn(image, e.inside(c.Left, c.Top, c.Width, c.Height), background) > 0, c.Caption.c_str());
+                allowed.emplace_back(e.at(c.Left - Reach / 3, c.Top - Reach),
+                                     e.at(c.Left + c.Width + Reach / 3, c.Top + c.Height + Reach));
+            }
+        });
         const QRect client = e.inside(0, 0, area.width(), area.height());
         int stray = 0;
         for (int y = client.top(); y <= client.bottom(); ++y)
@@ -170,14 +155,18 @@ private slots:
 
     void theHandTableAndTheRecordsDrawTheirModels() {
         ui::HandTableWindow handTable;
-        checkEachLabelAtItsPlace(handTable, controlsOf(handTable.model()), {Form2::ScaleWidth, Form2::ScaleHeight});
+        checkEachLabelAtItsPlace(handTable, handTable.model(), {Form2::ScaleWidth, Form2::ScaleHeight});
         Scene scene;
         Form3& form3 = scene.form.form3();
         // A player's name is drawn as the characters typed: tags obeyed would draw nothing.
         form3.Label1[0].Caption = "<i>";
         form3.Maxcombon.Caption = "12combo";
         ui::RecordsWindow window(form3);
-        checkEachLabelAtItsPlace(window, controlsOf(form3), {Form3::ScaleWidth, Form3::ScaleHeight});
+        checkEachLabelAtItsPlace(window, form3, {Form3::ScaleWidth, Form3::ScaleHeight});
+        // A records file read again repaints the window; nothing changed, nothing repaints.
+        window.repaintChanges();
+        form3.Score[9].Caption = "123";
+        QVERIFY(window.repaintChanges() && !window.repaintChanges());
     }
 
     void aChangeRepaintsItsOwnAreaAndLeavesTheWholePicture() {

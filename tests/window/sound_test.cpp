@@ -149,10 +149,17 @@ class SoundTest : public QObject {
     PrivatePulse pulse;
     std::unique_ptr<ui::QtPlatform> game;  // one for the whole run, as in the game
 
+    // Until the recording reaches ns on the test clock.
+    bool recordedUntil(double ns) {
+        return QTest::qWaitFor([&] { return pulse.heard.size() >= pulse.at(ns); }, 20000);
+    }
+
+    // Plays the file and returns when the recording holds the waitMs after the call
+    // (at once without a server).
     double play(const QString& path, int waitMs) {
         const double call = now();
         game->playWav(path.toStdString());
-        QTest::qWait(waitMs);
+        if (pulse.daemon.state() == QProcess::Running) recordedUntil(call + waitMs * 1e6);
         return call;
     }
 
@@ -170,17 +177,16 @@ class SoundTest : public QObject {
 
     // The server's stream of a cue while it plays; empty unless it is the only one.
     QJsonObject streamOf(const QString& path) {
-        for (int i = 0; i < 100 && !streams().isEmpty(); ++i) QTest::qWait(20);  // the last cue's is gone
+        if (!QTest::qWaitFor([this] { return streams().isEmpty(); }, 5000)) return {};  // the last cue's is gone
         game->playWav(path.toStdString());
         QJsonArray playing;
         for (int i = 0; i < 100 && playing.isEmpty(); ++i) playing = streams();
         return playing.size() == 1 ? playing[0].toObject() : QJsonObject();
     }
 
-    void mute(const QJsonObject& stream, bool on) {
-        QCOMPARE(QProcess::execute("pactl", {pulse.server(), "set-sink-input-mute",
-                                             QString::number(stream["index"].toInt()), on ? "1" : "0"}),
-                 0);
+    bool mute(const QJsonObject& stream, bool on) {
+        return QProcess::execute("pactl", {pulse.server(), "set-sink-input-mute",
+                                           QString::number(stream["index"].toInt()), on ? "1" : "0"}) == 0;
     }
 
 private slots:
@@ -189,8 +195,7 @@ private slots:
         qputenv("PULSE_SERVER", ("unix:" + pulse.socket()).toUtf8());
         pulse.start();
         QVERIFY(!QTest::currentTestFailed() && !decoded("pn").empty());
-        game = std::make_unique<ui::QtPlatform>();
-        QTest::qWait(500);  // the platform connects to the server on its own thread
+        game = std::make_unique<ui::QtPlatform>();  // a cue waits for it to connect
     }
 
     void everyCueIsHeardWholeOnTimeAndAsItsFile() {
@@ -236,9 +241,8 @@ private slots:
         play(cuePath("up2"), 100);
         pulse.kill();
         for (const char* name : {"pn", "boo", "up"}) play(cuePath(name), 200);  // no server: silent, the game goes on
-        QTest::qWait(4000);  // long enough for a player that retries on a clock to find no server
         pulse.start();
-        QTest::qWait(500);
+        // The next cue connects again and is heard on time, with no clock to wait for.
         QVERIFY(heardWhole(cuePath("pn"), decoded("pn")));
     }
 
@@ -246,20 +250,27 @@ private slots:
     // group; a cue muted there leaves the game's next cue muted, a stream of its own, even in a
     // later run of the game (the server keys what it remembers by the application id).
     void theMixerKnowsTheGameAndRemembersItsMute() {
+        // Whatever happens below, the server forgets the mute again, so that no other
+        // test, nor a run of this one alone, starts with the game muted.
+        const auto unmute = qScopeGuard([this] {
+            const QJsonObject stream = streamOf(cuePath("pn"));
+            if (!stream.isEmpty()) mute(stream, false);
+            static_cast<void>(QTest::qWaitFor([this] { return streams().isEmpty(); }, 5000));
+        });
         const QJsonObject first = streamOf(cuePath("up2")), properties = first["properties"].toObject();
         QCOMPARE(properties["application.name"].toString(), "Tumblehand");
         QCOMPARE(properties["application.id"].toString(), TUMBLEHAND_APP_ID);
         QVERIFY(properties["application.icon_name"] == TUMBLEHAND_APP_ID && !properties.contains("media.role"));
-        mute(first, true);
-        game = std::make_unique<ui::QtPlatform>();  // the game started anew
-        QTest::qWait(500);
+        QVERIFY(mute(first, true));
+        game.reset();  // the game started anew
+        game = std::make_unique<ui::QtPlatform>();
         const double call = now();
         const QJsonObject next = streamOf(cuePath("up2"));
         QVERIFY(next["index"].toInt() != first["index"].toInt() && next["mute"].toBool());
-        QTest::qWait(300);
+        QVERIFY(recordedUntil(call + 300e6));
         QCOMPARE(soundsUntil(pulse.heard, pulse.at(call), pulse.heard.size(), 1), pulse.at(call));
-        mute(next, false);  // lifted in the mixer while it sounds, also for the tests after this one
-        QTest::qWait(700);
+        QVERIFY(mute(next, false));  // lifted in the mixer while it sounds
+        QVERIFY(QTest::qWaitFor([this] { return streams().isEmpty(); }, 5000));
         QVERIFY(heardWhole(cuePath("pn"), decoded("pn")));
     }
 };

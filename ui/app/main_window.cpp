@@ -3,7 +3,6 @@
 #include "board/form1.h"
 #include "ui/app/player_presence.h"
 #include "ui/drawing/face_cache.h"
-#include "ui/drawing/model_snapshot.h"
 #include "ui/drawing/text_painting.h"
 #include "ui/input/controller_keys.h"
 #include "ui/system/modal_time.h"
@@ -185,12 +184,10 @@ void MainWindow::armTimer() {
 }
 
 void MainWindow::refreshViews() {
+    // Every window finds what changed in its model the same way, control by control.
     view_->repaintChanges();
-    std::string records = recordsSnapshot(form_.existingForm3());
-    if (records != shownRecords_) {
-        shownRecords_ = std::move(records);
-        if (records_) records_->update();
-    }
+    if (handTable_) handTable_->repaintChanges();
+    if (records_) records_->repaintChanges();
     const QString chusi = toQString(form_.Chusi.Caption);
     if (chusi_->text() != chusi) chusi_->setText(chusi);
 }

@@ -93,7 +93,6 @@ private:
     QPointer<HandTableWindow> handTable_;
     QPointer<RecordsWindow> records_;
     QAction* chusi_ = nullptr;
-    std::string shownRecords_;
     bool busy_ = false;
     bool closing_ = false;
 };

@@ -33,6 +33,8 @@ public:
 
     void press(PadButton button);
     void release(PadButton button);
+    /// True while a held direction is due to repeat.
+    bool repeating() const { return repeat_.isActive(); }
 
 private:
     void sendKey(PadButton button, bool autoRepeat);

@@ -19,9 +19,10 @@ namespace {
 
 // Containers of the layout, in twips. The well has a sunken border of two pixels
 // (30 twips) inside which its cells are laid out.
-constexpr QRectF PlayBox(120, 480, 2475, 4875);
+constexpr QRectF rectOf(Frame frame) { return QRectF(frame.Left, frame.Top, frame.Width, frame.Height); }
+constexpr QRectF PlayBox = rectOf(Form1::PlayBox);
 constexpr double PlayBoxBorder = 30;
-constexpr QRectF NextFrame(2760, 960, 735, 1455);
+constexpr QRectF NextFrame = rectOf(Form1::NextFrame);
 
 const QColor WellColour(0x1D, 0x3B, 0x2F);
 const QColor EtchDark(0x80, 0x7C, 0x74);
@@ -53,7 +54,7 @@ void drawEtchedLine(QPainter& painter, QPointF from, QPointF to, double pixel) {
 
 const QPointF WellOrigin(PlayBox.x() + PlayBoxBorder, PlayBox.y() + PlayBoxBorder);
 const QPointF NextOrigin = NextFrame.topLeft();
-const QPointF NowOrigin(3720, 960);  // beyond the client area's right edge
+const QPointF NowOrigin = rectOf(Form1::Frame1).topLeft();  // beyond the client area's right edge
 
 QPointF originOf(Container container) {
     switch (container) {

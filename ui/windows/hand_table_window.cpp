@@ -4,21 +4,16 @@ namespace tumblehand::ui {
 
 HandTableWindow::HandTableWindow(QWidget* parent)
     : ModelWindow(QStringLiteral("役"), Form2::ScaleWidth, Form2::ScaleHeight, parent) {
-    const LabelStyle columnHeading{12, true, Qt::AlignLeft};
-    const LabelStyle cell{9, false, Qt::AlignLeft};
-    const LabelStyle effect{9, false, Qt::AlignLeft, false, true};
-    addLabel(model_.handHeading, {15.75, true, Qt::AlignHCenter});
-    addLabel(model_.pointsHeading, columnHeading);
-    addLabel(model_.cardsHeading, {8.25, false, Qt::AlignLeft});
-    addLabel(model_.effectHeading, columnHeading);
-    for (const Form2::Row& row : model_.rows) {
-        addLabel(row.hand, {12, true, Qt::AlignHCenter, false, true});
-        addLabel(row.points, cell);
-        addLabel(row.cards, {9, false, Qt::AlignHCenter});
-        addLabel(row.effect, effect);
-        addLabel(row.effectSecondLine, effect);
-    }
-    for (const Rule& rule : model_.rules) addRule(rule);
+    addControls(model_, [](const ControlName& control) -> LabelStyle {
+        const std::string_view name = control.name;
+        if (name == "handHeading") return {15.75, true, Qt::AlignHCenter};
+        if (name == "pointsHeading" || name == "effectHeading") return {12, true, Qt::AlignLeft};
+        if (name == "cardsHeading") return {8.25, false, Qt::AlignLeft};
+        if (name == "hand") return {12, true, Qt::AlignHCenter, false, true};
+        if (name == "cards") return {9, false, Qt::AlignHCenter};
+        if (name == "points") return {9, false, Qt::AlignLeft};
+        return {9, false, Qt::AlignLeft, false, true};  // effect, effectSecondLine
+    });
 }
 
 }  // namespace tumblehand::ui

@@ -17,16 +17,27 @@ ModelWindow::ModelWindow(const QString& title, int areaWidthTwips, int areaHeigh
 
 QSize ModelWindow::sizeHint() const { return openingSize(areaWidth_, areaHeight_); }
 
-void ModelWindow::addLabel(const Label& label, LabelStyle style) { labels_.emplace_back(&label, style); }
+void ModelWindow::addLabel(const Label& label, LabelStyle style) { labels_.trackLabel(label, style); }
 
 void ModelWindow::addRule(const Rule& rule) { rules_.push_back(&rule); }
+
+bool ModelWindow::repaintChanges() {
+    labels_.look(TwipsScale(QSizeF(size()), areaWidth_, areaHeight_), devicePixelRatioF());
+    const QRegion changed = labels_.takePending().intersected(rect());
+    if (changed.isEmpty()) return false;
+    update(changed);
+    return true;
+}
 
 void ModelWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const TwipsScale s(QSizeF(size()), areaWidth_, areaHeight_);
+    // Where the labels are drawn now: what a later change repaints. A change seen here
+    // stays pending, and repaintChanges asks for its area too.
+    labels_.look(s, devicePixelRatioF());
     paintBackground(painter, rect(), s);
-    for (const auto& [label, style] : labels_) paintLabel(painter, s, *label, style);
+    for (std::size_t i = 0; i < labels_.size(); ++i) paintLabel(painter, s, *labels_.labelAt(i), labels_.styleAt(i));
     // Rules that run past the client area stop at its edge.
     painter.setClipRect(s.area());
     for (const Rule* rule : rules_) paintRule(painter, s, *rule);

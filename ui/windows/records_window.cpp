@@ -4,20 +4,14 @@ namespace tumblehand::ui {
 
 RecordsWindow::RecordsWindow(const Form3& form3, QWidget* parent)
     : ModelWindow(QStringLiteral("成績"), Form3::ScaleWidth, Form3::ScaleHeight, parent) {
-    const LabelStyle heading{15.75, true, Qt::AlignHCenter};
-    const LabelStyle name{11.25, true, Qt::AlignLeft};
-    const LabelStyle number{14.25, true, Qt::AlignLeft};
-    for (const Label* label : {&form3.Label2, &form3.Label3, &form3.Label6}) addLabel(*label, heading);
-    for (std::size_t i = 0; i < form3.Label1.size(); ++i) {
-        addLabel(form3.Label4[i], {11.25, false, Qt::AlignLeft});
-        addLabel(form3.Label1[i], name);
-        addLabel(form3.Score[i], number);
-    }
-    addLabel(form3.Maxcombop, name);
-    addLabel(form3.Maxcombon, number);
-    addLabel(form3.MaxpointsP, name);
-    addLabel(form3.Maxpointsn, number);
-    for (const Rule& rule : form3.Rules) addRule(rule);
+    addControls(form3, [](const ControlName& control) -> LabelStyle {
+        const std::string_view name = control.name;
+        if (name == "Label2" || name == "Label3" || name == "Label6") return {15.75, true, Qt::AlignHCenter};
+        if (name == "Label4") return {11.25, false, Qt::AlignLeft};  // places
+        if (name == "Label1" || name == "Maxcombop" || name == "MaxpointsP")
+            return {11.25, true, Qt::AlignLeft};  // names
+        return {14.25, true, Qt::AlignLeft};      // Score, Maxcombon, Maxpointsn
+    });
 }
 
 }  // namespace tumblehand::ui

@@ -139,6 +139,25 @@ TEST(Timer3, PigSpecial) {
     }
 }
 
+// A blink that ends with no row on the board (ResolvedRowFirst 50, as only a damaged
+// state has it) applies nothing; the scan then finds the full row as usual.
+TEST(Timer3, ABlinkWithoutARowAppliesNothing) {
+    Game game;
+    Form1& form = game.form;
+    game.setBottomRows("2C 2H 5H 9H JH");
+    form.Score.Caption = "0";
+    form.state.ResolvedHand = 0;  // a one pair would pay 10
+    form.state.ComboCount = 1;
+    form.state.ScoreMultiplier = 1;
+    form.state.ResolvedRowFirst = 50;
+    form.state.ResolvedRowLast = 54;
+    form.state.BlinkTick = 9;
+    form.Timer3.setEnabled(true);
+    form.Timer3_Timer();
+    EXPECT_EQ(form.Score.Caption + " " + game.row(45) + " " + decimal(form.state.ResolvedRowFirst),
+              "0 2C 2H 5H 9H JH 45");
+}
+
 // The one pair loses its 2 of clubs; the king above drops in and makes a flush, one second
 // after the first cue; the chain ends only when the next pair enters.
 TEST(Timer3, AChainScoresEachLinkTimesItsCombo) {
@@ -154,140 +173,14 @@ TEST(Timer3, AChainScoresEachLinkTimesItsCombo) {
     form.Timer3_Timer();
     EXPECT_EQ(form.Score.Caption + " " + game.row(45) + " " + form.Gscore.Caption, "10 KH 2H 5H 9H JH 4000");
     EXPECT_EQ(form.state.ComboCount, 2);
-    EXPECT_EQ(form.YakuL.Caption, "\uFF26\uFF2C\uFF35\uFF33\uFF28");
     EXPECT_TRUE(form.Timer3.Enabled() && !form.Timer2.Enabled());
     EXPECT_EQ(game.events(PlatformEvent::Kind::PlayCue),
               (std::vector<std::string>{"/nonexistent/sound/pn.wav", "/nonexistent/sound/Flush.wav"}));
-    game.runBlink();
+    for (int tick = 1; tick <= 9; ++tick) form.Timer3_Timer();
+    EXPECT_EQ(form.Score.Caption, "10") << "the second link blinks ten ticks too";
+    form.Timer3_Timer();
     EXPECT_EQ(form.Score.Caption + " " + form.TotalS.Caption + " " + game.row(45), "4010 4010 . . . . .");
     EXPECT_TRUE(form.Timer2.Enabled());
-    EXPECT_EQ(form.state.ComboCount, 2);
-}
-
-enum class Check { Flush, Straight, Pair2, Pair3, Pair4, Pair5, TwoPair421, TwoPair525, TwoPair535 };
-
-// Each evaluator on the bottom row, after a scan has valued the cells; only its own flag may fall.
-TEST(Evaluators, EdgeCases) {
-    struct Case {
-        const char* row;
-        Check test;
-        bool passes;
-        const char* above = ". . . . .";
-    };
-    const Case cases[] = {
-        {"JK JK JK JK JK", Check::Flush, true},
-        {"JK JK JK JK JK", Check::Pair5, true},
-        {"JK JK JK JK JK", Check::TwoPair421, false},  // all five qualify: not two pair
-        {"10H JH QH KH AH", Check::Straight, true},
-        {"AS 2S 3S 4S 5S", Check::Straight, false},  // the ace is high only
-        {"9H JH QH KH AH", Check::Straight, false},
-        {"5S 5H 6S 7S 8S", Check::Straight, false},
-        {"5S 5S 6S 7S 8S", Check::Straight, true},
-        {"JK JK PG JK JK", Check::Flush, false},
-        {"KH 2S JK 7S 9S", Check::Flush, false},
-        {"JS QS KS AS PG", Check::Straight, true},                 // the first pig card is worth 15
-        {"JS QS KS AS PG", Check::Straight, false, "PG . . . ."},  // the second 17
-        {"JK 3S 7H 9D KC", Check::Pair2, true},
-        {"AS AH JK 5S 7S", Check::Pair3, true},
-        {"AS AH AD AC KS", Check::Pair4, true},
-        {"AS AH KS KH 5S", Check::TwoPair421, true},
-        {"AS AH AD KS KH", Check::TwoPair421, false},
-        {"AS AH AD KS KH", Check::TwoPair525, true},
-        {"PG PG PG PG JK", Check::Pair2, false},
-        {"PG PG PG PG JK", Check::TwoPair525, true},
-        {"PG PG PG PG JK", Check::TwoPair535, false},
-    };
-    constexpr Hand Flag = Hand::Flush;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.row) + " test " + std::to_string(static_cast<int>(c.test)));
-        Game game;
-        game.setBottomRows(std::string(c.above) + " " + c.row);
-        Form1& form = game.form;
-        form.AllChecker();
-        ASSERT_EQ(form.state.ResolvedRowFirst, 45);
-        form.state.HandFlags.fill(True16);
-        switch (c.test) {
-            case Check::Flush: form.Flush(Flag); break;
-            case Check::Straight: form.Straight(Flag); break;
-            case Check::Pair2: form.Pair(2, Flag); break;
-            case Check::Pair3: form.Pair(3, Flag); break;
-            case Check::Pair4: form.Pair(4, Flag); break;
-            case Check::Pair5: form.Pair(5, Flag); break;
-            case Check::TwoPair421: form.TwoPair(4, 2, Flag); break;
-            case Check::TwoPair525: form.TwoPair(5, 2, Flag); break;
-            case Check::TwoPair535: form.TwoPair(5, 3, Flag); break;
-        }
-        for (std::size_t k = 0; k < HandCount; ++k)
-            EXPECT_EQ(form.state.HandFlags[k], k == handIndex(Flag) && !c.passes ? False16 : True16) << k;
-    }
-}
-
-// The captions by code point: full-width letters and digits, an ordinary space in the
-// full house, an ideographic space in the plain pig row.
-const std::string Royal = "ROYAL STRAIGHT FLUSH", FiveCard = "\uFF15\uFF23\uFF21\uFF32\uFF24",
-                  StraightFlush = "STRAIGHT FLUSH", FourCard = "\uFF14\uFF23\uFF21\uFF32\uFF24",
-                  FullHouse = "\uFF26\uFF35\uFF2C\uFF2C \uFF28\uFF2F\uFF35\uFF33\uFF25",
-                  FlushName = "\uFF26\uFF2C\uFF35\uFF33\uFF28",
-                  StraightName = "\uFF33\uFF34\uFF32\uFF21\uFF29\uFF27\uFF28\uFF34",
-                  ThreeCard = "\uFF13\uFF23\uFF21\uFF32\uFF24", TwoPairName = "\uFF12\uFF30\uFF21\uFF29\uFF32",
-                  OnePair = "\uFF11\uFF30\uFF21\uFF29\uFF32", Buta = "\u3076\u3000\u305F",
-                  PigSpecial = "\u3076\u305F\u30B9\u30DA\u30B7\u30E3\u30EB";
-
-TEST(BoardScan, NamesScoresAndCuesTheStrongestHandOfTheRow) {
-    // hand 10, the pig row, is shown in red, every hand in blue; flags of hands 0..9 when given.
-    struct Case {
-        const char* row;
-        int comboBefore;
-        std::int32_t multiplier, level;
-        int hand;
-        const std::string* caption;
-        const char *points, *cue, *flags;
-    };
-    const Case cases[] = {
-        {"JK JK JK JK JK", 0, 1, 1, 9, &Royal, "50000", "up2", "1011101111"},
-        {"9H 10H JH QH KH", 0, 1, 1, 7, &StraightFlush, "15000", "up", ""},
-        {"10H JH QH KS JK", 0, 1, 1, 3, &StraightName, "1000", "ph", ""},
-        {"10H JH QH JK 5H", 0, 1, 1, 4, &FlushName, "2000", "Flush", ""},  // one joker covers one rank
-        {"AS AH JK JK KD", 0, 1, 1, 6, &FourCard, "8000", "up", "1010001000"},
-        {"AS AH AD AC AS", 0, 1, 1, 8, &FiveCard, "25000", "up2", "1010001010"},  // four, never a full house
-        {"AS AH KD KC JK", 0, 1, 1, 5, &FullHouse, "5000", "up", ""},
-        {"AS AS AS KS KS", 0, 1, 1, 7, &StraightFlush, "15000", "up", ""},
-        {"2H 5H 9H JH KH", 2, 32, 1, 4, &FlushName, "192000", "Flush", ""},
-        {"2S 2H 2D 9C KS", 0, 1, 1, 2, &ThreeCard, "100", "te", ""},
-        {"2S 2H 5D 5C KS", 0, 1, 1, 1, &TwoPairName, "50", "pe", ""},
-        {"2S 2H 5D 9C KS", 1, 4, 1, 0, &OnePair, "80", "pn", ""},
-        {"2S 5H 9D JC KH", 0, 1, 1, 10, &Buta, "0", "boo", ""},
-        {"PG PG PG PG PG", 1, 2, 3, 10, &PigSpecial, "120000", "boo", ""},
-        {"PG PG PG PG PG", 67, 32, 99, 10, &PigSpecial, "2147483647", "boo", ""},
-        {"PG PG PG PG JK", 0, 1, 1, 10, &Buta, "0", "boo", ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.row);
-        Game game;
-        game.setBottomRows(c.row);
-        Form1& form = game.form;
-        form.state.ComboCount = c.comboBefore;
-        form.state.ScoreMultiplier = c.multiplier;
-        form.state.Level = c.level;
-        form.Timer1.setEnabled(true);
-        form.Timer2.setEnabled(true);
-        form.AllChecker();
-        const std::vector<std::string> cues = game.events(PlatformEvent::Kind::PlayCue);
-        EXPECT_EQ(std::to_string(form.state.ResolvedHand) + " " + form.YakuL.Caption + " " + form.Gscore.Caption + " " +
-                      (cues.size() == 1 ? cues[0] : "?") + " " + game.row(45),  // the scan changes no card
-                  std::to_string(c.hand) + " " + *c.caption + " " + c.points + " /nonexistent/sound/" + c.cue +
-                      ".wav " + c.row);
-        EXPECT_EQ(form.YakuL.ForeColor, c.hand == 10 ? colors::Red : colors::Blue);
-        EXPECT_TRUE(form.YakuL.Visible && form.Gscore.Visible && form.Timer3.Enabled() && !form.Timer1.Enabled() &&
-                    !form.Timer2.Enabled());
-        EXPECT_EQ(form.state.ComboCount, c.comboBefore + 1);
-        EXPECT_EQ(form.state.ResolvedRowFirst + form.state.ResolvedRowLast, 45 + 49);
-        std::string flags;
-        for (std::int16_t flag : form.state.HandFlags) flags += flag == True16 ? '1' : '0';
-        if (*c.flags) {
-            EXPECT_EQ(flags, c.flags);
-        }
-    }
 }
 
 }  // namespace

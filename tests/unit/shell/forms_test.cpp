@@ -5,6 +5,9 @@
 #include "tests/support/game_fixture.h"
 #include "tests/support/sample_records.h"
 
+#include <set>
+#include <type_traits>
+
 namespace tumblehand {
 namespace {
 
@@ -22,6 +25,25 @@ TEST(Form2, RowsShowThePointsAndCardsUsedOfEachHand) {
     std::string shown;
     for (const Form2::Row& row : Form2().rows) shown += row.points.Caption + "/" + row.cards.Caption + " ";
     EXPECT_EQ(shown, "0/0 10/1 50/2 100/3 1000/5 2000/5 5000/5 8000/5 15000/5 25000/5 50000/5 ");
+}
+
+// The windows draw, repaint and name what these walks visit: every member of the model
+// once (their sizes add up to the whole model, so a label added and not walked fails),
+// the labels before the rules.
+TEST(SecondaryWindows, WalkEveryControlOnceLabelsBeforeRules) {
+    const auto walk = [](const auto& form) {
+        std::set<const void*> seen;
+        std::size_t bytes = 0;
+        std::string kinds;
+        form.forEachControl([&](const ControlName&, const auto& control) {
+            bytes += seen.insert(&control).second ? sizeof(control) : 0;
+            kinds += std::is_same_v<std::remove_cvref_t<decltype(control)>, Label> ? 'L' : 'R';
+        });
+        EXPECT_EQ(bytes, sizeof(form));
+        return kinds;
+    };
+    EXPECT_EQ(walk(Form2()), std::string(4 + 11 * 5, 'L') + "RRRR");
+    EXPECT_EQ(walk(Form3()), std::string(3 + 3 * 10 + 4, 'L') + "RRRRR");
 }
 
 TEST(Form3, ShowsTheStartingFileThenTheFileReadOnFirstUseOnly) {
