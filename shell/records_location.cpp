@@ -32,8 +32,11 @@ void copyShipped(const std::string& shipped, const std::string& target) {
         ::fchmod(temporary.fd, 0644);
         const bool copied = copyBytes(from, temporary.fd) && ::fsync(temporary.fd) == 0;
         const bool closed = ::close(temporary.fd) == 0;
-        // link() fails when target exists: a file that appeared meanwhile is kept.
-        if (copied && closed) ::link(temporary.path.c_str(), target.c_str());
+        // link() fails when target exists: a file that appeared meanwhile is kept, so its
+        // result changes nothing here.
+        if (copied && closed) {
+            [[maybe_unused]] const int linked = ::link(temporary.path.c_str(), target.c_str());
+        }
         ::unlink(temporary.path.c_str());
     }
     ::close(from);
