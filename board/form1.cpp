@@ -47,6 +47,7 @@ Form1::Form1(Platform& platform) : Timer1(1010), Timer2(50), Timer3(100), platfo
 
 void Form1::Form_Load() {
     platform_.seedFromClock();
+    settleRecordsFile();
     for (int i = 0; i < Board::Cells; ++i) {
         Num(i).ForeColor = MoveNum.ForeColor;
         Num(i).Caption.clear();

@@ -4,8 +4,6 @@
 
 namespace tumblehand {
 
-class Form1;
-
 /// True when a file can be created in folder right now: it creates one and removes it
 /// again, which is exactly what saving the records needs.
 bool canCreateFileIn(const std::string& folder);
@@ -18,9 +16,5 @@ bool canCreateFileIn(const std::string& folder);
 /// - beside the program after all when there is no per-user folder.
 std::string recordsPathFor(const std::string& programFolder, bool programFolderWritable,
                            const std::string& userDataFolder);
-
-/// The game's records file: recordsPathFor() for MyPath() and the platform's per-user
-/// data folder. Read at every START, by GAMEOVER and by the records window.
-std::string recordsPath(Form1& form);
 
 }  // namespace tumblehand
