@@ -24,28 +24,18 @@ struct Player {
     std::int32_t points;
 };
 
-// Plays the game over of one copy of the game; atFirstPrompt runs while the player
-// sits at the first name prompt.
 using AtWait = std::function<void(ScriptedPlatform&, const std::function<bool()>& ready)>;
 
-// Plays the game over of one copy of the game; atFirstPrompt runs while the player sits at
-// the first name prompt, atWait when the save waits for another copy.
-void gameOver(const std::string& folder, const Player& player, const std::function<void()>& atFirstPrompt = {},
-              const AtWait& atWait = {}) {
+// Plays the game over of one copy of the game; atWait runs when the save waits for another copy.
+void gameOver(const std::string& folder, const Player& player, const AtWait& atWait) {
     struct Platform : ScriptedPlatform {
         using ScriptedPlatform::ScriptedPlatform;
-        std::function<void()> atPrompt;
         AtWait atWait;
-        std::string inputBox(std::string_view prompt, std::string_view title, std::string_view defaultText) override {
-            if (atPrompt) std::exchange(atPrompt, {})();
-            return ScriptedPlatform::inputBox(prompt, title, defaultText);
-        }
         bool waitUntil(std::string_view text, std::string_view title, const std::function<bool()>& ready) override {
             if (atWait) atWait(*this, ready);
             return ScriptedPlatform::waitUntil(text, title, ready);
         }
     } platform(folder);
-    platform.atPrompt = atFirstPrompt;
     platform.atWait = atWait;
     platform.answers = {player.name, player.name};
     Form1 form(platform);
@@ -54,37 +44,6 @@ void gameOver(const std::string& folder, const Player& player, const std::functi
     form.state.BestCombo = 7;
     form.state.BestPoints = player.points;
     form.GAMEOVER();
-}
-
-// The exit status of a child process that ran body: 0 when it returned.
-int inChild(const std::function<void()>& body) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        try {
-            body();
-        } catch (...) {
-            ::_exit(1);
-        }
-        ::_exit(0);
-    }
-    int status = -1;
-    ::waitpid(child, &status, 0);
-    return status;
-}
-
-// Two copies of the game end their games at once: the one at its prompt saves after the
-// other one has saved. Whichever saves first, both games' records stay.
-TEST(TwoCopies, KeepEachOthersRecordsWhicheverSavesFirst) {
-    const Player ay{"Ay", "20000", 60000}, bee{"Bee", "15000", 70000};
-    for (const auto& [waiting, saving] : {std::pair{ay, bee}, std::pair{bee, ay}}) {
-        SCOPED_TRACE(waiting.name + " waits");
-        TempFolder folder;
-        ASSERT_EQ(saveRecordsFile(folder.file("data.dat"), testing::sampleRecords(), RecordsStatus::Ok).error, "");
-        gameOver(folder.path(), waiting, [&] { EXPECT_EQ(inChild([&] { gameOver(folder.path(), saving); }), 0); });
-        const Records file = readRecordsFile(folder.file("data.dat")).records;
-        EXPECT_EQ(file.names[0] + file.names[1] + file.names[2] + file.pointsHolder, "AyBeeP1Bee");
-        EXPECT_EQ(file.scores[1].text + decimal(file.bestPoints), "1500070000");
-    }
 }
 
 // The table as another copy left it decides: a best it equals stays with its holder, and
