@@ -20,7 +20,11 @@ bool DestroyedWindows::nativeEventFilter(const QByteArray& eventType, void* mess
         QPointer<QWidget> lost(window);
         QPointer<QWidget> main = main_;
         QMetaObject::invokeMethod(
-            window, [lost, main] { if (lost) treatAsClosed(*lost, main); }, Qt::QueuedConnection);
+            window,
+            [lost, main] {
+                if (lost) treatAsClosed(*lost, main);
+            },
+            Qt::QueuedConnection);
     }
     return false;
 }

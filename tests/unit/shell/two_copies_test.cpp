@@ -92,7 +92,7 @@ TEST(TwoCopies, ASaveWaitsForAnotherCopysLockOrGivesUp) {
         ASSERT_EQ(byte, 'h');
         int waits = 0;
         bool readyWhileHeld = false, sent = false;
-        gameOver(folder.path(), {"Ay", "20000", 0}, {},
+        gameOver(folder.path(), {"Ay", "20000", 0},
                  [&](ScriptedPlatform& platform, const std::function<bool()>& ready) {
                      ++waits;
                      readyWhileHeld = ready();
