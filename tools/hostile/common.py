@@ -2,7 +2,7 @@ import os, shutil, subprocess, sys, time
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "measure"))
 import measure_common as mc
 
-BUILD = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "build")
+BUILD = os.environ.get("TUMBLEHAND_BUILD") or os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "build")
 
 def xserver(work):
     x = mc.XServer(work); x.start(work)
