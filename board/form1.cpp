@@ -47,6 +47,7 @@ Form1::Form1(Platform& platform) : Timer1(NewGameInterval), Timer2(50), Timer3(1
 
 void Form1::Form_Load() {
     platform_.seedFromClock();
+    settleRecordsFile();
     for (int i = 0; i < Board::Cells; ++i) {
         Num(i).ForeColor = MoveNum.ForeColor;
         Num(i).Caption.clear();

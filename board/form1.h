@@ -188,6 +188,14 @@ public:
     /// the score multiplied by 32.
     void Label4_DragDrop();
 
+    /// Where the records file is: settled when the window opens (Form_Load, or the first
+    /// use), and looked for again only when a save there failed.
+    const std::string& recordsFile();
+    /// Settles anew where the records file is and returns it: beside the program, or in the
+    /// player's own folder when the program's cannot be written. What killed copies left
+    /// there is removed.
+    const std::string& settleRecordsFile();
+
     /// The records window's model, created (and loaded) on first use.
     Form3& form3();
     /// The records window's model if it exists yet, else null.
@@ -203,6 +211,7 @@ private:
 
     Platform& platform_;
     std::unique_ptr<Form3, DeleteForm3> form3_;
+    std::string recordsFile_;
 };
 
 template <class Form, class Visit>

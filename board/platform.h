@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,11 @@ public:
     virtual bool askYesNo(std::string_view text, std::string_view title) = 0;
     /// A text-input box; the default text is preselected. Cancel answers empty.
     virtual std::string inputBox(std::string_view prompt, std::string_view title, std::string_view defaultText) = 0;
+    /// Waits until ready() answers true, asking it again every little while, with the
+    /// window painting and answering as it does under a dialog. A wait that lasts a few
+    /// seconds tells the player text, under title, and lets them give up. True once ready,
+    /// false when the player gave up waiting. The core has no clock: the platform times it.
+    virtual bool waitUntil(std::string_view text, std::string_view title, const std::function<bool()>& ready) = 0;
 
     /// The folder of the program's executable, as the platform reports it.
     virtual std::string programFolder() = 0;

@@ -1,5 +1,8 @@
 #include "harness/scripted_platform.h"
 
+#include <chrono>
+#include <thread>
+
 namespace tumblehand {
 
 ScriptedPlatform::ScriptedPlatform(std::string folderPath, std::uint32_t seed)
@@ -31,6 +34,17 @@ std::string ScriptedPlatform::inputBox(std::string_view prompt, std::string_view
     std::string answer = answers.front();
     answers.pop_front();
     return answer;
+}
+
+bool ScriptedPlatform::waitUntil(std::string_view text, std::string_view title, const std::function<bool()>& ready) {
+    events.push_back({PlatformEvent::Kind::Wait, std::string(text), std::string(title), {}});
+    if (!waitAnswers.empty()) {
+        const bool wait = waitAnswers.front();
+        waitAnswers.pop_front();
+        if (!wait) return false;
+    }
+    while (!ready()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    return true;
 }
 
 void ScriptedPlatform::playWav(const std::string& path) {

@@ -1,6 +1,5 @@
 #include "board/form1.h"
 #include "shell/records_file.h"
-#include "shell/records_location.h"
 
 namespace tumblehand {
 
@@ -14,7 +13,7 @@ void stopTimers(Form1& form) {
 
 // The bests of the records file, for the popups to rate this game's chains against.
 void readBests(Form1& form) {
-    const Records records = readRecordsFile(recordsPath(form)).records;
+    const Records records = readRecordsFile(form.recordsFile()).records;
     form.state.BestCombo = records.bestCombo;
     form.state.BestPoints = records.bestPoints;
 }

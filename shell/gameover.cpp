@@ -3,7 +3,7 @@
 #include "shell/form3.h"
 #include "shell/record_text.h"
 #include "shell/records_entries.h"
-#include "shell/records_location.h"
+#include "shell/records_lock.h"
 
 namespace tumblehand {
 
@@ -66,9 +66,27 @@ RecordsEntries askNames(Form1& form, const Records& read) {
             askBest(form, read.bestCombo, read.comboHolder, state.BestCombo, "combo")};
 }
 
-// Tells the player when the save failed, or where a file it replaced was kept.
+constexpr std::string_view AnotherCopySaving =
+    "別の Tumblehand が記録を保存しています。\r\n"
+    "終わりしだい、この記録を保存します。";
+
+// Saves under the lock that copies of the game share. While another copy holds it the
+// window waits with the player, who may give up waiting: the entries are then saved
+// without it.
+RecordsSave saveAt(Form1& form, const std::string& path, const RecordsEntries& entries) {
+    RecordsLock lock(path);
+    if (lock.busy() && !form.platform().waitUntil(AnotherCopySaving, Title, [&] { return lock.tryAgain(); })) {
+        lock.giveUp();
+    }
+    return saveRecordsEntries(lock, entries);
+}
+
+// Tells the player when the save failed, or where a file it replaced was kept. A save
+// that fails looks again where the records can live (the program's folder may have
+// become read-only since the game opened), and saves there if that is elsewhere.
 void saveRecords(Form1& form, const std::string& path, const RecordsEntries& entries) {
-    const RecordsSave saved = saveRecordsEntries(path, entries);
+    RecordsSave saved = saveAt(form, path, entries);
+    if (!saved.error.empty() && form.settleRecordsFile() != path) saved = saveAt(form, form.recordsFile(), entries);
     if (!saved.error.empty()) {
         form.platform().messageBox(saved.error, Title);
     } else if (saved.replaced == RecordsStatus::ShiftJis) {
@@ -85,13 +103,13 @@ void saveRecords(Form1& form, const std::string& path, const RecordsEntries& ent
 void Form1::GAMEOVER() {
     platform().messageBox("GAMEOVER", Title);
     endPlay(*this);
-    const std::string path = recordsPath(*this);
+    const std::string path = recordsFile();
     // The names are asked against the file as it is now; the save puts them into the
     // file as it is then, which another copy of the game may have changed meanwhile.
     const Records read = readRecordsFile(path).records;
     saveRecords(*this, path, askNames(*this, read));
     // The records window shows the file as it now is (the old one, if the save failed).
-    form3().Form_Load(path);
+    form3().Form_Load(recordsFile());
 }
 
 }  // namespace tumblehand

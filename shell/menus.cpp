@@ -1,6 +1,5 @@
 #include "board/form1.h"
 #include "shell/form3.h"
-#include "shell/records_location.h"
 
 namespace tumblehand {
 
@@ -24,7 +23,7 @@ void DeleteForm3::operator()(Form3* form3) const { delete form3; }
 Form3& Form1::form3() {
     if (!form3_) {
         form3_.reset(new Form3());
-        form3_->Form_Load(recordsPath(*this));
+        form3_->Form_Load(recordsFile());
     }
     return *form3_;
 }

@@ -1,6 +1,9 @@
 #include "shell/records_entries.h"
 
+#include "shell/file_io.h"
 #include "shell/records_lock.h"
+
+#include <filesystem>
 
 namespace tumblehand {
 
@@ -33,8 +36,13 @@ Records withEntries(Records table, const RecordsEntries& entries) {
     return table;
 }
 
-RecordsSave saveRecordsEntries(const std::string& path, const RecordsEntries& entries) {
-    const RecordsLock lock(path);
+RecordsSave saveRecordsEntries(const RecordsLock& lock, const RecordsEntries& entries) {
+    const std::string& path = lock.recordsPath();
+    const std::filesystem::path file(path);
+    // What a copy killed in the middle of its save left. Temporary names without a process
+    // id were only ever made under this lock, so while it is held none of them is in use.
+    const std::string folder = file.has_parent_path() ? file.parent_path().string() : std::string(".");
+    removeLeftTemporaries(folder, file.filename().string(), lock.held());
     const RecordsRead now = readRecordsFile(path);
     return saveRecordsFile(path, withEntries(now.records, entries), now.status);
 }

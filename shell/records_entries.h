@@ -2,6 +2,7 @@
 
 #include "shell/records.h"
 #include "shell/records_file.h"
+#include "shell/records_lock.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -40,11 +41,12 @@ std::size_t topTenPlace(const Records& table, std::int32_t score);
 /// best only where it beats the table's, which otherwise stays with its holder.
 Records withEntries(Records table, const RecordsEntries& entries);
 
-/// Puts the entries into the records file as it is at this moment: under a lock that
-/// other copies of the game take too, it reads the file again, puts the entries in and
-/// saves the result as saveRecordsFile() does. So a record another copy of the game
-/// saved while this one asked for names stays. Where no lock can be taken, it saves
-/// all the same.
-RecordsSave saveRecordsEntries(const std::string& path, const RecordsEntries& entries);
+/// Puts the entries into the records file of lock as it is at this moment: under the lock
+/// that other copies of the game take too, it reads the file again, puts the entries in
+/// and saves the result as saveRecordsFile() does. So a record another copy of the game
+/// saved while this one asked for names stays. A lock that holds nothing (none could be
+/// taken, or the player would not wait) saves all the same. First removes the temporary
+/// files that copies killed in the middle of a save left beside the file.
+RecordsSave saveRecordsEntries(const RecordsLock& lock, const RecordsEntries& entries);
 
 }  // namespace tumblehand

@@ -17,6 +17,7 @@ namespace fs = std::filesystem;
 
 constexpr const char* FileName = RecordsFileName;
 constexpr const char* GameFolder = "tumblehand";
+constexpr const char* ProbeName = ".tumblehand-probe";
 
 // Copies the shipped records to target unless target exists. The copy is made under a
 // temporary name and linked into place, so a second copy of the game starting at the
@@ -27,7 +28,7 @@ void copyShipped(const std::string& shipped, const std::string& target) {
     if (fs::status(shipped, error).type() != fs::file_type::regular) return;
     const int from = ::open(shipped.c_str(), O_RDONLY | O_CLOEXEC);
     if (from < 0) return;
-    const TemporaryFile temporary = createTemporaryBeside(target);
+    TemporaryFile temporary = createTemporaryBeside(target);
     if (temporary.fd >= 0) {
         ::fchmod(temporary.fd, 0644);
         const bool copied = copyBytes(from, temporary.fd) && ::fsync(temporary.fd) == 0;
@@ -38,6 +39,7 @@ void copyShipped(const std::string& shipped, const std::string& target) {
             [[maybe_unused]] const int linked = ::link(temporary.path.c_str(), target.c_str());
         }
         ::unlink(temporary.path.c_str());
+        temporary.release();
     }
     ::close(from);
 }
@@ -45,10 +47,11 @@ void copyShipped(const std::string& shipped, const std::string& target) {
 }  // namespace
 
 bool canCreateFileIn(const std::string& folder) {
-    const TemporaryFile probe = createTemporaryBeside((fs::path(folder) / ".tumblehand-probe").string());
+    TemporaryFile probe = createTemporaryBeside((fs::path(folder) / ProbeName).string());
     if (probe.fd < 0) return false;
     ::close(probe.fd);
     ::unlink(probe.path.c_str());
+    probe.release();
     return true;
 }
 
@@ -67,9 +70,20 @@ std::string recordsPathFor(const std::string& programFolder, bool programFolderW
     return path;
 }
 
-std::string recordsPath(Form1& form) {
-    const std::string folder = form.MyPath();
-    return recordsPathFor(folder, canCreateFileIn(folder), form.platform().userDataFolder());
+const std::string& Form1::settleRecordsFile() {
+    const std::string folder = MyPath();
+    // Probes left by killed copies (they never had a lock to be made under: any without a
+    // process id in its name is a moment old at most or left for good, and harms no one gone).
+    removeLeftTemporaries(folder, ProbeName, true);
+    recordsFile_ = recordsPathFor(folder, canCreateFileIn(folder), platform().userDataFolder());
+    const fs::path file(recordsFile_);
+    removeLeftTemporaries(file.parent_path().string(), FileName, false);
+    return recordsFile_;
+}
+
+const std::string& Form1::recordsFile() {
+    if (recordsFile_.empty()) settleRecordsFile();
+    return recordsFile_;
 }
 
 }  // namespace tumblehand

@@ -4,8 +4,6 @@
 
 namespace tumblehand {
 
-class Form1;
-
 /// The records file's name, in whichever folder it lives.
 inline constexpr const char* RecordsFileName = "data.dat";
 
@@ -21,9 +19,5 @@ bool canCreateFileIn(const std::string& folder);
 /// - beside the program after all when there is no per-user folder.
 std::string recordsPathFor(const std::string& programFolder, bool programFolderWritable,
                            const std::string& userDataFolder);
-
-/// The game's records file: recordsPathFor() for MyPath() and the platform's per-user
-/// data folder. Read at every START, by GAMEOVER and by the records window.
-std::string recordsPath(Form1& form);
 
 }  // namespace tumblehand

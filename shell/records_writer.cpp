@@ -118,7 +118,7 @@ RecordsSave saveRecordsFile(const std::string& path, const Records& records, Rec
     }
 
     const std::string folder = folderOf(path);
-    const TemporaryFile temporary = createTemporaryBeside(path);
+    TemporaryFile temporary = createTemporaryBeside(path);
     if (temporary.fd < 0) {
         result.error = failure("could not create a temporary file in the folder", folder, errno);
         return result;
@@ -127,6 +127,7 @@ RecordsSave saveRecordsFile(const std::string& path, const Records& records, Rec
     const std::string& temporaryPath = temporary.path;
     const auto abandon = [&](std::string_view what, const std::string& where, int errorNumber) {
         ::unlink(temporaryPath.c_str());
+        temporary.release();
         result.error = failure(what, where, errorNumber);
         return result;
     };
@@ -148,6 +149,7 @@ RecordsSave saveRecordsFile(const std::string& path, const Records& records, Rec
     if (::rename(temporaryPath.c_str(), path.c_str()) != 0) {
         return abandon("could not replace the records file", path, errno);
     }
+    temporary.release();
     syncFolder(folder);
     return result;
 }

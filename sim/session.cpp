@@ -78,6 +78,7 @@ Json eventsJson(Session& session) {
                                   {"title", event.title},
                                   {"default", event.defaultText}});
                 break;
+            case PlatformEvent::Kind::Wait: events.push_back({{"kind", "Wait"}, {"text", event.text}}); break;
             case PlatformEvent::Kind::Close: events.push_back({{"kind", "Close"}}); break;
         }
     }

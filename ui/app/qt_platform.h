@@ -34,6 +34,7 @@ public:
     void messageBox(std::string_view text, std::string_view title) override;
     bool askYesNo(std::string_view text, std::string_view title) override;
     std::string inputBox(std::string_view prompt, std::string_view title, std::string_view defaultText) override;
+    bool waitUntil(std::string_view text, std::string_view title, const std::function<bool()>& ready) override;
     std::string programFolder() override;
     std::string userDataFolder() override;
     void playWav(const std::string& path) override;

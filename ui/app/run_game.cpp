@@ -1,6 +1,7 @@
 #include "ui/app/run_game.h"
 
 #include "board/form1.h"
+#include "ui/app/destroyed_windows.h"
 #include "ui/app/main_window.h"
 #include "ui/app/qt_platform.h"
 
@@ -40,6 +41,8 @@ int runGame(int argc, char* argv[], Probe& probe, const std::function<void(MainW
     Form1 form{platform};
     MainWindow window(form, platform.modalTime(), probe);
     platform.attach(window);
+    DestroyedWindows destroyed(window);
+    app.installNativeEventFilter(&destroyed);
     if (ready) ready(window);
     window.load();
     window.show();

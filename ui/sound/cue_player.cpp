@@ -21,6 +21,13 @@ namespace {
 constexpr auto waitAtMost = std::chrono::milliseconds(500);
 // A cue is a few hundred kilobytes; anything far larger is not one.
 constexpr long long largestFile = 64LL * 1024 * 1024;
+// The decoded cues kept for the next time: the game's own are a few hundred kilobytes in
+// all; a player's huge ones would otherwise stay for good, each the size of its file or more.
+constexpr std::size_t cacheBytes = 16 * 1024 * 1024;
+
+std::size_t bytesOf(const std::shared_ptr<const PcmSound>& sound) {
+    return sound ? sound->samples.size() * sizeof(std::int16_t) : 0;
+}
 
 }  // namespace
 
@@ -139,13 +146,31 @@ std::shared_ptr<const PcmSound> CuePlayer::load(const std::string& path) {
     if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return nullptr;
     const long long modified = info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec;
     CachedFile& cached = files_[path];
+    cached.lastUsed = ++uses_;
     if (cached.size == info.st_size && cached.modified == modified) return cached.sound;
-    cached = {modified, info.st_size, nullptr};
+    cached = {modified, info.st_size, nullptr, uses_};
     if (info.st_size > largestFile) return nullptr;
-    std::ifstream file(path, std::ios::binary);
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (auto sound = decodeWav(bytes)) cached.sound = std::make_shared<const PcmSound>(std::move(*sound));
+    {
+        std::ifstream file(path, std::ios::binary);
+        const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+        if (auto sound = decodeWav(bytes)) cached.sound = std::make_shared<const PcmSound>(std::move(*sound));
+    }
+    trimCache(cached);
     return cached.sound;
+}
+
+void CuePlayer::trimCache(const CachedFile& keep) {
+    while (true) {
+        std::size_t held = 0;
+        CachedFile* oldest = nullptr;
+        for (auto& [path, file] : files_) {
+            held += bytesOf(file.sound);
+            if (&file != &keep && file.sound && (!oldest || file.lastUsed < oldest->lastUsed)) oldest = &file;
+        }
+        if (held <= cacheBytes || !oldest) return;
+        // Forgetting the size and time reads the file again next time; a stream still playing it keeps its copy.
+        *oldest = {};
+    }
 }
 
 }  // namespace tumblehand::ui

@@ -45,7 +45,11 @@ private:
         long long modified = 0;
         long long size = -1;
         std::shared_ptr<const PcmSound> sound;  // null for a file that cannot play
+        unsigned long long lastUsed = 0;
     };
+    /// Drops the decoded sounds used longest ago, but keep, while they hold more than
+    /// the cap; a dropped cue is decoded again when it next plays.
+    void trimCache(const CachedFile& keep);
 
     pa_threaded_mainloop* loop_ = nullptr;
     pa_io_event* requestEvent_ = nullptr;
@@ -58,6 +62,7 @@ private:
     pa_context* context_ = nullptr;
     std::list<std::unique_ptr<CueStream>> streams_;
     std::map<std::string, CachedFile> files_;
+    unsigned long long uses_ = 0;
     std::shared_ptr<const PcmSound> waiting_;  // the cue that waits for the connection
     std::chrono::steady_clock::time_point waitingSince_;
 };

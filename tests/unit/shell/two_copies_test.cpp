@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <optional>
 
@@ -25,18 +24,19 @@ struct Player {
     std::int32_t points;
 };
 
-// Plays the game over of one copy of the game; atFirstPrompt runs while the player
-// sits at the first name prompt.
-void gameOver(const std::string& folder, const Player& player, const std::function<void()>& atFirstPrompt = {}) {
+using AtWait = std::function<void(ScriptedPlatform&, const std::function<bool()>& ready)>;
+
+// Plays the game over of one copy of the game; atWait runs when the save waits for another copy.
+void gameOver(const std::string& folder, const Player& player, const AtWait& atWait) {
     struct Platform : ScriptedPlatform {
         using ScriptedPlatform::ScriptedPlatform;
-        std::function<void()> atPrompt;
-        std::string inputBox(std::string_view prompt, std::string_view title, std::string_view defaultText) override {
-            if (atPrompt) std::exchange(atPrompt, {})();
-            return ScriptedPlatform::inputBox(prompt, title, defaultText);
+        AtWait atWait;
+        bool waitUntil(std::string_view text, std::string_view title, const std::function<bool()>& ready) override {
+            if (atWait) atWait(*this, ready);
+            return ScriptedPlatform::waitUntil(text, title, ready);
         }
     } platform(folder);
-    platform.atPrompt = atFirstPrompt;
+    platform.atWait = atWait;
     platform.answers = {player.name, player.name};
     Form1 form(platform);
     form.Form_Load();
@@ -44,37 +44,6 @@ void gameOver(const std::string& folder, const Player& player, const std::functi
     form.state.BestCombo = 7;
     form.state.BestPoints = player.points;
     form.GAMEOVER();
-}
-
-// The exit status of a child process that ran body: 0 when it returned.
-int inChild(const std::function<void()>& body) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        try {
-            body();
-        } catch (...) {
-            ::_exit(1);
-        }
-        ::_exit(0);
-    }
-    int status = -1;
-    ::waitpid(child, &status, 0);
-    return status;
-}
-
-// Two copies of the game end their games at once: the one at its prompt saves after the
-// other one has saved. Whichever saves first, both games' records stay.
-TEST(TwoCopies, KeepEachOthersRecordsWhicheverSavesFirst) {
-    const Player ay{"Ay", "20000", 60000}, bee{"Bee", "15000", 70000};
-    for (const auto& [waiting, saving] : {std::pair{ay, bee}, std::pair{bee, ay}}) {
-        SCOPED_TRACE(waiting.name + " waits");
-        TempFolder folder;
-        ASSERT_EQ(saveRecordsFile(folder.file("data.dat"), testing::sampleRecords(), RecordsStatus::Ok).error, "");
-        gameOver(folder.path(), waiting, [&] { EXPECT_EQ(inChild([&] { gameOver(folder.path(), saving); }), 0); });
-        const Records file = readRecordsFile(folder.file("data.dat")).records;
-        EXPECT_EQ(file.names[0] + file.names[1] + file.names[2] + file.pointsHolder, "AyBeeP1Bee");
-        EXPECT_EQ(file.scores[1].text + decimal(file.bestPoints), "1500070000");
-    }
 }
 
 // The table as another copy left it decides: a best it equals stays with its holder, and
@@ -92,53 +61,55 @@ TEST(TwoCopies, EntriesGoIntoTheTableAsItIsAtTheSave) {
     EXPECT_EQ(withEntries(table, entries("1001", 901, 8)), beaten);
 }
 
-// True once the process waits for a lock (the kernel lists such waits with "->").
-bool waitsForALock(pid_t process) {
-    std::ifstream locks("/proc/locks");
-    for (std::string line; std::getline(locks, line);)
-        if (line.find("->") != std::string::npos && line.find(" " + std::to_string(process) + " ") != std::string::npos)
-            return true;
-    return false;
-}
-
-// One copy holds the lock and saves; another that saves meanwhile waits for it, reads the
-// file after that save, and keeps its records. Where no lock can be had, it saves all
-// the same, telling nothing.
-TEST(TwoCopies, ASaveWaitsForTheLockAndReadsTheFileAfterIt) {
-    // 0: the save makes the lock file; 1: a folder in its place opens for reading only;
-    // 2: a link to nowhere, so that no lock can be had.
-    for (int where = 0; where < 3; ++where) {
-        SCOPED_TRACE(where);
+// Another copy holds the lock through this game over (a child process: the kernel's lock is
+// per process). Waiting, the save follows the other copy's and keeps both records; giving up,
+// it saves at once without the lock; where there is no lock to have, nothing waits.
+TEST(TwoCopies, ASaveWaitsForAnotherCopysLockOrGivesUp) {
+    // 0: the other copy saves, then lets go; 1: the player gives up; 2, 3: a folder in the
+    // lock file's place opens for reading only and still locks; a link to nowhere locks nothing.
+    for (int how = 0; how < 4; ++how) {
+        SCOPED_TRACE(how);
         TempFolder folder;
         const std::string path = folder.file("data.dat");
-        if (where == 1) std::filesystem::create_directory(path + ".lock");
-        if (where == 2) std::filesystem::create_symlink("missing/x", path + ".lock");
-        // The lock is taken after the fork, so that the saving copy has no share in it.
-        int go[2];
+        if (how == 2) std::filesystem::create_directory(path + ".lock");
+        if (how == 3) std::filesystem::create_symlink("missing/x", path + ".lock");
+        int held[2], go[2];
+        ASSERT_EQ(::pipe(held), 0);
         ASSERT_EQ(::pipe(go), 0);
-        const pid_t child = ::fork();
-        if (child == 0) {
-            char byte = 0;
-            if (::read(go[0], &byte, 1) != 1) ::_exit(2);
-            const RecordsSave saved = saveRecordsEntries(path, {TopTenEntry{{"15000", true}, "Bee"}, {}, {}});
-            ::_exit(saved.error.empty() && saved.backupPath.empty() ? 0 : 1);
+        const pid_t other = ::fork();
+        if (other == 0) {
+            RecordsLock lock(path);
+            char byte = lock.busy() ? 'b' : 'h';
+            if (::write(held[1], &byte, 1) != 1 || ::read(go[0], &byte, 1) != 1) ::_exit(2);
+            if (byte == 's') {
+                const RecordsSave saved = saveRecordsEntries(lock, {TopTenEntry{{"15000", true}, "Bee"}, {}, {}});
+                ::_exit(saved.error.empty() ? 0 : 1);
+            }
+            ::_exit(0);
         }
-        std::optional<RecordsLock> held(path);
-        ASSERT_EQ(::write(go[1], "g", 1), 1);
-        int status = 0;
-        bool saved = false;
-        while (!waitsForALock(child) && !(saved = ::waitpid(child, &status, WNOHANG) == child)) ::usleep(1000);
-        EXPECT_EQ(saved, where == 2) << "whether the save waited for the lock";
-        // The copy holding the lock saves its own record, then lets go.
-        const RecordsRead now = readRecordsFile(path);
-        const Records ay = withEntries(now.records, {TopTenEntry{{"20000", true}, "Ay"}, {}, {}});
-        ASSERT_EQ(saveRecordsFile(path, ay, now.status).error, "");
-        held.reset();
-        if (!saved) ::waitpid(child, &status, 0);
+        char byte = 0;
+        ASSERT_EQ(::read(held[0], &byte, 1), 1);
+        ASSERT_EQ(byte, 'h');
+        int waits = 0;
+        bool readyWhileHeld = false, sent = false;
+        gameOver(folder.path(), {"Ay", "20000", 0},
+                 [&](ScriptedPlatform& platform, const std::function<bool()>& ready) {
+                     ++waits;
+                     readyWhileHeld = ready();
+                     platform.waitAnswers = {how == 0};
+                     if (how == 0) sent = ::write(go[1], "s", 1) == 1;
+                 });
+        if (!sent) {
+            EXPECT_EQ(::write(go[1], "x", 1), 1);
+        }
+        int status = -1;
+        ::waitpid(other, &status, 0);
         EXPECT_EQ(status, 0);
-        ::close(go[0]), ::close(go[1]);
+        EXPECT_EQ(waits, how < 3 ? 1 : 0) << "whether the game over waited";
+        EXPECT_FALSE(readyWhileHeld);
         const Records file = readRecordsFile(path).records;
-        EXPECT_EQ(file.names[0] + file.names[1], "AyBee");
+        EXPECT_EQ(file.names[0] + file.names[1], how == 0 ? "AyBee" : "Ay");
+        for (int fd : {held[0], held[1], go[0], go[1]}) ::close(fd);
     }
 }
 

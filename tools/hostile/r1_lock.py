@@ -1,0 +1,30 @@
+# flock -x data.dat.lock sleep 60 while the game saves: the window answers and says so; the
+# save follows as soon as the lock is let go.
+import os, subprocess, sys, time, tempfile
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from common import *
+work = tempfile.mkdtemp(prefix="tumblehand-hostile-")
+x = xserver(work)
+prog = install(os.path.join(work, "game"))
+p, w = start(x, prog)
+locker = subprocess.Popen(["flock", "-x", os.path.join(work, "game", "data.dat.lock"), "sleep", "60"], start_new_session=True)
+box = play_to_game_over(x, p, w)
+print("GAMEOVER box:", bool(box))
+x.xdotool("windowactivate", "--sync", box); x.xdotool("key", "Return")
+t0 = time.time()
+told = wait_for(lambda: named(x, p.pid, "Tumblehand") and [b for b in named(x, p.pid, "Tumblehand") if b != w], 20)
+print(f"'another copy is saving' window after {time.time()-t0:.1f} s:", told)
+# The main window answers: resized, it is painted at its new size.
+x.xdotool("windowsize", w, "500", "700")
+time.sleep(1)
+shot(x, os.path.join(work, "waiting.png"))
+print("game alive:", p.poll() is None, "| data.dat while locked:", os.path.exists(os.path.join(work, "game", "data.dat")))
+import signal; os.killpg(locker.pid, signal.SIGKILL); locker.wait()
+saved = wait_for(lambda: os.path.exists(os.path.join(work, "game", "data.dat")), 10)
+print("data.dat saved after the lock was let go:", bool(saved), f"{time.time()-t0:.1f} s after GAMEOVER")
+gone = wait_for(lambda: not [b for b in named(x, p.pid, "Tumblehand") if b != w], 5)
+print("the message closed by itself:", bool(gone))
+x.xdotool("windowactivate", "--sync", w); x.xdotool("key", "ctrl+q")
+print(open(os.path.join(work, "game", "data.dat"), "rb").read()[:60] if saved else "")
+print("Ctrl+Q ends the game:", wait_for(lambda: p.poll() is not None, 10) is not None)
+x.wm.kill(); x.stop()
