@@ -34,6 +34,10 @@ void giveSensibleWidth(QMessageBox& box) {
                   0, 1, grid->columnCount());
 }
 
+void frameAsDialog(QDialog& dialog) {
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+}
+
 void giveSensibleWidth(QInputDialog& dialog) {
     // An input box, too, takes its size from its layout: the width goes to its prompt.
     auto* prompt = dialog.findChild<QLabel*>();

@@ -42,6 +42,13 @@ std::optional<QRect> beside(QSize size, QSize border, const QRect& mainFrame, co
     if (free(right)) return right;
     const QRect left(QPoint(mainFrame.left() - Gap - full.width(), levelTop(full.height())), full);
     if (free(left)) return left;
+    // The other one already stands there: beyond it, so that all three stand in a row.
+    if (avoid.isValid()) {
+        const QRect beyond(QPoint(avoid.right() + 1 + Gap, levelTop(full.height())), full);
+        if (avoid.left() > mainFrame.right() && free(beyond)) return beyond;
+        const QRect before(QPoint(avoid.left() - Gap - full.width(), levelTop(full.height())), full);
+        if (avoid.right() < mainFrame.left() && free(before)) return before;
+    }
 
     // Smaller: the drawing scales with the window, and at half its size a window shows
     // its layout at 96 dpi, still easy to read.
