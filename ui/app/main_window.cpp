@@ -16,8 +16,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QIcon>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
@@ -118,12 +118,14 @@ void MainWindow::fitToScreen() {
     QSize frame = frameGeometry().size() - geometry().size();
     if (frame.isEmpty()) frame = LikelyFrame;
     const QSize menu(0, menuBar()->sizeHint().height());
-    const QSize inside = fitMainWindow(size96(BoardView::AreaWidth, BoardView::AreaHeight), frame + menu, available.size());
+    const QSize inside =
+        fitMainWindow(size96(BoardView::AreaWidth, BoardView::AreaHeight), frame + menu, available.size());
     resize(inside + menu);
     if (!placesItsWindows() || !isVisible()) return;
     const QRect outer = frameGeometry();
-    const QPoint corner(std::clamp(outer.left(), available.left(), std::max(available.left(), available.right() + 1 - outer.width())),
-                        std::clamp(outer.top(), available.top(), std::max(available.top(), available.bottom() + 1 - outer.height())));
+    const QPoint corner(
+        std::clamp(outer.left(), available.left(), std::max(available.left(), available.right() + 1 - outer.width())),
+        std::clamp(outer.top(), available.top(), std::max(available.top(), available.bottom() + 1 - outer.height())));
     if (corner != outer.topLeft()) move(corner);
 }
 

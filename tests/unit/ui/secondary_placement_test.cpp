@@ -1,4 +1,5 @@
 #include "ui/windows/secondary_placement.h"
+
 #include "ui/windows/window_fit.h"
 
 #include <gtest/gtest.h>
