@@ -94,7 +94,8 @@ keys_reach() {
     before=$(pairs_count)
     key F2
     if pair_after 60 "$before"; then result+=" F2:yes"; else result+=" F2:NO"; fi
-    sleep 0.4
+    # Until the pair has come in and falls.
+    sleep 2
     start=$(last_pair)
     before=$(pairs_count)
     key Left
@@ -219,7 +220,7 @@ gnome_focus() {
 }
 gnome_frames() {
     shell_eval "global.get_window_actors().map(a => a.meta_window).map(w => { const r = w.get_frame_rect();
-        return [w.get_title(), r.x, r.y, r.width, r.height].join(' '); }).join('\\\\n')" | sed 's/\\n/\n/g'
+        return [w.get_title(), r.x, r.y, r.width, r.height].join(' '); }).join('|')" | tr '|' '\n'
 }
 gnome_workarea() {
     shell_eval "const a = imports.ui.main.layoutManager.getWorkAreaForMonitor(0); [a.x, a.y, a.width, a.height].join(' ')"
