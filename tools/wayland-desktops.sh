@@ -76,7 +76,7 @@ probe="$work/probe.txt"
 # ---- workarea ("x y w h"), shot NAME.
 
 last_pair() { grep '^pair ' "$probe" | tail -1 | cut -d' ' -f3-; }
-pairs_count() { grep -c '^pair ' "$probe" 2>/dev/null || echo 0; }
+pairs_count() { awk '/^pair / { n++ } END { print n + 0 }' "$probe" 2>/dev/null; }
 # Waits up to $1 tenths of a second for a pair line after the first $2.
 pair_after() {
     for _ in $(seq "$1"); do [ "$(pairs_count)" -gt "$2" ] && return 0; sleep 0.1; done
@@ -281,7 +281,10 @@ run_kwin() { # size
     pids+=($!)
     export DISPLAY=:151
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-    QT_LOGGING_RULES="kwin_scripting.debug=true;js.debug=true" kwin_wayland --x11-display :151 --socket wl-kwin \
+    # A copy without the file capability that Debian gives kwin_wayland: where the
+    # capability may not be granted (a container), the original cannot be started at all.
+    cp "$(command -v kwin_wayland)" "$work/kwin_wayland"
+    QT_LOGGING_RULES="kwin_scripting.debug=true;js.debug=true" "$work/kwin_wayland" --x11-display :151 --socket wl-kwin \
         --width "$w" --height "$h" --no-lockscreen >"$work/kwin.log" 2>&1 &
     pids+=($!)
     for _ in $(seq 60); do gdbus introspect --session --dest org.kde.KWin --object-path /Scripting >/dev/null 2>&1 && break; sleep 0.5; done
