@@ -251,17 +251,17 @@ run_gnome() { # size
 # ---- KWin, nested in a virtual X server ----------------------------------------------------
 
 kwin_script() { # JavaScript; its print() lines come out of KWin's log
-    local file="$work/kwin-$RANDOM.js" id lines
+    local file="$work/kwin-$RANDOM.js" name="check$RANDOM" lines
     printf '%s\n' "$1" >"$file"
     lines=$(wc -l <"$work/kwin.log")
-    id=$(gdbus call --session --dest org.kde.KWin --object-path /Scripting \
-        --method org.kde.kwin.Scripting.loadScript "$file" "check$RANDOM" | tr -dc '0-9')
-    gdbus call --session --dest org.kde.KWin --object-path "/Scripting/Script$id" --method org.kde.kwin.Script.run \
-        >/dev/null
+    gdbus call --session --dest org.kde.KWin --object-path /Scripting \
+        --method org.kde.kwin.Scripting.loadScript "$file" "$name" >/dev/null
+    # start() runs the scripts loaded and not yet running: this one.
+    gdbus call --session --dest org.kde.KWin --object-path /Scripting --method org.kde.kwin.Scripting.start >/dev/null
     sleep 0.3
-    tail -n +$((lines + 1)) "$work/kwin.log" | sed -n 's/.*js: @@ //p'
-    gdbus call --session --dest org.kde.KWin --object-path "/Scripting/Script$id" --method org.kde.kwin.Script.stop \
-        >/dev/null 2>&1
+    tail -n +$((lines + 1)) "$work/kwin.log" | sed -n 's/.*@@ //p'
+    gdbus call --session --dest org.kde.KWin --object-path /Scripting \
+        --method org.kde.kwin.Scripting.unloadScript "$name" >/dev/null 2>&1
 }
 kwin_frames() {
     kwin_script 'for (const c of workspace.clientList()) { const g = c.frameGeometry;
