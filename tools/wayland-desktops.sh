@@ -121,6 +121,23 @@ keys_reach() {
     echo "  keys with $title focused:$result"
 }
 
+# Runs "$2..." every tenth of a second until it succeeds, for at most $1 tenths.
+until_true() {
+    local tenths=$1
+    shift
+    for _ in $(seq "$tenths"); do "$@" && return 0; sleep 0.1; done
+    return 1
+}
+table_closed() { ! frames | grep -q '^役 '; }
+# Two windows titled Tumblehand (the game and its dialog), the same frames twice running.
+dialog_settled() {
+    local now
+    now=$(frames | grep '^Tumblehand ')
+    [ "$(wc -l <<<"$now")" -ge 2 ] && [ "$now" = "${settled_before:-}" ] && return 0
+    settled_before=$now
+    return 1
+}
+
 # The report of one desktop at one size, from its frames and work area.
 report() { # desktop size
     local frames area main
@@ -180,13 +197,14 @@ run_checks() { # desktop size
     focus 役
     sleep 0.3
     key Escape
-    sleep 0.8
-    if frames | grep -q '^役 '; then echo "  Esc in 役: still open"; else echo "  Esc in 役: closed"; fi
-    # The quit question (Esc in the game) centred on the game.
+    if until_true 30 table_closed; then echo "  Esc in 役: closed"; else echo "  Esc in 役: still open"; fi
+    # The quit question (Esc in the game) centred on the game: its window comes up as a
+    # second one titled Tumblehand; its place is read once the desktop has stopped moving it.
     focus Tumblehand
     sleep 0.3
     key Escape
-    sleep 1.2
+    settled_before=
+    until_true 100 dialog_settled
     shot "$d-$s-quit-question"
     frames | grep '^Tumblehand ' | python3 -c '
 import sys
