@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ pkg-config
-          qt6-base-dev qt6-base-private-dev qt6-svg-dev qt6-qpa-plugins qt6-wayland libqt6svg6 libsdl2-dev
+          qt6-base-dev qt6-base-private-dev qt6-svg-dev qt6-qpa-plugins qt6-wayland qt6-wayland-dev qt6-wayland-dev-tools plasma-wayland-protocols libqt6svg6 libsdl2-dev
           libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev fonts-noto-cjk
           clang libclang-rt-14-dev clang-format
           xvfb xauth xdotool imagemagick x11-utils openbox weston

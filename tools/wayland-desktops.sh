@@ -216,6 +216,7 @@ dx = (q[0] + q[2] / 2) - (g[0] + g[2] / 2); dy = (q[1] + q[3] / 2) - (g[1] + g[3
 print(f"  quit question {q[0]},{q[1]} {q[2]}x{q[3]}: centre off the game centre by {dx:+.0f},{dy:+.0f}")'
     key n
     sleep 0.3
+    cp "$work/game.log" "$out/$d-$s-game.log"
 }
 
 # ---- GNOME Shell, headless -------------------------------------------------------------

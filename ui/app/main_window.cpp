@@ -12,6 +12,7 @@
 #include "ui/windows/hand_table_window.h"
 #include "ui/windows/records_window.h"
 #include "ui/windows/secondary_placement.h"
+#include "ui/windows/wayland_placement.h"
 #include "ui/windows/window_fit.h"
 
 #include <QAction>
@@ -137,6 +138,14 @@ void MainWindow::showEvent(QShowEvent* event) {
     // framed it.
     fitToScreen();
     QTimer::singleShot(0, this, &MainWindow::fitToScreen);
+    // A desktop that would centre the game (KWin) leaves no room for the tables beside
+    // it: where it lets the game say so, the game opens at the top left of the screen, as
+    // on an empty GNOME desktop, and the tables beside it.
+    if (desktopTakesPositions() && screen() && windowHandle()) {
+        const QPoint corner = screen()->availableGeometry().topLeft();
+        move(corner);
+        askDesktopToPlace(*windowHandle(), corner);
+    }
 }
 
 void MainWindow::buildMenus() {
@@ -246,23 +255,29 @@ void MainWindow::refreshViews() {
 void MainWindow::showHandTable() {
     if (!handTable_) {
         handTable_ = new HandTableWindow();
-        setUpSecondary(*handTable_);
+        handTableFrame_ = setUpSecondary(*handTable_);
     }
-    handTable_->show();
-    handTable_->raise();
+    showSecondary(*handTable_, handTableFrame_.topLeft());
 }
 
 void MainWindow::showRecords() {
     if (!records_) {
         records_ = new RecordsWindow(form_.form3());
-        setUpSecondary(*records_);
+        recordsFrame_ = setUpSecondary(*records_);
     }
-    records_->show();
-    records_->raise();
+    showSecondary(*records_, recordsFrame_.topLeft());
     records_->update();
 }
 
-void MainWindow::setUpSecondary(ModelWindow& secondary) const {
+void MainWindow::showSecondary(QWidget& secondary, QPoint placed) {
+    secondary.show();
+    secondary.raise();
+    // Where the desktop places the windows itself but takes a position (KWin), the place
+    // the game chose for it; each time, as the desktop forgets it when it is closed.
+    if (secondary.windowHandle()) askDesktopToPlace(*secondary.windowHandle(), placed);
+}
+
+QRect MainWindow::setUpSecondary(ModelWindow& secondary) const {
     secondary.setWindowIcon(windowIcon());
     // The game keeps the keys: play goes on behind the secondary window. Where the desktop
     // gives it the keys all the same, the game's keys pressed there still reach the board.
@@ -282,9 +297,15 @@ void MainWindow::setUpSecondary(ModelWindow& secondary) const {
     const QRect well = view_->wellArea();
     // Not over the other secondary window either, if it is open.
     QWidget* other = &secondary == handTable_ ? static_cast<QWidget*>(records_) : handTable_;
-    const QRect avoid = other && other->isVisible() ? other->frameGeometry() : QRect();
-    placeBesideMainWindow(secondary, *this, QRect(view_->mapTo(this, well.topLeft()), well.size()), avoid);
+    // Where the desktop took the positions, Qt does not know them: the ones asked for.
+    const QRect otherFrame = !desktopTakesPositions() ? (other ? other->frameGeometry() : QRect())
+                             : other == handTable_    ? handTableFrame_
+                                                      : recordsFrame_;
+    const QRect avoid = other && other->isVisible() ? otherFrame : QRect();
+    const QRect placed =
+        placeBesideMainWindow(secondary, *this, QRect(view_->mapTo(this, well.topLeft()), well.size()), avoid);
     closeOnEscape(secondary);
+    return placed;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

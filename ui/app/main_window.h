@@ -82,7 +82,10 @@ private:
     /// Readies a secondary window before it is first shown: the game's icon, a size that
     /// leaves room beside this one for the other, beside this one, showing without taking
     /// the keys, passing the game's keys on to the board, closing on Escape.
-    void setUpSecondary(ModelWindow& secondary) const;
+    /// Returns the frame it was given.
+    QRect setUpSecondary(ModelWindow& secondary) const;
+    /// Shows a secondary window in front; where the desktop takes positions, at placed.
+    static void showSecondary(QWidget& secondary, QPoint placed);
     void onTick();
     void refreshViews();
     void armTimer();
@@ -99,6 +102,8 @@ private:
     PlayerPresence* presence_ = nullptr;
     QPointer<HandTableWindow> handTable_;
     QPointer<RecordsWindow> records_;
+    QRect handTableFrame_;  // where each was first placed
+    QRect recordsFrame_;
     QAction* chusi_ = nullptr;
     std::string shownRecords_;
     bool busy_ = false;

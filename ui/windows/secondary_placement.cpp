@@ -98,9 +98,9 @@ QRect besideMainWindow(QSize size, QSize border, const QRect& mainFrame, const Q
     return best;
 }
 
-void placeBesideMainWindow(QWidget& secondary, const QWidget& mainWindow, const QRect& well, const QRect& avoid) {
+QRect placeBesideMainWindow(QWidget& secondary, const QWidget& mainWindow, const QRect& well, const QRect& avoid) {
     const QScreen* screen = mainWindow.screen();
-    if (!screen) return;
+    if (!screen) return secondary.frameGeometry();
     const QRect available = screen->availableGeometry();
     // The secondary window is not decorated yet: take the main window's frame as the
     // measure of the border the window manager adds.
@@ -115,6 +115,7 @@ void placeBesideMainWindow(QWidget& secondary, const QWidget& mainWindow, const 
     if (frame.size() != secondary.size() + border) secondary.resize(frame.size() - border);
     // A window's position is that of its frame.
     secondary.move(frame.topLeft());
+    return frame;
 }
 
 void closeOnEscape(QWidget& secondary) {

@@ -23,7 +23,8 @@ QRect besideMainWindow(QSize size, QSize border, const QRect& mainFrame, const Q
 /// its layout at 96 dpi), away from avoid (a frame, global) where it can. well is the
 /// well's area in the main window's own coordinates.
 /// Called once: when the player moves the window later, it stays where they put it.
-void placeBesideMainWindow(QWidget& secondary, const QWidget& mainWindow, const QRect& well, const QRect& avoid);
+/// Returns the frame it chose.
+QRect placeBesideMainWindow(QWidget& secondary, const QWidget& mainWindow, const QRect& well, const QRect& avoid);
 
 /// Esc closes the secondary window while it is the active window.
 void closeOnEscape(QWidget& secondary);
