@@ -129,6 +129,7 @@ until_true() {
     return 1
 }
 table_closed() { ! frames | grep -q '^役 '; }
+table_open() { frames | grep -q '^役 '; }
 # Two windows titled Tumblehand (the game and its dialog), the same frames twice running.
 dialog_settled() {
     local now
@@ -198,6 +199,16 @@ run_checks() { # desktop size
     sleep 0.3
     key Escape
     if until_true 30 table_closed; then echo "  Esc in 役: closed"; else echo "  Esc in 役: still open"; fi
+    # Opened again, it comes back where it was.
+    focus Tumblehand
+    sleep 0.3
+    key F3
+    until_true 30 table_open
+    echo "  役 opened again: $(frames | grep '^役 ' | cut -d' ' -f2-)"
+    focus 役
+    sleep 0.3
+    key Escape
+    until_true 30 table_closed
     # The quit question (Esc in the game) centred on the game: its window comes up as a
     # second one titled Tumblehand; its place is read once the desktop has stopped moving it.
     focus Tumblehand
