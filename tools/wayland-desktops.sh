@@ -136,6 +136,7 @@ dialog_settled() {
     now=$(frames | grep '^Tumblehand ')
     [ "$(wc -l <<<"$now")" -ge 2 ] && [ "$now" = "${settled_before:-}" ] && return 0
     settled_before=$now
+    sleep 0.4
     return 1
 }
 
@@ -247,9 +248,14 @@ gnome_key() {
 gnome_focus() {
     shell_eval "const w = global.get_window_actors().map(a => a.meta_window).find(w => w.get_title() == '$1');
         if (w) w.activate(global.get_current_time()); ''" >/dev/null
+    # Until the shell has given it the keyboard.
+    until_true 30 gnome_focused "$1"
+}
+gnome_focused() {
+    [ "$(shell_eval "const f = global.display.focus_window; f ? f.get_title() : ''")" = "$1" ]
 }
 gnome_frames() {
-    shell_eval "global.get_window_actors().map(a => a.meta_window).map(w => { const r = w.get_frame_rect();
+    shell_eval "global.get_window_actors().filter(a => a.visible && !a.meta_window.is_hidden()).map(a => a.meta_window).map(w => { const r = w.get_frame_rect();
         return [w.get_title(), r.x, r.y, r.width, r.height].join(' '); }).join('|')" | tr '|' '\n'
 }
 gnome_workarea() {
@@ -260,6 +266,10 @@ gnome_shot() {
         --method org.gnome.Shell.Screenshot.Screenshot false false "$out/$1.png" >/dev/null && echo "  $1.png"
 }
 
+gnome_overview_closed() {
+    [ "$(shell_eval "const o = imports.ui.main.overview; o.visible || o.animationInProgress ? 'open' : 'closed'")" = closed ]
+}
+
 run_gnome() { # size
     local shell
     gnome-shell --headless --wayland --no-x11 --unsafe-mode --virtual-monitor "$1" --wayland-display wl-gnome \
@@ -267,7 +277,7 @@ run_gnome() { # size
     shell=$!
     pids+=($shell)
     for _ in $(seq 60); do shell_eval "imports.ui.main.overview.hide(); 'up'" 2>/dev/null | grep -q up && break; sleep 1; done
-    sleep 1
+    until_true 100 gnome_overview_closed
     key() { gnome_key "$@"; }
     focus() { gnome_focus "$@"; }
     frames() { gnome_frames; }
