@@ -161,13 +161,16 @@ f = mw / 3525
 well = (mx + 120 * f, my + mh - (5685 - 480) * f, 2475 * f, 4875 * f)
 def meets(a, b):
     return a[0] < b[0] + b[2] and b[0] < a[0] + a[2] and a[1] < b[1] + b[3] and b[1] < a[1] + a[3]
+tables = {}
 for line in sys.argv[3].splitlines():
     title, *r = line.rsplit(' ', 4)
-    if title == 'Tumblehand' or not r:
-        continue
-    r = list(map(int, r))
+    if title != 'Tumblehand' and r:
+        tables[title] = list(map(int, r))
+for title, r in tables.items():
+    others = [o for t, o in tables.items() if t != title]
     print(f"  {title}: overlaps main window: {'YES' if meets(r, (mx, my, mw, mh)) else 'no'},"
-          f" covers well: {'YES' if meets(r, well) else 'no'}")
+          f" covers well: {'YES' if meets(r, well) else 'no'},"
+          f" overlaps the other table: {'YES' if any(meets(r, o) for o in others) else 'no'}")
 EOF
 }
 
