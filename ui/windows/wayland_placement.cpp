@@ -128,13 +128,16 @@ void askDesktopToPlace(QWindow& window, QPoint frameTopLeft) {
 void tellDesktopItIsModal(QWindow& dialog) {
     if (!bound<GtkShell>()) return;
     // Mutter takes it only from a surface that is a window already.
-    new WhenSurfaceExists(dialog, [](::wl_surface* surface) {
-        GtkShell* shell = bound<GtkShell>();
-        if (!shell) return;
-        // gtk_surface1 has no destructor at version 1: the desktop drops it with the
-        // surface. Without a listener, its events are dropped here too.
-        gtk_surface1_set_modal(shell->get_gtk_surface(surface));
-    }, true);
+    new WhenSurfaceExists(
+        dialog,
+        [](::wl_surface* surface) {
+            GtkShell* shell = bound<GtkShell>();
+            if (!shell) return;
+            // gtk_surface1 has no destructor at version 1: the desktop drops it with the
+            // surface. Without a listener, its events are dropped here too.
+            gtk_surface1_set_modal(shell->get_gtk_surface(surface));
+        },
+        true);
 }
 
 }  // namespace tumblehand::ui
