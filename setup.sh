@@ -10,12 +10,16 @@ cd "$(dirname "$0")"
 # What building and playing the game needs: the compiler and build tools, Qt (the X11
 # platform plugin comes with it; qt6-wayland runs the game natively on Wayland), SDL for
 # the cues and controllers, PulseAudio's client library, and the font of the Japanese texts.
+# On Wayland the game asks the desktop where its windows go through two protocols of the
+# desktops' own (KDE's plasma shell, GNOME's gtk shell), built with Qt's Wayland client and
+# the native window handle from Qt's platform headers; on X11 it watches for windows
+# destroyed by other clients through xcb.
 play_packages=(cmake ninja-build g++ pkg-config
-               qt6-base-dev qt6-svg-dev qt6-wayland libsdl2-dev libpulse-dev fonts-noto-cjk)
+               qt6-base-dev qt6-base-private-dev qt6-svg-dev qt6-wayland libsdl2-dev libpulse-dev fonts-noto-cjk
+               qt6-wayland-dev qt6-wayland-dev-tools plasma-wayland-protocols libxcb1-dev)
 
 # What the tests, the simulator, the benchmarks, the checks and the .deb need besides: one a line.
 test_packages=(
-    qt6-base-private-dev   # the window tests report the focus as the window system does
     libgtest-dev
     libgmock-dev
     libbenchmark-dev

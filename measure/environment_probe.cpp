@@ -61,6 +61,13 @@ void EnvironmentProbe::cue(const std::string& path) {
 void EnvironmentProbe::procedureRan(GameState& state) {
     constexpr std::int16_t BeforeLevelTen = 110;  // the first pair takes 10 ms off
     if (topSpeed_ && state.GravityInterval == NewGameInterval) state.GravityInterval = BeforeLevelTen;
+    // Where the falling pair is, whenever a procedure moved it: tools/wayland-desktops.sh
+    // tells from it whether a key reached the game.
+    if (out_ && (state.FallingPair[0] != pair_[0] || state.FallingPair[1] != pair_[1])) {
+        pair_ = {state.FallingPair[0], state.FallingPair[1]};
+        std::fprintf(out_, "pair %lld %d %d\n", monotonicNs(), pair_[0], pair_[1]);
+        std::fflush(out_);
+    }
 }
 
 }  // namespace tumblehand::measure

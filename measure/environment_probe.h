@@ -2,6 +2,7 @@
 
 #include "ui/system/probe.h"
 
+#include <array>
 #include <cstdio>
 #include <memory>
 
@@ -27,7 +28,7 @@ public:
     void cue(const std::string& path) override;
     /// At top speed, a new game's fall interval (NewGameInterval until its first pair has come in)
     /// becomes 110 ms, so that its first pair already falls at level 10's 100 ms. Nothing
-    /// else is changed.
+    /// else is changed. "pair <ns> <cell0> <cell1>" whenever the falling pair moved.
     void procedureRan(GameState& state) override;
 
 private:
@@ -40,6 +41,7 @@ private:
     bool topSpeed_ = false;
     bool controller_ = false;
     bool firstPaint_ = true;
+    std::array<int, 2> pair_{-1, -1};
 };
 
 }  // namespace tumblehand::measure

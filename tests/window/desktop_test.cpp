@@ -93,8 +93,8 @@ private slots:
 
     void secondaryWindowsOpenBesideTheGameAndCloseOnEsc() {
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        // At the left edge both go right of the game, level with it; in the middle, with
-        // room for neither whole, smaller, one each side (the frames measured on screen).
+        // At the left edge both go right of the game, level with it, one beyond the other;
+        // in the middle, one each side (the frames measured on screen).
         for (const int x : {0, 405}) {
             test::GameWindow game;
             QVERIFY(game.open(QPoint(x, 0)));
@@ -108,8 +108,18 @@ private slots:
                 QVERIFY(!frame.intersects(main) && screen.contains(frame));
                 if (x == 0) QVERIFY(frame.left() > main.right() && frame.top() == main.top());
             }
-            if (x == 405) QVERIFY(!windows[0]->frameGeometry().intersects(windows[1]->frameGeometry()));
+            // Windows of their own, which the desktop does not keep above the game; never
+            // over each other.
+            QVERIFY(!windows[0]->frameGeometry().intersects(windows[1]->frameGeometry()));
+            QVERIFY(!windows[0]->parentWidget() && !windows[1]->windowHandle()->transientParent());
             if (x > 0) continue;
+            // The game's keys pressed in a table drive the game: the falling pair moves.
+            game.key(Qt::Key_F2);
+            game.dealIn();
+            const int column = game.form.state.FallingPair[1] % 5;
+            QApplication::setActiveWindow(windows[1]);
+            QTest::keyClick(windows[1], Qt::Key_Left);
+            QCOMPARE(game.form.state.FallingPair[1] % 5, column - 1);
             // The player moves the table away and closes it with Esc: it opens again where they put it.
             windows[0]->move(600, 300);
             QApplication::setActiveWindow(windows[0]);

@@ -4,18 +4,25 @@
 #include "ui/app/player_presence.h"
 #include "ui/drawing/face_cache.h"
 #include "ui/drawing/text_painting.h"
+#include "ui/drawing/window_frame.h"
 #include "ui/input/controller_keys.h"
 #include "ui/system/modal_time.h"
 #include "ui/windows/board_view.h"
 #include "ui/windows/hand_table_window.h"
 #include "ui/windows/records_window.h"
 #include "ui/windows/secondary_placement.h"
+#include "ui/windows/wayland_placement.h"
+#include "ui/windows/window_fit.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
 
+#include <algorithm>
 #include <functional>
 
 namespace tumblehand::ui {
@@ -30,6 +37,16 @@ QIcon jokerIcon() {
     }
     return icon;
 }
+
+// The frame a desktop adds around a window, where Qt cannot know it before the window is
+// shown, or at all (a Wayland desktop that draws the frames itself): a title bar and
+// thin borders, on the large side.
+constexpr QSize LikelyFrame(16, 48);
+// Room between windows that stand side by side (as in the placement beside the game).
+constexpr int Gap = 4;
+
+// Whether the game may place its own windows; a Wayland desktop places them itself.
+bool placesItsWindows() { return !QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
 
 // The player has left: a falling pair is suspended as STOP suspends it, so that the player
 // comes back to the usual paused game. While a pair enters or hands are resolved gravity is
@@ -88,6 +105,46 @@ MainWindow::~MainWindow() {
     // Closing the window as QWidget goes hides it, and the presence would report the player
     // gone to a main window that no longer exists.
     disconnect(presence_, nullptr, this, nullptr);
+    // The tables are windows of their own, not children: a desktop keeps a window's
+    // children above it, over the well.
+    delete handTable_;
+    delete records_;
+}
+
+void MainWindow::fitToScreen() {
+    const QScreen* screen = this->screen();
+    if (!screen) return;
+    const QRect available = screen->availableGeometry();
+    QSize frame = frameGeometry().size() - geometry().size();
+    if (frame.isEmpty()) frame = LikelyFrame;
+    const QSize menu(0, menuBar()->sizeHint().height());
+    const QSize inside =
+        fitMainWindow(size96(BoardView::AreaWidth, BoardView::AreaHeight), frame + menu, available.size());
+    resize(inside + menu);
+    if (!placesItsWindows() || !isVisible()) return;
+    const QRect outer = frameGeometry();
+    const QPoint corner(
+        std::clamp(outer.left(), available.left(), std::max(available.left(), available.right() + 1 - outer.width())),
+        std::clamp(outer.top(), available.top(), std::max(available.top(), available.bottom() + 1 - outer.height())));
+    if (corner != outer.topLeft()) move(corner);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (fitted_) return;
+    fitted_ = true;
+    // Once before it is on screen, with a likely frame; once more when the desktop has
+    // framed it.
+    fitToScreen();
+    QTimer::singleShot(0, this, &MainWindow::fitToScreen);
+    // A desktop that would centre the game (KWin) leaves no room for the tables beside
+    // it: where it lets the game say so, the game opens at the top left of the screen, as
+    // on an empty GNOME desktop, and the tables beside it.
+    if (desktopTakesPositions() && screen() && windowHandle()) {
+        const QPoint corner = screen()->availableGeometry().topLeft();
+        move(corner);
+        askDesktopToPlace(*windowHandle(), corner);
+    }
 }
 
 void MainWindow::buildMenus() {
@@ -194,34 +251,58 @@ void MainWindow::refreshViews() {
 
 void MainWindow::showHandTable() {
     if (!handTable_) {
-        handTable_ = new HandTableWindow(this);
-        setUpSecondary(*handTable_);
+        handTable_ = new HandTableWindow();
+        handTableFrame_ = setUpSecondary(*handTable_);
     }
-    handTable_->show();
-    handTable_->raise();
+    showSecondary(*handTable_, handTableFrame_.topLeft());
 }
 
 void MainWindow::showRecords() {
     if (!records_) {
-        records_ = new RecordsWindow(form_.form3(), this);
-        setUpSecondary(*records_);
+        records_ = new RecordsWindow(form_.form3());
+        recordsFrame_ = setUpSecondary(*records_);
     }
-    records_->show();
-    records_->raise();
+    showSecondary(*records_, recordsFrame_.topLeft());
     records_->update();
 }
 
-void MainWindow::setUpSecondary(QWidget& secondary) const {
+void MainWindow::showSecondary(QWidget& secondary, QPoint placed) {
+    secondary.show();
+    secondary.raise();
+    // Where the desktop places the windows itself but takes a position (KWin), the place
+    // the game chose for it; each time, as the desktop forgets it when it is closed.
+    if (secondary.windowHandle()) askDesktopToPlace(*secondary.windowHandle(), placed);
+}
+
+QRect MainWindow::setUpSecondary(ModelWindow& secondary) const {
     secondary.setWindowIcon(windowIcon());
-    // The game keeps the keys: play goes on behind the secondary window.
+    // The game keeps the keys: play goes on behind the secondary window. Where the desktop
+    // gives it the keys all the same, the game's keys pressed there still reach the board.
     secondary.setAttribute(Qt::WA_ShowWithoutActivating);
-    secondary.resize(secondary.sizeHint());
+    secondary.forwardKeysTo(view_);
+    // As large as the room beside the game allows for both tables, from their 96-dpi size
+    // to twice it: on a Wayland desktop, which places them itself, a window that leaves
+    // room is one it can put beside the game.
+    const QScreen* screen = this->screen();
+    const QSize border = frameGeometry().size() - geometry().size();
+    const QSize frame = border.isEmpty() ? LikelyFrame : border;
+    const double scale = screen ? tablesScale(size96(Form2::ScaleWidth, Form2::ScaleHeight),
+                                              size96(Form3::ScaleWidth, Form3::ScaleHeight), frame,
+                                              frameGeometry().width(), screen->availableGeometry().size(), Gap)
+                                : 2.0;
+    secondary.resize(secondary.size96() * scale);
     const QRect well = view_->wellArea();
     // Not over the other secondary window either, if it is open.
     QWidget* other = &secondary == handTable_ ? static_cast<QWidget*>(records_) : handTable_;
-    const QRect avoid = other && other->isVisible() ? other->frameGeometry() : QRect();
-    placeBesideMainWindow(secondary, *this, QRect(view_->mapTo(this, well.topLeft()), well.size()), avoid);
+    // Where the desktop took the positions, Qt does not know them: the ones asked for.
+    const QRect otherFrame = !desktopTakesPositions() ? (other ? other->frameGeometry() : QRect())
+                             : other == handTable_    ? handTableFrame_
+                                                      : recordsFrame_;
+    const QRect avoid = other && other->isVisible() ? otherFrame : QRect();
+    const QRect placed =
+        placeBesideMainWindow(secondary, *this, QRect(view_->mapTo(this, well.topLeft()), well.size()), avoid);
     closeOnEscape(secondary);
+    return placed;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -63,8 +63,14 @@ public:
     /// Whether the player has left the game for another program.
     bool playerAway() const;
 
+    /// Sizes the window to the screen it is on: twice its 96-dpi size where that fits
+    /// with its menu bar and frame, else the largest size that does. On a desktop that
+    /// lets the game place its windows, also moves it so that its frame is on screen.
+    void fitToScreen();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     /// Runs procedure if no other one runs; then takes dialog time out of the schedule,
@@ -73,9 +79,13 @@ private:
     bool runProcedure(Procedure&& procedure);
 
     void buildMenus();
-    /// Readies a secondary window before it is first shown: the game's icon, its own
-    /// size, beside this one, showing without taking the keys, closing on Escape.
-    void setUpSecondary(QWidget& secondary) const;
+    /// Readies a secondary window before it is first shown: the game's icon, a size that
+    /// leaves room beside this one for the other, beside this one, showing without taking
+    /// the keys, passing the game's keys on to the board, closing on Escape.
+    /// Returns the frame it was given.
+    QRect setUpSecondary(ModelWindow& secondary) const;
+    /// Shows a secondary window in front; where the desktop takes positions, at placed.
+    static void showSecondary(QWidget& secondary, QPoint placed);
     void onTick();
     void refreshViews();
     void armTimer();
@@ -92,9 +102,12 @@ private:
     PlayerPresence* presence_ = nullptr;
     QPointer<HandTableWindow> handTable_;
     QPointer<RecordsWindow> records_;
+    QRect handTableFrame_;  // where each was first placed
+    QRect recordsFrame_;
     QAction* chusi_ = nullptr;
     bool busy_ = false;
     bool closing_ = false;
+    bool fitted_ = false;
 };
 
 }  // namespace tumblehand::ui

@@ -52,6 +52,7 @@ void QtPlatform::messageBox(std::string_view text, std::string_view title) {
     QMessageBox box(QMessageBox::NoIcon, dialogTitle(title), fromUtf8(text), QMessageBox::Ok, dialogParent());
     box.setTextFormat(Qt::PlainText);
     giveSensibleWidth(box);
+    frameAsDialog(box);
     box.exec();
 }
 
@@ -62,6 +63,7 @@ bool QtPlatform::askYesNo(std::string_view text, std::string_view title) {
                     dialogParent());
     box.setTextFormat(Qt::PlainText);
     giveSensibleWidth(box);
+    frameAsDialog(box);
     box.setDefaultButton(QMessageBox::Yes);
     answerOnLetterPress(box);
     return box.exec() == QMessageBox::Yes;
@@ -74,6 +76,7 @@ std::string QtPlatform::inputBox(std::string_view prompt, std::string_view title
     dialog.setWindowTitle(dialogTitle(title));
     dialog.setLabelText(promptText(prompt));
     giveSensibleWidth(dialog);
+    frameAsDialog(dialog);
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setTextValue(fromUtf8(defaultText));
     // QInputDialog selects the default answer itself, so typing replaces it.

@@ -15,6 +15,11 @@ inline const QColor WindowColour(0xD8, 0xD4, 0xCB);
 /// The bars on the spare sides when a window's shape differs from its client area's.
 inline const QColor BarColour(0x6E, 0x6A, 0x63);
 
+/// A client area's size at 96 dpi (15 twips a pixel).
+constexpr QSize size96(int areaWidthTwips, int areaHeightTwips) {
+    return QSize(areaWidthTwips / 15, areaHeightTwips / 15);
+}
+
 /// The size a window opens at: twice its client area at 96 dpi (15 twips a pixel).
 QSize openingSize(int areaWidthTwips, int areaHeightTwips);
 

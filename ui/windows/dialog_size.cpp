@@ -1,5 +1,7 @@
 #include "ui/windows/dialog_size.h"
 
+#include "ui/windows/wayland_placement.h"
+
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QInputDialog>
@@ -32,6 +34,13 @@ void giveSensibleWidth(QMessageBox& box) {
     if (!grid) return;
     grid->addItem(new QSpacerItem(sensibleWidth(box), 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(),
                   0, 1, grid->columnCount());
+}
+
+void frameAsDialog(QDialog& dialog) {
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // Centred on the game on GNOME too, which centres only the dialogs it is told are modal.
+    dialog.winId();
+    if (dialog.windowHandle()) tellDesktopItIsModal(*dialog.windowHandle());
 }
 
 void giveSensibleWidth(QInputDialog& dialog) {

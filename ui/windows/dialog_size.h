@@ -1,5 +1,6 @@
 #pragma once
 
+class QDialog;
 class QInputDialog;
 class QMessageBox;
 
@@ -11,5 +12,9 @@ namespace tumblehand::ui {
 void giveSensibleWidth(QMessageBox& box);
 /// The same for an input box.
 void giveSensibleWidth(QInputDialog& dialog);
+
+/// A dialog's frame holds its title and a close button only: a dialog that holds the
+/// game still is neither minimised nor maximised.
+void frameAsDialog(QDialog& dialog);
 
 }  // namespace tumblehand::ui

@@ -4,6 +4,8 @@
 #include "ui/drawing/twips_scale.h"
 #include "ui/drawing/window_frame.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace tumblehand::ui {
@@ -16,6 +18,21 @@ ModelWindow::ModelWindow(const QString& title, int areaWidthTwips, int areaHeigh
 }
 
 QSize ModelWindow::sizeHint() const { return openingSize(areaWidth_, areaHeight_); }
+
+QSize ModelWindow::size96() const { return ui::size96(areaWidth_, areaHeight_); }
+
+void ModelWindow::keyPressEvent(QKeyEvent* event) {
+    if (!keyTarget_) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // The board reads the key as if it had been pressed there; Esc never gets here, as
+    // it closes this window first (closeOnEscape).
+    QKeyEvent copy(event->type(), event->key(), event->modifiers(), event->text(), event->isAutoRepeat(),
+                   event->count());
+    QCoreApplication::sendEvent(keyTarget_, &copy);
+    event->setAccepted(copy.isAccepted());
+}
 
 void ModelWindow::addLabel(const Label& label, LabelStyle style) { labels_.trackLabel(label, style); }
 

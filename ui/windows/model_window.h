@@ -4,6 +4,7 @@
 #include "ui/drawing/label_painter.h"
 #include "ui/drawing/repaint_tracker.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <type_traits>
@@ -12,12 +13,17 @@
 namespace tumblehand::ui {
 
 /// A secondary window drawn from its model: its labels, each in its style, and its
-/// rules, in twips scaled to the window with the aspect ratio kept. Modeless; it never
-/// takes the keys from the game.
+/// rules, in twips scaled to the window with the aspect ratio kept. Modeless; the keys
+/// pressed in it drive the game.
 class ModelWindow : public QWidget {
     Q_OBJECT
 public:
     QSize sizeHint() const override;
+    /// The size of its client area at 96 dpi (15 twips a pixel).
+    QSize size96() const;
+    /// The game's keys pressed while this window has the keyboard go to target, the main
+    /// window's board, so that play goes on from here as from there.
+    void forwardKeysTo(QWidget* target) { keyTarget_ = target; }
 
     /// Asks for a repaint of just the areas whose labels changed since the last call
     /// (each one's old and new place), as the board view does. Returns false, asking
@@ -45,8 +51,10 @@ protected:
     }
 
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    QPointer<QWidget> keyTarget_;
     int areaWidth_;
     int areaHeight_;
     RepaintTracker labels_;

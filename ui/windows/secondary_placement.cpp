@@ -42,6 +42,13 @@ std::optional<QRect> beside(QSize size, QSize border, const QRect& mainFrame, co
     if (free(right)) return right;
     const QRect left(QPoint(mainFrame.left() - Gap - full.width(), levelTop(full.height())), full);
     if (free(left)) return left;
+    // The other one already stands there: beyond it, so that all three stand in a row.
+    if (avoid.isValid()) {
+        const QRect beyond(QPoint(avoid.right() + 1 + Gap, levelTop(full.height())), full);
+        if (avoid.left() > mainFrame.right() && free(beyond)) return beyond;
+        const QRect before(QPoint(avoid.left() - Gap - full.width(), levelTop(full.height())), full);
+        if (avoid.right() < mainFrame.left() && free(before)) return before;
+    }
 
     // Smaller: the drawing scales with the window, and at half its size a window shows
     // its layout at 96 dpi, still easy to read.
@@ -91,9 +98,9 @@ QRect besideMainWindow(QSize size, QSize border, const QRect& mainFrame, const Q
     return best;
 }
 
-void placeBesideMainWindow(QWidget& secondary, const QWidget& mainWindow, const QRect& well, const QRect& avoid) {
+QRect placeBesideMainWindow(QWidget& secondary, const QWidget& mainWindow, const QRect& well, const QRect& avoid) {
     const QScreen* screen = mainWindow.screen();
-    if (!screen) return;
+    if (!screen) return secondary.frameGeometry();
     const QRect available = screen->availableGeometry();
     // The secondary window is not decorated yet: take the main window's frame as the
     // measure of the border the window manager adds.
@@ -108,6 +115,7 @@ void placeBesideMainWindow(QWidget& secondary, const QWidget& mainWindow, const 
     if (frame.size() != secondary.size() + border) secondary.resize(frame.size() - border);
     // A window's position is that of its frame.
     secondary.move(frame.topLeft());
+    return frame;
 }
 
 void closeOnEscape(QWidget& secondary) {
