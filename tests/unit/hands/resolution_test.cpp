@@ -145,9 +145,7 @@ TEST(Timer3, ABlinkWithoutARowAppliesNothing) {
     Game game;
     Form1& form = game.form;
     game.setBottomRows("2C 2H 5H 9H JH");
-    form.Score.Caption = "0";
-    form.state.ResolvedHand = 0;  // a one pair would pay 10
-    form.state.ComboCount = 1;
+    form.state.ComboCount = 1;  // the one pair of ResolvedHand 0 would pay 10
     form.state.ScoreMultiplier = 1;
     form.state.ResolvedRowFirst = 50;
     form.state.ResolvedRowLast = 54;
