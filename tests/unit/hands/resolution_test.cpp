@@ -178,8 +178,8 @@ TEST(Timer3, AChainScoresEachLinkTimesItsCombo) {
     EXPECT_EQ(form.Score.Caption, "10") << "the second link blinks ten ticks too";
     form.Timer3_Timer();
     EXPECT_EQ(form.Score.Caption + " " + form.TotalS.Caption + " " + game.row(45), "4010 4010 . . . . .");
-    EXPECT_TRUE(form.Timer2.Enabled() && !form.YakuL.Visible && !form.Gscore.Visible)
-        << "the chain's end hides the hand";
+    // The chain's end hides the hand.
+    EXPECT_TRUE(form.Timer2.Enabled() && !form.YakuL.Visible && !form.Gscore.Visible);
 }
 
 }  // namespace
