@@ -21,7 +21,7 @@ TEST(Numbers, LeadingNumberSaturatingArithmeticAndHalfEvenRounding) {
         {"leading 1234p", leadingNumber("1234p"), 1234},
         {"leading K", leadingNumber("K"), 0},
         {"leading -2", leadingNumber("-2"), -2},
-        {"leading too long", leadingNumber("99999999999999999999"), 2147483647},
+        {"leading too long", leadingNumber("18446744073709551617"), 2147483647},  // 2⁶⁴ + 1
         {"3*50000*32", product32({3, 50000, 32}), 4800000},
         {"1343*50000*32", product32({1343, 50000, 32}), 2147483647},
         {"-70000*70000", product32({-70000, 70000}), -2147483647 - 1},

@@ -28,6 +28,7 @@ TEST(Erace, PicksByCoinToss) {
         {"the weakest is the 2 of clubs", "5C 2C 9H KS 2D", false, 1, "W", "5C . 9H KS 2D"},
         {"the leftmost of equal cards", "7D 3S 9H 3S KS", false, 1, "W", "7D . 9H 3S KS"},
         {"a diamond is weaker than a heart", "7S 3H 9S 3D KS", false, 1, "W", "7S 3H 9S . KS"},
+        {"the rank before the suit", "3C 2S 9H KD AH", false, 1, "W", "3C . 9H KD AH"},
         {"the rightmost of joker and pig", "5C PG 9H JK KS", false, 1, "W", "5C PG 9H . KS"},
         {"a pig before weaker cards", "PG 5C 9H KS AS", false, 1, "W", ". 5C 9H KS AS"},
         {"the pig card under the marker", "5C JK 9H PG KS", true, 1, "W", "5C JK 9H . KS"},

@@ -145,9 +145,7 @@ TEST(Timer3, ABlinkWithoutARowAppliesNothing) {
     Game game;
     Form1& form = game.form;
     game.setBottomRows("2C 2H 5H 9H JH");
-    form.Score.Caption = "0";
-    form.state.ResolvedHand = 0;  // a one pair would pay 10
-    form.state.ComboCount = 1;
+    form.state.ComboCount = 1;  // the one pair of ResolvedHand 0 would pay 10
     form.state.ScoreMultiplier = 1;
     form.state.ResolvedRowFirst = 50;
     form.state.ResolvedRowLast = 54;
@@ -180,7 +178,8 @@ TEST(Timer3, AChainScoresEachLinkTimesItsCombo) {
     EXPECT_EQ(form.Score.Caption, "10") << "the second link blinks ten ticks too";
     form.Timer3_Timer();
     EXPECT_EQ(form.Score.Caption + " " + form.TotalS.Caption + " " + game.row(45), "4010 4010 . . . . .");
-    EXPECT_TRUE(form.Timer2.Enabled());
+    // The chain's end hides the hand.
+    EXPECT_TRUE(form.Timer2.Enabled() && !form.YakuL.Visible && !form.Gscore.Visible);
 }
 
 }  // namespace

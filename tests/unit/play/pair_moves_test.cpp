@@ -81,7 +81,8 @@ INSTANTIATE_TEST_SUITE_P(Shifts, TopRowShift,
                                            ShiftCase{"LeftJumpsToTheWall", vk::Z, 2, {1}, 0},
                                            ShiftCase{"LeftNeverJumpsTwo", vk::Left, 2, {0, 1}, 2},
                                            ShiftCase{"LeftFromCell1Blocked", vk::Left, 1, {0}, 1},
-                                           ShiftCase{"F2WaitsForThePair", vk::F2, 2, {}, 2}),
+                                           ShiftCase{"F2WaitsForThePair", vk::F2, 2, {}, 2},
+                                           ShiftCase{"NoneOutsideTheTopRow", vk::Left, 5, {}, 5}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -182,7 +182,8 @@ TEST(StorableText, KeepsNamesReadableBetweenQuotes) {
         {"controls", std::string("a\tb\x01\x7F") + '\0' + "c\u0085\u2028d", "abcd"},
         {"not UTF-8", "a\xC3(\xFF", "a\uFFFD(\uFFFD"},
         {"overlong and surrogate", "\xC0\xAF\xED\xA0\x80", repeat("\uFFFD", 5)},
-        {"four bytes a letter, last too", "\U0001F600a\U0001F600", "\U0001F600a\U0001F600"},
+        {"the least of three and four bytes; four bytes last", "\u0800\U00010000a\U0001F600",
+         "\u0800\U00010000a\U0001F600"},
         {"10 000 wide letters cut whole", repeat("名", 10000), repeat("名", MaxRecordTextChars)},
     };
     for (const Case& c : cases) EXPECT_EQ(storableText(c.typed), c.stored) << c.name;
