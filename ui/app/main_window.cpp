@@ -1,6 +1,7 @@
 #include "ui/app/main_window.h"
 
 #include "board/form1.h"
+#include "ui/access/accessibility.h"
 #include "ui/app/player_presence.h"
 #include "ui/drawing/face_cache.h"
 #include "ui/drawing/model_snapshot.h"
@@ -46,6 +47,7 @@ void suspendFallingPair(Form1& form) {
 
 MainWindow::MainWindow(Form1& form, ModalTime& modalTime, Probe& probe, QWidget* parent)
     : QMainWindow(parent), form_(form), modal_(modalTime), probe_(probe), schedule_(form) {
+    installAccessibility();
     setWindowTitle(QStringLiteral("Tumblehand"));
     setWindowIcon(jokerIcon());
     clock_.start();
@@ -186,6 +188,7 @@ void MainWindow::armTimer() {
 
 void MainWindow::refreshViews() {
     view_->repaintChanges();
+    announceChanges(*view_);
     std::string records = recordsSnapshot(form_.existingForm3());
     if (records != shownRecords_) {
         shownRecords_ = std::move(records);

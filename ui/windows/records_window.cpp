@@ -3,7 +3,7 @@
 namespace tumblehand::ui {
 
 RecordsWindow::RecordsWindow(const Form3& form3, QWidget* parent)
-    : ModelWindow(QStringLiteral("成績"), Form3::ScaleWidth, Form3::ScaleHeight, parent) {
+    : ModelWindow(QStringLiteral("成績"), Form3::ScaleWidth, Form3::ScaleHeight, parent), model_(form3) {
     const LabelStyle heading{15.75, true, Qt::AlignHCenter};
     const LabelStyle name{11.25, true, Qt::AlignLeft};
     const LabelStyle number{14.25, true, Qt::AlignLeft};

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "ui/access/element.h"
+
+#include <QAccessibleWidget>
+
+#include <cstdint>
+#include <deque>
+#include <vector>
+
+namespace tumblehand {
+class Form1;
+struct Label;
+struct Picture;
+}  // namespace tumblehand
+
+namespace tumblehand::ui {
+
+class BoardView;
+
+/// The game area as a screen reader sees it, made from the same list of controls the
+/// board view paints: the well as a table of ten rows and five columns, the NEXT pair,
+/// the falling pair (NOW), the joker and pig rates, START, STOP and END as buttons, the
+/// level, SCORE with its number and multiplier, the hand's name and points and the
+/// popups while they are shown. What the player should hear of a change (a hand and its
+/// points, the score, the level, the chain's popups, pause and going on) becomes the
+/// board's description, which a screen reader speaks while the board has the focus.
+class BoardAccessible : public QAccessibleWidget {
+public:
+    explicit BoardAccessible(BoardView& view);
+
+    QString text(QAccessible::Text t) const override;
+    int childCount() const override { return children_.count(); }
+    QAccessibleInterface* child(int index) const override { return children_.at(index); }
+    int indexOfChild(const QAccessibleInterface* child) const override { return children_.indexOf(child); }
+    QAccessibleInterface* childAt(int x, int y) const override { return children_.childAt(x, y); }
+
+    /// Tells the screen reader what the last procedure changed: the names and visibility
+    /// of the objects, and what is announced.
+    void announceChanges();
+
+private:
+    /// A card: a picture and the text laid over it.
+    struct CardSource {
+        const Picture* picture = nullptr;
+        const Label* over = nullptr;
+    };
+    /// What was last told.
+    struct Told {
+        std::uint32_t hand = 0;
+        QString score;
+        QString level;
+        QString total;
+        QString combo;
+        bool paused = false;
+    };
+
+    void build();
+    Told now() const;
+    QStringList news(const Told& was, const Told& is) const;
+
+    BoardView& view_;
+    const Form1& form_;
+    std::deque<CardSource> cards_;
+    AccessibleChildren children_;
+    std::vector<AccessibleElement*> elements_;  ///< every element, for their changes
+    std::vector<std::pair<QString, bool>> seen_;
+    Told told_;
+    QString announcement_;
+};
+
+}  // namespace tumblehand::ui
