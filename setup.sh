@@ -12,7 +12,8 @@ packages=(cmake ninja-build g++ pkg-config
           clang libclang-rt-14-dev clang-format
           xvfb xauth xdotool imagemagick x11-utils openbox weston
           libpulse-dev pulseaudio pulseaudio-utils sox
-          desktop-file-utils appstream)
+          desktop-file-utils appstream
+          at-spi2-core python3-pyatspi dbus libglib2.0-bin)
 
 install_missing() {
     local missing=()
