@@ -57,10 +57,10 @@ def act(node, action=None):
 
 
 def heard_event(event):
-    # Qt sends the object; what changed is read from it.
-    text = event.source.description if "description" in event.type else event.source.name
-    heard.append(text)
-    print("event %s %s: %s" % (event.type, event.source.getRoleName(), text))
+    # Orca speaks a notification as it is shown.
+    if event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+        heard.append(event.source.name)
+        print("event %s notification: %s" % (event.type, event.source.name))
 
 
 def cards(table):
@@ -76,8 +76,7 @@ def main():
         print("FAULT the game never appeared on the accessibility bus")
         return 1
     show(game)
-    pyatspi.Registry.registerEventListener(heard_event, "object:property-change:accessible-description",
-                                           "object:property-change:accessible-name")
+    pyatspi.Registry.registerEventListener(heard_event, "object:state-changed:showing")
     for name in ("START", "STOP", "END"):
         button = find(game, pyatspi.ROLE_PUSH_BUTTON, name)
         check(button is not None and "press" in [button.queryAction().getName(i).lower()

@@ -46,6 +46,11 @@ QString shownCaption(const Label& label) { return label.Visible ? toQString(labe
 BoardAccessible::BoardAccessible(BoardView& view)
     : QAccessibleWidget(&view, QAccessible::Pane), view_(view), form_(view.form()) {
     build();
+    // Orca speaks a notification as it is shown; it cannot speak a changed name or
+    // description here, as Qt sends the object with such a change and not the new text.
+    announcer_ = children_.add(new AccessibleElement(
+        this, QAccessible::Notification, [this] { return announcement_; }, {},
+        [this] { return !announcement_.isEmpty(); }));
     for (const AccessibleElement* element : elements_)
         seen_.emplace_back(element->text(QAccessible::Name), element->shown());
     told_ = now();
@@ -54,7 +59,6 @@ BoardAccessible::BoardAccessible(BoardView& view)
 
 QString BoardAccessible::text(QAccessible::Text t) const {
     if (t == QAccessible::Name) return view_.window()->windowTitle();
-    if (t == QAccessible::Description) return announcement_;
     return QAccessibleWidget::text(t);
 }
 
@@ -200,12 +204,16 @@ void BoardAccessible::announceChanges() {
     }
     Told is = now();
     is.hand = form_.Timer3.Enabled() ? form_.Timer3.generation() : told_.hand;
-    const QStringList said = news(told_, is);
+    QStringList said = news(told_, is);
     told_ = is;
+    // The total and the combo rate a record alike: "new record!" is said once.
+    said.removeDuplicates();
     if (said.isEmpty()) return;
     announcement_ = said.join(QStringLiteral(", "));
-    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
+    for (const auto change : {QAccessible::NameChanged, QAccessible::ObjectShow}) {
+        QAccessibleEvent event(announcer_, change);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 }  // namespace tumblehand::ui

@@ -23,8 +23,8 @@ class BoardView;
 /// the falling pair (NOW), the joker and pig rates, START, STOP and END as buttons, the
 /// level, SCORE with its number and multiplier, the hand's name and points and the
 /// popups while they are shown. What the player should hear of a change (a hand and its
-/// points, the score, the level, the chain's popups, pause and going on) becomes the
-/// board's description, which a screen reader speaks while the board has the focus.
+/// points, the score, the level, the chain's popups, pause and going on) is shown as a
+/// notification, the board's last child, which a screen reader speaks as it appears.
 class BoardAccessible : public QAccessibleWidget {
 public:
     explicit BoardAccessible(BoardView& view);
@@ -66,6 +66,7 @@ private:
     std::vector<AccessibleElement*> elements_;  ///< every element, for their changes
     std::vector<std::pair<QString, bool>> seen_;
     Told told_;
+    AccessibleElement* announcer_ = nullptr;
     QString announcement_;
 };
 
