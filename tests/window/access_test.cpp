@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QtTest>
 
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -82,18 +83,16 @@ private slots:
         GameWindow game;
         QVERIFY(game.open());
         QAccessibleInterface* root = board(game);
-        for (const char* button : {"START", "STOP", "END"})
-            QVERIFY2(find(root, QAccessible::Button, QString::fromLatin1(button)), button);
-        for (const char* text : {"SCORE", "0", "LV1"})
-            QVERIFY2(find(root, QAccessible::StaticText, QString::fromLatin1(text)), text);
-        QVERIFY(find(root, QAccessible::Graphic, QStringLiteral("ブタ")));
-        QVERIFY(find(root, QAccessible::Graphic, QStringLiteral("JOKER")));
+        using enum QAccessible::Role;
+        const std::pair<QAccessible::Role, const char*> objects[] = {
+            {Button, "START"}, {Button, "STOP"},    {Button, "END"},   {StaticText, "SCORE"},
+            {StaticText, "0"}, {StaticText, "LV1"}, {Graphic, "ブタ"}, {Graphic, "JOKER"}};
+        for (const auto& [role, name] : objects) QVERIFY2(find(root, role, QString::fromUtf8(name)), name);
         QAccessibleInterface* next = find(root, QAccessible::Grouping, QStringLiteral("NEXT"));
         QVERIFY(next && next->childCount() == 2 && next->child(0)->text(QAccessible::Name) == QStringLiteral("裏"));
         QAccessibleTableInterface* table = well(game);
         QVERIFY(table);
-        QCOMPARE(table->rowCount(), 10);
-        QCOMPARE(table->columnCount(), 5);
+        QCOMPARE(std::make_pair(table->rowCount(), table->columnCount()), std::make_pair(10, 5));
 
         QCOMPARE(setBoardText(game.form,
                               ". . . . . . . . . . . . . . . . . . . . . . . . . "
@@ -166,13 +165,14 @@ private slots:
         game.window.showHandTable();
         game.window.showRecords();
 
-        QAccessibleInterface* hands = QAccessible::queryAccessibleInterface(game.window.handTableWindow());
-        QAccessibleTableInterface* table = hands->child(0)->tableInterface();
+        QAccessibleTableInterface* table =
+            QAccessible::queryAccessibleInterface(game.window.handTableWindow())->child(0)->tableInterface();
         QCOMPARE(std::make_pair(table->rowCount(), table->columnCount()), std::make_pair(11, 4));
+        const std::tuple<int, int, const char*> cells[] = {
+            {6, 0, "ＦＵＬＬ　ＨＯＵＳＥ"}, {6, 1, "5000"}, {7, 3, "ブタ消去,JOKER*2,SCORE*2"}};
+        for (const auto& [r, c, name] : cells)
+            QCOMPARE(table->cellAt(r, c)->text(QAccessible::Name), QString::fromUtf8(name));
         QCOMPARE(table->columnDescription(3), QStringLiteral("効果"));
-        QCOMPARE(table->cellAt(6, 0)->text(QAccessible::Name), QStringLiteral("ＦＵＬＬ　ＨＯＵＳＥ"));
-        QCOMPARE(table->cellAt(6, 1)->text(QAccessible::Name), QStringLiteral("5000"));
-        QCOMPARE(table->cellAt(7, 3)->text(QAccessible::Name), QStringLiteral("ブタ消去,JOKER*2,SCORE*2"));
         QCOMPARE(table->cellAt(6, 2)->tableCellInterface()->columnHeaderCells().value(0)->text(QAccessible::Name),
                  QStringLiteral("消費枚数"));
 

@@ -18,7 +18,7 @@ def check(ok, what):
 
 
 def wait(condition, seconds=15.0):
-    """Runs the bus's events until condition() holds or the time is up."""
+    # Runs the bus's events until condition() holds or the time is up.
     end = time.monotonic() + seconds
     while time.monotonic() < end and not condition():
         while GLib.MainContext.default().iteration(False):
@@ -34,26 +34,23 @@ def nodes(node, depth=0):
             yield from nodes(child, depth + 1)
 
 
-def find(root, role, name=None, prefix=""):
-    return next((n for _, n in nodes(root) if n.getRole() == role and (name is None or n.name == name)
-                 and n.name.startswith(prefix)), None)
+def find(root, role, name=None):
+    return next((n for _, n in nodes(root) if n.getRole() == role and name in (None, n.name)), None)
 
 
 def shown(app, title):
-    return next((w for w in app if w is not None and w.name == title
-                 and w.getState().contains(pyatspi.STATE_SHOWING)), None)
+    return next((w for w in app if w and w.name == title and w.getState().contains(pyatspi.STATE_SHOWING)), None)
 
 
 def show(root):
     for depth, n in nodes(root):
-        hidden = "" if n.getState().contains(pyatspi.STATE_VISIBLE) else " (hidden)"
-        print("  " * depth + "%s %r%s%s" % (n.getRoleName(), n.name, " — " + n.description if n.description else "",
-                                            hidden))
+        print("  " * depth + "%s %r %s" % (n.getRoleName(), n.name, n.description))
 
 
-def act(node, action=None):
-    a = node.queryAction()
-    return any(a.doAction(i) for i in range(a.nActions) if action in (None, a.getName(i).lower()))
+def press(node):
+    # A node that cannot be pressed is a fault, not an exception.
+    a = node.queryAction() if node else None
+    return bool(a) and any(a.getName(i).lower() == "press" and a.doAction(i) for i in range(a.nActions))
 
 
 def heard_event(event):
@@ -70,33 +67,27 @@ def cards(table):
 
 def main():
     desktop = pyatspi.Registry.getDesktop(0)
-    app = wait(lambda: next((a for a in desktop if a is not None and a.name.lower() == "tumblehand"), None))
+    app = wait(lambda: next((a for a in desktop if a and a.name.lower() == "tumblehand"), None))
     game = app and wait(lambda: shown(app, "Tumblehand"))
     if not game:
         print("FAULT the game never appeared on the accessibility bus")
         return 1
     show(game)
     pyatspi.Registry.registerEventListener(heard_event, "object:state-changed:showing")
-    for name in ("START", "STOP", "END"):
-        button = find(game, pyatspi.ROLE_PUSH_BUTTON, name)
-        check(button is not None and "press" in [button.queryAction().getName(i).lower()
-                                                 for i in range(button.queryAction().nActions)],
-              name + " is a button that can be pressed")
     for name in ("SCORE", "0", "LV1"):
         check(find(game, pyatspi.ROLE_LABEL, name) is not None, name + " is read")
+    check(find(game, pyatspi.ROLE_PUSH_BUTTON, "END") is not None, "END is a button")
     well = find(game, pyatspi.ROLE_TABLE)
     check(well is not None and cards(well) == ["空き"] * 50, "the well is a table of 50 empty cells")
-    check(act(find(game, pyatspi.ROLE_PUSH_BUTTON, "START"), "press"), "START pressed through the bus")
-    check(wait(lambda: well and sum(n != "空き" for n in cards(well)) == 2),
-          "the falling pair's two cards are in the well: %s" % [n for n in cards(well) if n != "空き"])
-    check(act(find(game, pyatspi.ROLE_PUSH_BUTTON, "STOP"), "press"), "STOP pressed through the bus")
+    check(press(find(game, pyatspi.ROLE_PUSH_BUTTON, "START")), "START pressed through the bus")
+    check(wait(lambda: well and sum(n != "空き" for n in cards(well)) == 2), "the falling pair is in the well")
+    check(press(find(game, pyatspi.ROLE_PUSH_BUTTON, "STOP")), "STOP pressed through the bus")
     check(wait(lambda: "中断" in heard, 5), "the pause is announced")
 
     for prefix, title, rows in (("役表", "役", 11), ("成績表", "成績", 10)):
-        item = find(app, pyatspi.ROLE_MENU_ITEM, prefix=prefix)
-        check(item is not None and act(item), "menu %s chosen through the bus" % prefix)
+        item = next((n for _, n in nodes(app) if n.getRole() == pyatspi.ROLE_MENU_ITEM and n.name.startswith(prefix)), None)
+        check(item is not None and item.queryAction().doAction(0), "menu %s chosen through the bus" % prefix)
         window = wait(lambda: shown(app, title))
-        show(window) if window else None
         table = window and find(window, pyatspi.ROLE_TABLE)
         check(bool(table) and table.queryTable().nRows == rows, "window %s holds a table of %d rows" % (title, rows))
     return 1 if faults else 0
