@@ -44,8 +44,37 @@ QString shownCaption(const Label& label) { return label.Visible ? toQString(labe
 }  // namespace
 
 BoardAccessible::BoardAccessible(BoardView& view)
-    : QAccessibleWidget(&view, QAccessible::Pane), view_(view), form_(view.form()) {
-    build();
+    : QAccessibleWidget(&view, QAccessible::Pane), view_(view), form_(view.form()) {}
+
+int BoardAccessible::childCount() const {
+    make();
+    return children_.count();
+}
+
+QAccessibleInterface* BoardAccessible::child(int index) const {
+    make();
+    return children_.at(index);
+}
+
+int BoardAccessible::indexOfChild(const QAccessibleInterface* child) const {
+    make();
+    return children_.indexOf(child);
+}
+
+QAccessibleInterface* BoardAccessible::childAt(int x, int y) const {
+    make();
+    return children_.childAt(x, y);
+}
+
+void BoardAccessible::make() const {
+    if (made_) return;
+    made_ = true;
+    // Made on the first question; what a reader sees of the board does not change with it.
+    const_cast<BoardAccessible*>(this)->build();
+}
+
+void BoardAccessible::build() {
+    buildElements();
     // Orca speaks a notification as it is shown; it cannot speak a changed name or
     // description here, as Qt sends the object with such a change and not the new text.
     announcer_ = children_.add(new AccessibleElement(
@@ -62,7 +91,7 @@ QString BoardAccessible::text(QAccessible::Text t) const {
     return QAccessibleWidget::text(t);
 }
 
-void BoardAccessible::build() {
+void BoardAccessible::buildElements() {
     AccessibleTable* well = nullptr;
     AccessibleElement* next = nullptr;
     AccessibleElement* now = nullptr;
@@ -188,6 +217,7 @@ QStringList BoardAccessible::news(const Told& was, const Told& is) const {
 }
 
 void BoardAccessible::announceChanges() {
+    make();
     for (std::size_t i = 0; i < elements_.size(); ++i) {
         AccessibleElement* element = elements_[i];
         auto& [name, shown] = seen_[i];

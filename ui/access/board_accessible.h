@@ -30,14 +30,18 @@ public:
     explicit BoardAccessible(BoardView& view);
 
     QString text(QAccessible::Text t) const override;
-    int childCount() const override { return children_.count(); }
-    QAccessibleInterface* child(int index) const override { return children_.at(index); }
-    int indexOfChild(const QAccessibleInterface* child) const override { return children_.indexOf(child); }
-    QAccessibleInterface* childAt(int x, int y) const override { return children_.childAt(x, y); }
+    int childCount() const override;
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+    QAccessibleInterface* childAt(int x, int y) const override;
 
     /// Tells the screen reader what the last procedure changed: the names and visibility
     /// of the objects, and what is announced.
     void announceChanges();
+    /// Whether its objects are made: Qt asks for the board's interface whenever the
+    /// window is shown, but its objects are made only when a reader asks for them or
+    /// something is to be announced to one.
+    bool made() const { return made_; }
 
 private:
     /// A card: a picture and the text laid over it.
@@ -55,7 +59,9 @@ private:
         bool paused = false;
     };
 
+    void make() const;
     void build();
+    void buildElements();
     Told now() const;
     QStringList news(const Told& was, const Told& is) const;
 
@@ -68,6 +74,7 @@ private:
     Told told_;
     AccessibleElement* announcer_ = nullptr;
     QString announcement_;
+    mutable bool made_ = false;
 };
 
 }  // namespace tumblehand::ui
