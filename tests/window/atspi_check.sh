@@ -9,10 +9,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 launcher=/usr/libexec/at-spi-bus-launcher
 
 skip() { echo "atspi-check: SKIPPED: $*" >&2; exit 77; }
-[ -x "$launcher" ] || skip "no $launcher (package at-spi2-core)"
+for tool in "$launcher" dbus-run-session Xvfb; do
+    command -v "$tool" >/dev/null || skip "no $tool (packages at-spi2-core, dbus, xvfb)"
+done
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "no pyatspi (package python3-pyatspi)"
-command -v dbus-run-session >/dev/null || skip "no dbus-run-session (package dbus)"
-command -v Xvfb >/dev/null || skip "no Xvfb (package xvfb)"
 
 if [ -z "${ATSPI_CHECK_INSIDE:-}" ]; then
     export ATSPI_CHECK_INSIDE=1
@@ -21,12 +21,7 @@ fi
 
 folder=$(mktemp -d)
 pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$folder"
-}
-trap cleanup EXIT
+trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$folder"' EXIT
 
 # A display of our own.
 for n in $(seq 90 140); do [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break; done

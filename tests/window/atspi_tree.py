@@ -74,9 +74,9 @@ def main():
         return 1
     show(game)
     pyatspi.Registry.registerEventListener(heard_event, "object:state-changed:showing")
-    for name in ("SCORE", "0", "LV1"):
-        check(find(game, pyatspi.ROLE_LABEL, name) is not None, name + " is read")
-    check(find(game, pyatspi.ROLE_PUSH_BUTTON, "END") is not None, "END is a button")
+    for role, name in ((pyatspi.ROLE_LABEL, "SCORE"), (pyatspi.ROLE_LABEL, "0"), (pyatspi.ROLE_LABEL, "LV1"),
+                       (pyatspi.ROLE_PUSH_BUTTON, "END")):
+        check(find(game, role, name) is not None, "%s is read as a %s" % (name, pyatspi.Role(role)))
     well = find(game, pyatspi.ROLE_TABLE)
     check(well is not None and cards(well) == ["空き"] * 50, "the well is a table of 50 empty cells")
     check(press(find(game, pyatspi.ROLE_PUSH_BUTTON, "START")), "START pressed through the bus")
