@@ -69,7 +69,8 @@ QAccessibleInterface* BoardAccessible::childAt(int x, int y) const {
 void BoardAccessible::make() const {
     if (made_) return;
     made_ = true;
-    // Made on the first question; what a reader sees of the board does not change with it.
+    // Qt asks for the board's interface whenever the window is shown, reader or not; its
+    // objects wait for the first question about them or the first announcement.
     const_cast<BoardAccessible*>(this)->build();
 }
 
