@@ -42,6 +42,10 @@ test_packages=(
     dpkg-dev               # the .deb: dpkg-shlibdeps computes its Depends
     file
     lintian
+    at-spi2-core           # the game read through the accessibility bus, as a screen reader reads it
+    python3-pyatspi
+    dbus
+    libglib2.0-bin
 )
 
 install_missing() {

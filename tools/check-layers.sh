@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 # From the ground up. A folder may include the folders listed before it.
 layers=(
     board hands shell play                                  # the core: standard C++ only
-    ui/system ui/drawing ui/input ui/sound ui/windows ui/app  # the Qt front end
+    ui/system ui/drawing ui/input ui/sound ui/windows ui/access ui/app  # the Qt front end
     harness sim bench measure fuzz                           # the maintainers' tools
     tests                                                   # tests, on top of everything
 )

@@ -1,6 +1,7 @@
 #include "ui/app/main_window.h"
 
 #include "board/form1.h"
+#include "ui/access/accessibility.h"
 #include "ui/app/player_presence.h"
 #include "ui/drawing/face_cache.h"
 #include "ui/drawing/text_painting.h"
@@ -62,6 +63,7 @@ void suspendFallingPair(Form1& form) {
 
 MainWindow::MainWindow(Form1& form, ModalTime& modalTime, Probe& probe, QWidget* parent)
     : QMainWindow(parent), form_(form), modal_(modalTime), probe_(probe), schedule_(form) {
+    installAccessibility();
     setWindowTitle(QStringLiteral("Tumblehand"));
     setWindowIcon(jokerIcon());
     clock_.start();
@@ -243,6 +245,7 @@ void MainWindow::armTimer() {
 void MainWindow::refreshViews() {
     // Every window finds what changed in its model the same way, control by control.
     view_->repaintChanges();
+    announceChanges(*view_);
     if (handTable_) handTable_->repaintChanges();
     if (records_) records_->repaintChanges();
     const QString chusi = toQString(form_.Chusi.Caption);

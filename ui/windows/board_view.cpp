@@ -131,6 +131,8 @@ QRect BoardView::wellArea() const {
     return scale().rect(PlayBox.x(), PlayBox.y(), PlayBox.width(), PlayBox.height()).toAlignedRect();
 }
 
+QPointF BoardView::containerOrigin(Container container) { return originOf(container); }
+
 bool BoardView::repaintChanges() {
     tracker_.look(scale(), devicePixelRatioF());
     const QRegion changed = tracker_.takePending().intersected(rect());

@@ -43,6 +43,10 @@ public:
     TwipsScale scale() const;
     /// The well, in the view's coordinates.
     QRect wellArea() const;
+    /// Where the twips of a container's controls start, in the client area's twips.
+    static QPointF containerOrigin(Container container);
+    /// The model the view draws.
+    const Form1& form() const { return form_; }
 
     /// Asks for a repaint of just the areas whose controls changed since the last call
     /// (each one's old and new place). Returns false, asking nothing, if none changed.

@@ -3,7 +3,7 @@
 namespace tumblehand::ui {
 
 RecordsWindow::RecordsWindow(const Form3& form3, QWidget* parent)
-    : ModelWindow(QStringLiteral("成績"), Form3::ScaleWidth, Form3::ScaleHeight, parent) {
+    : ModelWindow(QStringLiteral("成績"), Form3::ScaleWidth, Form3::ScaleHeight, parent), model_(form3) {
     addControls(form3, [](const ControlName& control) -> LabelStyle {
         const std::string_view name = control.name;
         if (name == "Label2" || name == "Label3" || name == "Label6") return {15.75, true, Qt::AlignHCenter};

@@ -12,6 +12,11 @@ class RecordsWindow : public ModelWindow {
 public:
     /// form3 must outlive the window.
     explicit RecordsWindow(const Form3& form3, QWidget* parent = nullptr);
+
+    const Form3& model() const { return model_; }
+
+private:
+    const Form3& model_;
 };
 
 }  // namespace tumblehand::ui
