@@ -110,6 +110,7 @@ TEST_F(RecordsFile, ReadsBrokenFilesAsFarAsTheyGo) {
          "255 2147483647 b2147483647"},
         {"numbers too small", "-5,\"A\",-99999999999,\"B\"\r\n-99999999999" + Rest2 + Line3, bad, numbers,
          "0 -2147483648 b-2147483648"},
+        {"text after a quoted number", "\"7\"x,\"A\",900,\"B\"\r\n" + Line2 + Line3, bad, numbers, "7 900 q5000"},
         {"only the combo too large", "256,\"A\",900,\"B\"\r\n" + Line2 + Line3, bad, numbers, "255 900 q5000"},
         {"limits that fit", "255,\"A\",-2147483648,\"B\"\r\n2147483647" + Rest2 + Line3, ok, numbers,
          "255 -2147483648 b2147483647"},
