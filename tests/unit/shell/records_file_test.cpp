@@ -184,7 +184,8 @@ TEST(StorableText, KeepsNamesReadableBetweenQuotes) {
     };
     const Case cases[] = {
         {"double quote", "a\"b\"", "a\u201Db\u201D"},
-        {"controls", std::string("a\tb\x01\x7F") + '\0' + "c\u0085\u2028d", "abcd"},
+        {"controls", std::string("a\tb\x01\x7F") + '\0' + "c\u0085\u2028d\x1F\u009F\u2029", "abcd"},
+        {"beside the controls", " ~\u00A0\u2027\u202A", " ~\u00A0\u2027\u202A"},
         {"not UTF-8", "a\xC3(\xFF", "a\uFFFD(\uFFFD"},
         {"overlong and surrogate", "\xC0\xAF\xED\xA0\x80", repeat("\uFFFD", 5)},
         {"the least of three and four bytes; four bytes last", "\u0800\U00010000a\U0001F600",
