@@ -75,6 +75,11 @@ TEST_F(RecordsFile, RoundTrips) {
         EXPECT_EQ(folder.read("data.dat"), c.written);
         EXPECT_EQ(folder.listing(), "data.dat ") << "no temporary file or backup is left";
     }
+    // Bare scores that would not read back as themselves are written as their values.
+    Records wide;
+    wide.scores[0] = {"99999999999", false};
+    wide.scores[1] = {"-99999999999", false};
+    EXPECT_NE(recordsFileText(wide).find("\r\n2147483647,-2147483648,0,"), std::string::npos);
 }
 
 TEST_F(RecordsFile, ReadsBrokenFilesAsFarAsTheyGo) {
