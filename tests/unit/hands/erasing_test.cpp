@@ -1,5 +1,7 @@
 #include "tests/support/game_fixture.h"
 
+#include <algorithm>
+
 namespace tumblehand {
 namespace {
 
@@ -67,7 +69,7 @@ TEST(Erace, PicksByCoinToss) {
 // while cards lie further on up to a stray ResolvedRowLast, it ends without erasing.
 TEST(Erace, ARandomPickFromAnEmptyRowEnds) {
     Game game;
-    game.setBottomRows("AS AS 3D JK .  . . . . .");
+    game.setBottomRows("KS . . . .  . . . . .  . . . . .  AS AS 3D JK .  . . . . .");  // KS just past the five
     const std::string before = boardText(game.form);
     game.form.state.ResolvedRowFirst = 20;
     game.form.state.ResolvedRowLast = 43;
@@ -79,34 +81,43 @@ TEST(Erace, ARandomPickFromAnEmptyRowEnds) {
 TEST(PigEracer, RemovesRunOutPigsWithTheirPoints) {
     struct Case {
         const char *name, *card, *tag;
+        int cell;
         std::int32_t level, combo, multiplier;
         bool removed;
         const char *scoreBefore, *score, *total;
     };
     const Case cases[] = {
-        {"a counter run out", "P0", "0", 3, 2, 1, true, "1000", "1120", "120"},
-        {"a counter below zero", "P-2", "-2", 99, 3, 32, true, "1000", "191080", "190080"},
-        {"the tag decides, not the caption", "P5", "0", 1, 1, 1, true, "1000", "1020", "20"},
-        {"a counter of 1", "P1", "1", 3, 2, 1, false, "1000", "1000", "total"},
-        {"a pig card", "PG", "15", 3, 2, 1, false, "1000", "1000", "total"},
-        {"another face with tag 0", "KS", "0", 3, 2, 1, false, "1000", "1000", "total"},
-        {"points saturate", "P0", "0", 99, 40000, 32, true, "2000000000", "2147483647", "2147483647"},
+        {"a counter run out", "P0", "0", 45, 3, 2, 1, true, "1000", "1120", "120"},
+        {"a counter below zero", "P-2", "-2", 45, 99, 3, 32, true, "1000", "191080", "190080"},
+        {"the tag decides, not the caption", "P5", "0", 45, 1, 1, 1, true, "1000", "1020", "20"},
+        {"a counter of 1", "P1", "1", 45, 3, 2, 1, false, "1000", "1000", "total"},
+        {"a pig card", "PG", "15", 45, 3, 2, 1, false, "1000", "1000", "total"},
+        {"another face with tag 0", "KS", "0", 45, 3, 2, 1, false, "1000", "1000", "total"},
+        {"points saturate", "P0", "0", 45, 99, 40000, 32, true, "2000000000", "2147483647", "2147483647"},
+        {"the first cell", "P0", "0", 0, 1, 1, 1, true, "1000", "1020", "20"},
+        {"the last cell", "P0", "0", 49, 1, 1, 1, true, "1000", "1020", "20"},
+        {"no cell before the first", "P0", "0", -1, 1, 1, 1, false, "1000", "1000", "total"},
+        {"no cell after the last", "P0", "0", 50, 1, 1, 1, false, "1000", "1000", "total"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Game game;
         Form1& form = game.form;
-        game.setBottomRows(std::string(c.card) + " . . . .");
-        form.Num(45).Tag = c.tag;
+        // Out of the well, the pig lies in the nearest cell; it must stay there.
+        const int cell = std::clamp(c.cell, 0, Board::Cells - 1);
+        std::string cells;
+        for (int i = 0; i < Board::Cells; ++i) cells += (i == cell ? std::string(c.card) : ".") + " ";
+        game.setBoard(cells);
+        form.Num(cell).Tag = c.tag;
         form.state.Level = c.level;
         form.state.ComboCount = c.combo;
         form.state.ScoreMultiplier = c.multiplier;
         form.Score.Caption = c.scoreBefore;
         form.TotalS.Caption = "total";
-        form.PigEracer(45);
-        EXPECT_EQ(form.board.isEmpty(45), c.removed);
+        form.PigEracer(c.cell);
+        EXPECT_EQ(form.board.isEmpty(cell), c.removed);
         if (c.removed) {
-            EXPECT_EQ(form.Num(45).Caption, "");
+            EXPECT_EQ(form.Num(cell).Caption, "");
         }
         EXPECT_EQ(form.Score.Caption + " " + form.TotalS.Caption, std::string(c.score) + " " + c.total);
     }

@@ -75,6 +75,11 @@ TEST_F(RecordsFile, RoundTrips) {
         EXPECT_EQ(folder.read("data.dat"), c.written);
         EXPECT_EQ(folder.listing(), "data.dat ") << "no temporary file or backup is left";
     }
+    // Bare scores that would not read back as themselves are written as their values.
+    Records wide;
+    wide.scores[0] = {"99999999999", false};
+    wide.scores[1] = {"-99999999999", false};
+    EXPECT_NE(recordsFileText(wide).find("\r\n2147483647,-2147483648,0,"), std::string::npos);
 }
 
 TEST_F(RecordsFile, ReadsBrokenFilesAsFarAsTheyGo) {
@@ -110,6 +115,7 @@ TEST_F(RecordsFile, ReadsBrokenFilesAsFarAsTheyGo) {
          "255 2147483647 b2147483647"},
         {"numbers too small", "-5,\"A\",-99999999999,\"B\"\r\n-99999999999" + Rest2 + Line3, bad, numbers,
          "0 -2147483648 b-2147483648"},
+        {"text after a quoted number", "\"7\"x,\"A\",900,\"B\"\r\n" + Line2 + Line3, bad, numbers, "7 900 q5000"},
         {"only the combo too large", "256,\"A\",900,\"B\"\r\n" + Line2 + Line3, bad, numbers, "255 900 q5000"},
         {"limits that fit", "255,\"A\",-2147483648,\"B\"\r\n2147483647" + Rest2 + Line3, ok, numbers,
          "255 -2147483648 b2147483647"},
@@ -167,6 +173,10 @@ TEST_F(RecordsFile, RefusesFilesBeyondTheSizeLimitAndLeavesThem) {
     EXPECT_EQ(read.status, RecordsStatus::TooLarge);
     EXPECT_EQ(read.records, Records{});
     EXPECT_EQ(std::filesystem::file_size(path), MaxRecordsFileBytes + 1);
+    // Longer than its size says, as a file still growing is: refused by what was read.
+    if (std::filesystem::exists("/proc/kallsyms")) {  // size 0, megabytes of text
+        EXPECT_EQ(readRecordsFile("/proc/kallsyms").status, RecordsStatus::TooLarge);
+    }
     std::filesystem::remove(path);
     std::filesystem::create_directory(path);
     EXPECT_EQ(readRecordsFile(path).status, RecordsStatus::Unreadable) << "a folder in place of the file";
@@ -179,7 +189,8 @@ TEST(StorableText, KeepsNamesReadableBetweenQuotes) {
     };
     const Case cases[] = {
         {"double quote", "a\"b\"", "a\u201Db\u201D"},
-        {"controls", std::string("a\tb\x01\x7F") + '\0' + "c\u0085\u2028d", "abcd"},
+        {"controls", std::string("a\tb\x01\x7F") + '\0' + "c\u0085\u2028d\x1F\u009F\u2029", "abcd"},
+        {"beside the controls", " ~\u00A0\u2027\u202A", " ~\u00A0\u2027\u202A"},
         {"not UTF-8", "a\xC3(\xFF", "a\uFFFD(\uFFFD"},
         {"overlong and surrogate", "\xC0\xAF\xED\xA0\x80", repeat("\uFFFD", 5)},
         {"the least of three and four bytes; four bytes last", "\u0800\U00010000a\U0001F600",

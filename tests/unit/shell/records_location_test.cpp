@@ -101,8 +101,9 @@ TEST(RecordsLocation, LeftTemporariesGoWhenNoLivingCopyOwnsThem) {
     };
     const std::string deadOnes = "data.dat.tmp." + dead + ".aaaaaa", ours = "data.dat.tmp." + alive + ".bbbbbb",
                       nameless = "data.dat.tmp.cccccc", locked = "data.dat.tmp." + dead + ".locked",
-                      other = "x.tmp." + dead + ".dddddd", moved = "data.dat.tmp." + dead + ".mine00";
-    for (const std::string& name : {deadOnes, ours, nameless, locked, other}) folder.write(name, "x");
+                      other = "x.tmp." + dead + ".dddddd", moved = "data.dat.tmp." + dead + ".mine00",
+                      init = "data.dat.tmp.1.eeeeee";  // a one-digit process id, always running
+    for (const std::string& name : {deadOnes, ours, nameless, locked, other, init}) folder.write(name, "x");
     // A copy in another pid namespace, alive, holding its file's lock.
     const int lockedFd = ::open(folder.file(locked).c_str(), O_RDONLY);
     ASSERT_EQ(::flock(lockedFd, LOCK_EX), 0);
@@ -111,15 +112,15 @@ TEST(RecordsLocation, LeftTemporariesGoWhenNoLivingCopyOwnsThem) {
     ::close(mine.fd);
     const std::string mineName = fs::path(mine.path).filename().string();
     removeLeftTemporaries(folder.path(), "data.dat", false);
-    EXPECT_EQ(names(), (std::set<std::string>{mineName, ours, nameless, locked, other}));
+    EXPECT_EQ(names(), (std::set<std::string>{mineName, ours, nameless, locked, other, init}));
     // Moved under a gone process's name, our own file is still held by its lock, until let go.
     fs::rename(mine.path, folder.file(moved));
     removeLeftTemporaries(folder.path(), "data.dat", true);
-    EXPECT_EQ(names(), (std::set<std::string>{moved, ours, locked, other}));
+    EXPECT_EQ(names(), (std::set<std::string>{moved, ours, locked, other, init}));
     mine.release();
     ::close(lockedFd);
     removeLeftTemporaries(folder.path(), "data.dat", true);
-    EXPECT_EQ(names(), (std::set<std::string>{ours, other}));
+    EXPECT_EQ(names(), (std::set<std::string>{ours, other, init}));
 }
 
 }  // namespace
